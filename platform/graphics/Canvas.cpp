@@ -1,0 +1,138 @@
+#include "platform/graphics/Canvas.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
+
+namespace platform {
+
+Canvas::Canvas(Bitmap& target) : target_(&target), clip_(target.BoundsRect()) {}
+
+void Canvas::SetClipRegion(const Region& deviceRegion) {
+  clip_ = deviceRegion.Intersect(Region(target_->BoundsRect()));
+}
+
+void Canvas::ResetClip() { clip_ = Region(target_->BoundsRect()); }
+
+void Canvas::IntersectClipRect(const TRect& logicalRect) {
+  clip_ = clip_.Intersect(Region(logicalRect.Offset(origin_)));
+}
+
+void Canvas::ExcludeClipRect(const TRect& logicalRect) {
+  clip_ = clip_.Difference(Region(logicalRect.Offset(origin_)));
+}
+
+TRect Canvas::ClipRect() const {
+  if (clip_.IsEmpty()) return {};
+  return clip_.Bounds().Offset(-origin_.X, -origin_.Y);
+}
+
+TColor Canvas::GetPixel(int x, int y) const { return target_->Pixel(x + origin_.X, y + origin_.Y); }
+
+void Canvas::SetPixel(int x, int y, TColor color) {
+  PlotDevice(x + origin_.X, y + origin_.Y, ColorToRGB(color));
+}
+
+void Canvas::FillRect(const TRect& r) {
+  const TRect d = r.Offset(origin_);
+  const TColor rgb = ColorToRGB(brush_.Color);
+  for (int y = d.Top; y < d.Bottom; ++y) FillSpanDevice(y, d.Left, d.Right, rgb);
+}
+
+void Canvas::FrameRect(const TRect& r) {
+  if (r.IsEmpty()) return;
+  const TRect d = r.Offset(origin_);
+  const TColor rgb = ColorToRGB(brush_.Color);
+  FillSpanDevice(d.Top, d.Left, d.Right, rgb);
+  if (d.Height() > 1) FillSpanDevice(d.Bottom - 1, d.Left, d.Right, rgb);
+  for (int y = d.Top + 1; y < d.Bottom - 1; ++y) {
+    PlotDevice(d.Left, y, rgb);
+    if (d.Width() > 1) PlotDevice(d.Right - 1, y, rgb);
+  }
+}
+
+void Canvas::Draw(int x, int y, const Bitmap& picture) {
+  StretchDraw(TRect::FromBounds(x, y, picture.Width(), picture.Height()), picture);
+}
+
+void Canvas::StretchDraw(const TRect& dest, const Bitmap& picture) {
+  // A canvas only reads through its source, so a temporary one over the picture is safe.
+  Canvas source(const_cast<Bitmap&>(picture));
+  CopyRect(dest, source, picture.BoundsRect());
+}
+
+void Canvas::CopyRect(const TRect& dest, const Canvas& source, const TRect& sourceRect) {
+  const int dw = dest.Width();
+  const int dh = dest.Height();
+  const int sw = sourceRect.Width();
+  const int sh = sourceRect.Height();
+  if (dw == 0 || dh == 0 || sw == 0 || sh == 0) return;
+
+  // Normalise mirrored rectangles: walk the destination forwards, step through the source
+  // in whichever direction the signs ask for.
+  const bool mirrorX = (dw < 0) != (sw < 0);
+  const bool mirrorY = (dh < 0) != (sh < 0);
+  const TRect d{std::min(dest.Left, dest.Right), std::min(dest.Top, dest.Bottom),
+                std::max(dest.Left, dest.Right), std::max(dest.Top, dest.Bottom)};
+  const TRect s{std::min(sourceRect.Left, sourceRect.Right),
+                std::min(sourceRect.Top, sourceRect.Bottom),
+                std::max(sourceRect.Left, sourceRect.Right),
+                std::max(sourceRect.Top, sourceRect.Bottom)};
+  const int w = d.Width();
+  const int h = d.Height();
+  const TRect sd = s.Offset(source.origin_);
+  const TRect dd = d.Offset(origin_);
+  const Bitmap& src = *source.target_;
+
+  // Copying a picture onto itself must read the original pixels.
+  const bool sameBitmap = &src == target_;
+  Bitmap scratch;
+  const Bitmap* from = &src;
+  if (sameBitmap) {
+    scratch = src;
+    from = &scratch;
+  }
+
+  const TRect visible = dd.Intersect(clip_.Bounds());
+  for (int y = visible.Top; y < visible.Bottom; ++y) {
+    const int row = y - dd.Top;
+    int sy = sd.Top + static_cast<int>(static_cast<long long>(row) * s.Height() / h);
+    if (mirrorY) sy = sd.Bottom - 1 - (sy - sd.Top);
+    if (sy < 0 || sy >= from->Height()) continue;
+    const std::uint8_t* srcRow = from->ScanLine(sy);
+    std::uint8_t* dstRow = target_->ScanLine(y);
+    for (int x = visible.Left; x < visible.Right; ++x) {
+      const int col = x - dd.Left;
+      int sx = sd.Left + static_cast<int>(static_cast<long long>(col) * s.Width() / w);
+      if (mirrorX) sx = sd.Right - 1 - (sx - sd.Left);
+      if (sx < 0 || sx >= from->Width() || !ClipContainsDevice(x, y)) continue;
+      std::memcpy(dstRow + x * 3, srcRow + sx * 3, 3);
+    }
+  }
+}
+
+bool Canvas::ClipContainsDevice(int x, int y) const { return clip_.Contains({x, y}); }
+
+void Canvas::FillSpanDevice(int y, int x0, int x1, TColor rgb) {
+  if (x1 <= x0) return;
+  const std::uint8_t bgr[3] = {GetBValue(rgb), GetGValue(rgb), GetRValue(rgb)};
+  for (const TRect& c : clip_.BandAt(y)) {
+    const int from = std::max(x0, c.Left);
+    const int to = std::min(x1, c.Right);
+    if (to <= from) continue;
+    std::uint8_t* p = target_->ScanLine(y) + from * 3;
+    for (int x = from; x < to; ++x, p += 3) std::memcpy(p, bgr, 3);
+  }
+}
+
+void Canvas::PlotDevice(int x, int y, TColor rgb) { FillSpanDevice(y, x, x + 1, rgb); }
+
+void Canvas::BlendDevice(int x, int y, TColor rgb, int coverage) {
+  if (coverage <= 0 || !ClipContainsDevice(x, y)) return;
+  std::uint8_t* p = target_->ScanLine(y) + x * 3;
+  const int a = std::min(coverage, 255);
+  const int channels[3] = {GetBValue(rgb), GetGValue(rgb), GetRValue(rgb)};
+  for (int i = 0; i < 3; ++i) p[i] = static_cast<std::uint8_t>((channels[i] * a + p[i] * (255 - a) + 127) / 255);
+}
+
+}  // namespace platform
