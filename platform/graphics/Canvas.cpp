@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <vector>
 
 namespace platform {
 
@@ -93,6 +94,15 @@ void Canvas::CopyRect(const TRect& dest, const Canvas& source, const TRect& sour
     from = &scratch;
   }
 
+  // Source column of every destination column, worked out once.
+  std::vector<int> sourceColumn(static_cast<std::size_t>(w));
+  for (int col = 0; col < w; ++col) {
+    int sx = sd.Left + static_cast<int>(static_cast<long long>(col) * s.Width() / w);
+    if (mirrorX) sx = sd.Right - 1 - (sx - sd.Left);
+    sourceColumn[static_cast<std::size_t>(col)] = sx;
+  }
+  const bool straight = !mirrorX && s.Width() == w;
+
   const TRect visible = dd.Intersect(clip_.Bounds());
   for (int y = visible.Top; y < visible.Bottom; ++y) {
     const int row = y - dd.Top;
@@ -101,12 +111,21 @@ void Canvas::CopyRect(const TRect& dest, const Canvas& source, const TRect& sour
     if (sy < 0 || sy >= from->Height()) continue;
     const std::uint8_t* srcRow = from->ScanLine(sy);
     std::uint8_t* dstRow = target_->ScanLine(y);
-    for (int x = visible.Left; x < visible.Right; ++x) {
-      const int col = x - dd.Left;
-      int sx = sd.Left + static_cast<int>(static_cast<long long>(col) * s.Width() / w);
-      if (mirrorX) sx = sd.Right - 1 - (sx - sd.Left);
-      if (sx < 0 || sx >= from->Width() || !ClipContainsDevice(x, y)) continue;
-      std::memcpy(dstRow + x * 3, srcRow + sx * 3, 3);
+    for (const TRect& band : clip_.BandAt(y)) {
+      int x0 = std::max(band.Left, visible.Left);
+      int x1 = std::min(band.Right, visible.Right);
+      if (straight) {
+        // Columns whose source lies outside the source bitmap are skipped.
+        const int shift = sd.Left - dd.Left;
+        x0 = std::max(x0, -shift);
+        x1 = std::min(x1, from->Width() - shift);
+        if (x1 > x0) std::memmove(dstRow + x0 * 3, srcRow + (x0 + shift) * 3, (x1 - x0) * 3);
+        continue;
+      }
+      for (int x = x0; x < x1; ++x) {
+        const int sx = sourceColumn[static_cast<std::size_t>(x - dd.Left)];
+        if (sx >= 0 && sx < from->Width()) std::memcpy(dstRow + x * 3, srcRow + sx * 3, 3);
+      }
     }
   }
 }
