@@ -5,6 +5,8 @@
 #include <cstring>
 #include <vector>
 
+#include "platform/graphics/Raster.h"
+
 namespace platform {
 
 Canvas::Canvas(Bitmap& target) : target_(&target), clip_(target.BoundsRect()) {}
@@ -16,11 +18,11 @@ void Canvas::SetClipRegion(const Region& deviceRegion) {
 void Canvas::ResetClip() { clip_ = Region(target_->BoundsRect()); }
 
 void Canvas::IntersectClipRect(const TRect& logicalRect) {
-  clip_ = clip_.Intersect(Region(logicalRect.Offset(origin_)));
+  clip_ = clip_.Intersect(Region(raster::ToDevice(logicalRect, origin_)));
 }
 
 void Canvas::ExcludeClipRect(const TRect& logicalRect) {
-  clip_ = clip_.Difference(Region(logicalRect.Offset(origin_)));
+  clip_ = clip_.Difference(Region(raster::ToDevice(logicalRect, origin_)));
 }
 
 TRect Canvas::ClipRect() const {
@@ -35,18 +37,20 @@ void Canvas::SetPixel(int x, int y, TColor color) {
 }
 
 void Canvas::FillRect(const TRect& r) {
-  const TRect d = r.Offset(origin_);
+  // Cut to the clip first, so that a huge rectangle costs no more than the clip.
+  const TRect d = raster::ToDevice(r, origin_).Intersect(clip_.Bounds());
   const TColor rgb = ColorToRGB(brush_.Color);
   for (int y = d.Top; y < d.Bottom; ++y) FillSpanDevice(y, d.Left, d.Right, rgb);
 }
 
 void Canvas::FrameRect(const TRect& r) {
   if (r.IsEmpty()) return;
-  const TRect d = r.Offset(origin_);
+  const TRect d = raster::ToDevice(r, origin_);
   const TColor rgb = ColorToRGB(brush_.Color);
   FillSpanDevice(d.Top, d.Left, d.Right, rgb);
   if (d.Height() > 1) FillSpanDevice(d.Bottom - 1, d.Left, d.Right, rgb);
-  for (int y = d.Top + 1; y < d.Bottom - 1; ++y) {
+  const TRect clip = clip_.Bounds();
+  for (int y = std::max(d.Top + 1, clip.Top); y < std::min(d.Bottom - 1, clip.Bottom); ++y) {
     PlotDevice(d.Left, y, rgb);
     if (d.Width() > 1) PlotDevice(d.Right - 1, y, rgb);
   }
@@ -63,26 +67,25 @@ void Canvas::StretchDraw(const TRect& dest, const Bitmap& picture) {
 }
 
 void Canvas::CopyRect(const TRect& dest, const Canvas& source, const TRect& sourceRect) {
-  const int dw = dest.Width();
-  const int dh = dest.Height();
-  const int sw = sourceRect.Width();
-  const int sh = sourceRect.Height();
+  // In saturated device coordinates, where widths cannot overflow.
+  const TRect dr = raster::ToDevice(dest, origin_);
+  const TRect sr = raster::ToDevice(sourceRect, source.origin_);
+  const int dw = dr.Width();
+  const int dh = dr.Height();
+  const int sw = sr.Width();
+  const int sh = sr.Height();
   if (dw == 0 || dh == 0 || sw == 0 || sh == 0) return;
 
   // Normalise mirrored rectangles: walk the destination forwards, step through the source
   // in whichever direction the signs ask for.
   const bool mirrorX = (dw < 0) != (sw < 0);
   const bool mirrorY = (dh < 0) != (sh < 0);
-  const TRect d{std::min(dest.Left, dest.Right), std::min(dest.Top, dest.Bottom),
-                std::max(dest.Left, dest.Right), std::max(dest.Top, dest.Bottom)};
-  const TRect s{std::min(sourceRect.Left, sourceRect.Right),
-                std::min(sourceRect.Top, sourceRect.Bottom),
-                std::max(sourceRect.Left, sourceRect.Right),
-                std::max(sourceRect.Top, sourceRect.Bottom)};
-  const int w = d.Width();
-  const int h = d.Height();
-  const TRect sd = s.Offset(source.origin_);
-  const TRect dd = d.Offset(origin_);
+  const TRect dd = raster::Normalised(dr);
+  const TRect sd = raster::Normalised(sr);
+  const int w = dd.Width();
+  const int h = dd.Height();
+  const TRect visible = dd.Intersect(clip_.Bounds()).Intersect(target_->BoundsRect());
+  if (visible.IsEmpty()) return;
   const Bitmap& src = *source.target_;
 
   // Copying a picture onto itself must read the original pixels.
@@ -94,19 +97,19 @@ void Canvas::CopyRect(const TRect& dest, const Canvas& source, const TRect& sour
     from = &scratch;
   }
 
-  // Source column of every destination column, worked out once.
-  std::vector<int> sourceColumn(static_cast<std::size_t>(w));
-  for (int col = 0; col < w; ++col) {
-    int sx = sd.Left + static_cast<int>(static_cast<long long>(col) * s.Width() / w);
+  // Source column of every visible destination column, worked out once.
+  std::vector<int> sourceColumn(static_cast<std::size_t>(visible.Width()));
+  for (int x = visible.Left; x < visible.Right; ++x) {
+    const int col = x - dd.Left;
+    int sx = sd.Left + static_cast<int>(static_cast<long long>(col) * sd.Width() / w);
     if (mirrorX) sx = sd.Right - 1 - (sx - sd.Left);
-    sourceColumn[static_cast<std::size_t>(col)] = sx;
+    sourceColumn[static_cast<std::size_t>(x - visible.Left)] = sx;
   }
-  const bool straight = !mirrorX && s.Width() == w;
+  const bool straight = !mirrorX && sd.Width() == w;
 
-  const TRect visible = dd.Intersect(clip_.Bounds());
   for (int y = visible.Top; y < visible.Bottom; ++y) {
     const int row = y - dd.Top;
-    int sy = sd.Top + static_cast<int>(static_cast<long long>(row) * s.Height() / h);
+    int sy = sd.Top + static_cast<int>(static_cast<long long>(row) * sd.Height() / h);
     if (mirrorY) sy = sd.Bottom - 1 - (sy - sd.Top);
     if (sy < 0 || sy >= from->Height()) continue;
     const std::uint8_t* srcRow = from->ScanLine(sy);
@@ -123,17 +126,18 @@ void Canvas::CopyRect(const TRect& dest, const Canvas& source, const TRect& sour
         continue;
       }
       for (int x = x0; x < x1; ++x) {
-        const int sx = sourceColumn[static_cast<std::size_t>(x - dd.Left)];
+        const int sx = sourceColumn[static_cast<std::size_t>(x - visible.Left)];
         if (sx >= 0 && sx < from->Width()) std::memcpy(dstRow + x * 3, srcRow + sx * 3, 3);
       }
     }
   }
 }
 
-bool Canvas::ClipContainsDevice(int x, int y) const { return clip_.Contains({x, y}); }
-
+// The span also keeps to the bitmap: it may have shrunk under a clip made for its old size.
 void Canvas::FillSpanDevice(int y, int x0, int x1, TColor rgb) {
-  if (x1 <= x0) return;
+  x0 = std::max(x0, 0);
+  x1 = std::min(x1, target_->Width());
+  if (x1 <= x0 || y < 0 || y >= target_->Height()) return;
   const std::uint8_t bgr[3] = {GetBValue(rgb), GetGValue(rgb), GetRValue(rgb)};
   for (const TRect& c : clip_.BandAt(y)) {
     const int from = std::max(x0, c.Left);
@@ -145,13 +149,5 @@ void Canvas::FillSpanDevice(int y, int x0, int x1, TColor rgb) {
 }
 
 void Canvas::PlotDevice(int x, int y, TColor rgb) { FillSpanDevice(y, x, x + 1, rgb); }
-
-void Canvas::BlendDevice(int x, int y, TColor rgb, int coverage) {
-  if (coverage <= 0 || !ClipContainsDevice(x, y)) return;
-  std::uint8_t* p = target_->ScanLine(y) + x * 3;
-  const int a = std::min(coverage, 255);
-  const int channels[3] = {GetBValue(rgb), GetGValue(rgb), GetRValue(rgb)};
-  for (int i = 0; i < 3; ++i) p[i] = static_cast<std::uint8_t>((channels[i] * a + p[i] * (255 - a) + 127) / 255);
-}
 
 }  // namespace platform

@@ -11,6 +11,10 @@
 
 namespace platform {
 
+namespace raster {
+class SpanRows;
+}
+
 enum class PenStyle { Solid, Clear };
 enum class BrushStyle { Solid, Clear };
 
@@ -128,8 +132,14 @@ class Canvas {
   // Device-coordinate primitives every drawing routine ends in; they honour the clip.
   void FillSpanDevice(int y, int x0, int x1, TColor rgb);
   void PlotDevice(int x, int y, TColor rgb);
-  void BlendDevice(int x, int y, TColor rgb, int coverage);
-  bool ClipContainsDevice(int x, int y) const;
+
+  // Shape painting (CanvasShapes.cpp): a shape's box in device coordinates, the clip
+  // bounds grown by the pen, and the spans filled with the pen and the brush.
+  TRect ShapeBox(const TRect& logical) const;
+  TRect ShapeWindow() const;
+  void FillRows(const raster::SpanRows& rows, TColor rgb);
+  void PaintShape(const raster::SpanRows& shape);
+  void StrokeDevice(TPoint from, TPoint to);
 
   Bitmap* target_;
   TPoint origin_{};

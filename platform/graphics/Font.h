@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -58,8 +59,14 @@ class ScaledFont {
 };
 
 // The process-wide font cache; "MS Sans Serif" is served by "Liberation Sans", a missing
-// face by fontconfig's sans-serif. Never fails: without any face it throws platform::Error.
+// face by fontconfig's sans-serif. Throws platform::Error when not even that can be had, or
+// when the height is beyond MaxFontHeight pixels either way: giant glyphs kept for the whole
+// process would let a description exhaust memory.
+inline constexpr int MaxFontHeight = 256;
 ScaledFont& GetScaledFont(const Font& font);
+
+// How many glyphs have been rasterised in this process; a warm cache leaves it unchanged.
+std::size_t GlyphRasterCount();
 
 // Decodes UTF-8; invalid bytes become U+FFFD.
 std::u32string DecodeUtf8(std::string_view text);

@@ -1,0 +1,42 @@
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <vector>
+
+#include "platform/Error.h"
+#include "platform/graphics/BmpFile.h"
+
+namespace {
+
+// Bytes taken by a bitmap in the stream form, or 0 when the reader refuses it.
+std::size_t Consumed(std::span<const std::uint8_t> stream) {
+  try {
+    std::size_t consumed = 0;
+    platform::ReadBmpStream(stream, consumed);
+    return consumed;
+  } catch (const platform::Error&) {
+    return 0;
+  }
+}
+
+}  // namespace
+
+// Feeds arbitrary bytes to the BMP reader, as a file and in the stream form, and checks that
+// whatever decodes survives our own writer unchanged.
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  const std::span<const std::uint8_t> input(data, size);
+  try {
+    const platform::Bitmap b = platform::ReadBmp(input);
+    if (!(platform::ReadBmp(platform::WriteBmp(b)) == b)) __builtin_trap();
+  } catch (const platform::Error&) {
+  }
+
+  std::vector<std::uint8_t> stream = {
+      static_cast<std::uint8_t>(size), static_cast<std::uint8_t>(size >> 8),
+      static_cast<std::uint8_t>(size >> 16), static_cast<std::uint8_t>(size >> 24)};
+  stream.insert(stream.end(), input.begin(), input.end());
+  const std::size_t wrapped = Consumed(stream);
+  if (wrapped != 0 && wrapped != stream.size()) __builtin_trap();
+  if (Consumed(input) > size) __builtin_trap();
+  return 0;
+}
