@@ -7,7 +7,7 @@ RUN_PACKAGES=(
 )
 TEST_PACKAGES=(
   clang libclang-rt-14-dev googletest libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xdotool x11-apps
+  xvfb xdotool x11-apps x11-utils openbox imagemagick
 )
 
 ensure_packages() {

@@ -1,0 +1,322 @@
+#include "platform/desktop/DesktopBackend.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "platform/Error.h"
+#include "platform/desktop/Desktop.h"
+#include "platform/desktop/GtkDialogs.h"
+#include "platform/desktop/SdlKeys.h"
+#include "platform/desktop/WindowShape.h"
+#include "platform/window/Input.h"
+#include "platform/window/Menus.h"
+#include "platform/window/Messages.h"
+#include "platform/window/WindowSystem.h"
+#include "platform/window/Windows.h"
+
+namespace platform {
+namespace {
+
+class RealClock : public Clock {
+ public:
+  std::uint64_t NowMicroseconds() override {
+    return SDL_GetPerformanceCounter() * 1'000'000 / SDL_GetPerformanceFrequency();
+  }
+  void Sleep(std::uint32_t milliseconds) override { SDL_Delay(milliseconds); }
+};
+
+RealClock realClock;
+
+SDL_HitTestResult ToSdlHit(int hit) {
+  switch (hit) {
+    case HTCAPTION:
+      return SDL_HITTEST_DRAGGABLE;
+    case HTLEFT:
+      return SDL_HITTEST_RESIZE_LEFT;
+    case HTRIGHT:
+      return SDL_HITTEST_RESIZE_RIGHT;
+    case HTTOP:
+      return SDL_HITTEST_RESIZE_TOP;
+    case HTBOTTOM:
+      return SDL_HITTEST_RESIZE_BOTTOM;
+    case HTTOPLEFT:
+      return SDL_HITTEST_RESIZE_TOPLEFT;
+    case HTTOPRIGHT:
+      return SDL_HITTEST_RESIZE_TOPRIGHT;
+    case HTBOTTOMLEFT:
+      return SDL_HITTEST_RESIZE_BOTTOMLEFT;
+    case HTBOTTOMRIGHT:
+      return SDL_HITTEST_RESIZE_BOTTOMRIGHT;
+    default:
+      return SDL_HITTEST_NORMAL;
+  }
+}
+
+// Copies a rectangle of blue-green-red rows into the window surface's pixel format.
+void CopyToSurface(SDL_Surface* surface, const Bitmap& backing, const TRect& r) {
+  const bool xrgb = surface->format->BytesPerPixel == 4 && surface->format->Rmask == 0x00FF0000 &&
+                    surface->format->Gmask == 0x0000FF00 && surface->format->Bmask == 0x000000FF;
+  SDL_LockSurface(surface);
+  for (int y = r.Top; y < r.Bottom; ++y) {
+    const std::uint8_t* src = backing.ScanLine(y) + r.Left * 3;
+    auto* row = static_cast<std::uint8_t*>(surface->pixels) +
+                static_cast<std::ptrdiff_t>(y) * surface->pitch;
+    for (int x = r.Left; x < r.Right; ++x, src += 3) {
+      const std::uint32_t pixel =
+          xrgb ? (std::uint32_t{src[2]} << 16) | (std::uint32_t{src[1]} << 8) | src[0]
+               : SDL_MapRGB(surface->format, src[2], src[1], src[0]);
+      std::memcpy(row + x * surface->format->BytesPerPixel, &pixel, surface->format->BytesPerPixel);
+    }
+  }
+  SDL_UnlockSurface(surface);
+}
+
+MouseButton ToButton(std::uint8_t sdlButton) {
+  return sdlButton == SDL_BUTTON_RIGHT    ? MouseButton::Right
+         : sdlButton == SDL_BUTTON_MIDDLE ? MouseButton::Middle
+                                          : MouseButton::Left;
+}
+
+}  // namespace
+
+std::unique_ptr<Backend> CreateDesktopBackend() {
+  return std::make_unique<DesktopBackend>();
+}
+
+DesktopBackend::DesktopBackend() {
+  // Signals keep their usual meaning, and closing the last window is the program's decision.
+  SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+  SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
+  // Pixels go straight to the window; an accelerated surface would make SDL recreate the
+  // native window on first use, losing its shape.
+  SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+  if (SDL_Init(SDL_INIT_VIDEO) != 0)
+    throw Error(std::string("Cannot open the display: ") + SDL_GetError());
+  SDL_StartTextInput();
+}
+
+DesktopBackend::~DesktopBackend() {
+  for (auto& [window, native] : natives_) SDL_DestroyWindow(native);
+  SDL_Quit();
+}
+
+Clock& DesktopBackend::GetClock() {
+  return realClock;
+}
+
+TRect DesktopBackend::WorkArea() {
+  SDL_Rect r{0, 0, 1024, 768};
+  SDL_GetDisplayUsableBounds(0, &r);
+  return TRect::FromBounds(r.x, r.y, r.w, r.h);
+}
+
+SDL_Window* DesktopBackend::Native(HWND window) const {
+  const auto it = natives_.find(window);
+  return it == natives_.end() ? nullptr : it->second;
+}
+
+HWND DesktopBackend::WindowOf(std::uint32_t sdlWindowId) const {
+  SDL_Window* native = SDL_GetWindowFromID(sdlWindowId);
+  for (const auto& [window, candidate] : natives_) {
+    if (candidate == native) return window;
+  }
+  return NullWindow;
+}
+
+TPoint DesktopBackend::ScreenPoint(std::uint32_t sdlWindowId, int x, int y) const {
+  int left = 0, top = 0;
+  if (SDL_Window* native = SDL_GetWindowFromID(sdlWindowId))
+    SDL_GetWindowPosition(native, &left, &top);
+  return {left + x, top + y};
+}
+
+void DesktopBackend::CreateNative(HWND window, const TRect& b, bool popup) {
+  std::uint32_t flags = SDL_WINDOW_BORDERLESS | SDL_WINDOW_HIDDEN;
+  if (popup) flags |= SDL_WINDOW_POPUP_MENU | SDL_WINDOW_ALWAYS_ON_TOP | SDL_WINDOW_SKIP_TASKBAR;
+  SDL_Window* native = SDL_CreateWindow(GetWindowText(window).c_str(), b.Left, b.Top,
+                                        std::max(1, b.Width()), std::max(1, b.Height()), flags);
+  if (native == nullptr) throw Error(std::string("Cannot create a window: ") + SDL_GetError());
+  natives_[window] = native;
+  if (!popup) SDL_SetWindowHitTest(native, &DesktopBackend::HitTest, this);
+}
+
+void DesktopBackend::DestroyNative(HWND window) {
+  if (SDL_Window* native = Native(window)) SDL_DestroyWindow(native);
+  natives_.erase(window);
+}
+
+void DesktopBackend::SetNativeBounds(HWND window, const TRect& b) {
+  SDL_Window* native = Native(window);
+  if (native == nullptr) return;
+  SDL_SetWindowPosition(native, b.Left, b.Top);
+  SDL_SetWindowSize(native, std::max(1, b.Width()), std::max(1, b.Height()));
+}
+
+void DesktopBackend::SetNativeVisible(HWND window, bool visible, WindowState state) {
+  SDL_Window* native = Native(window);
+  if (native == nullptr) return;
+  if (!visible) {
+    SDL_HideWindow(native);
+  } else if (state == WindowState::Minimized) {
+    SDL_MinimizeWindow(native);
+  } else {
+    SDL_ShowWindow(native);
+    if ((SDL_GetWindowFlags(native) & SDL_WINDOW_MINIMIZED) != 0) SDL_RestoreWindow(native);
+  }
+}
+
+void DesktopBackend::SetNativeTitle(HWND window, const std::string& title) {
+  if (SDL_Window* native = Native(window)) SDL_SetWindowTitle(native, title.c_str());
+}
+
+void DesktopBackend::SetNativeShape(HWND window, const Region* shape) {
+  if (SDL_Window* native = Native(window)) ApplyWindowShape(native, shape);
+}
+
+void DesktopBackend::ActivateNative(HWND window) {
+  if (SDL_Window* native = Native(window);
+      native != nullptr && (SDL_GetWindowFlags(native) & SDL_WINDOW_SHOWN)) {
+    SDL_RaiseWindow(native);
+  }
+}
+
+void DesktopBackend::Present(HWND window, const Bitmap& backing, const TRect& rect) {
+  SDL_Window* native = Native(window);
+  SDL_Surface* surface = native != nullptr ? SDL_GetWindowSurface(native) : nullptr;
+  if (surface == nullptr) return;
+  const TRect r = rect.Intersect(backing.BoundsRect()).Intersect({0, 0, surface->w, surface->h});
+  if (r.IsEmpty()) return;
+  CopyToSurface(surface, backing, r);
+  const SDL_Rect area{r.Left, r.Top, r.Width(), r.Height()};
+  SDL_UpdateWindowSurfaceRects(native, &area, 1);
+}
+
+SDL_HitTestResult DesktopBackend::HitTest(SDL_Window* native, const SDL_Point* area, void* data) {
+  auto* self = static_cast<DesktopBackend*>(data);
+  const HWND window = self->WindowOf(SDL_GetWindowID(native));
+  // The window manager takes over only a normal window that no menu or disabled state holds.
+  if (window == NullWindow || IsMenuActive() || !IsWindowEnabled(window) ||
+      GetWindowState(window) != WindowState::Normal) {
+    return SDL_HITTEST_NORMAL;
+  }
+  const TPoint screen = WindowToScreen(window, {area->x, area->y});
+  const int hit =
+      static_cast<int>(SendMessage(window, WM_NCHITTEST, 0, MAKELPARAM(screen.X, screen.Y)));
+  const bool sizeable = (GetWindowStyle(window) & WS_THICKFRAME) != 0;
+  const SDL_HitTestResult result = ToSdlHit(hit);
+  return result == SDL_HITTEST_DRAGGABLE || sizeable ? result : SDL_HITTEST_NORMAL;
+}
+
+void DesktopBackend::PumpEvents() {
+  SDL_Event event;
+  while (SDL_PollEvent(&event) != 0) Dispatch(event);
+}
+
+void DesktopBackend::WaitEvents(std::optional<std::uint32_t> timeoutMs) {
+  SDL_Event event;
+  const int got = timeoutMs
+                      ? SDL_WaitEventTimeout(
+                            &event, static_cast<int>(std::min<std::uint32_t>(*timeoutMs, 1u << 30)))
+                      : SDL_WaitEvent(&event);
+  if (got != 0) Dispatch(event);
+}
+
+void DesktopBackend::Dispatch(const SDL_Event& e) {
+  switch (e.type) {
+    case SDL_MOUSEMOTION:
+      InputMouseMove(ScreenPoint(e.motion.windowID, e.motion.x, e.motion.y));
+      break;
+    case SDL_MOUSEBUTTONDOWN:
+    case SDL_MOUSEBUTTONUP:
+      InputMouseButton(ScreenPoint(e.button.windowID, e.button.x, e.button.y),
+                       ToButton(e.button.button), e.type == SDL_MOUSEBUTTONDOWN);
+      break;
+    case SDL_MOUSEWHEEL:
+      InputMouseWheel(GetCursorPos(), e.wheel.y * WHEEL_DELTA);
+      break;
+    case SDL_KEYDOWN:
+    case SDL_KEYUP:
+      if (const std::uint32_t vk = VirtualKeyFromSdl(e.key.keysym.sym))
+        InputKey(vk, e.type == SDL_KEYDOWN);
+      break;
+    case SDL_TEXTINPUT:
+      InputText(e.text.text);
+      break;
+    case SDL_WINDOWEVENT:
+      DispatchWindowEvent(e.window);
+      break;
+    default:
+      break;
+  }
+}
+
+void DesktopBackend::DispatchWindowEvent(const SDL_WindowEvent& e) {
+  const HWND window = WindowOf(e.windowID);
+  if (window == NullWindow) return;
+  SDL_Window* native = Native(window);
+  switch (e.event) {
+    case SDL_WINDOWEVENT_EXPOSED:
+      if (Window* w = FindWindow(window)) PresentRect(window, w->LocalRect());
+      break;
+    case SDL_WINDOWEVENT_MOVED:
+    case SDL_WINDOWEVENT_SIZE_CHANGED: {
+      int x = 0, y = 0, width = 0, height = 0;
+      SDL_GetWindowPosition(native, &x, &y);
+      SDL_GetWindowSize(native, &width, &height);
+      NoteNativeBounds(window, TRect::FromBounds(x, y, width, height));
+      break;
+    }
+    case SDL_WINDOWEVENT_FOCUS_GAINED:
+      InputActivate(window, true);
+      break;
+    case SDL_WINDOWEVENT_FOCUS_LOST:
+      // A click in another program closes our open menu, as it would on any desktop.
+      if (IsMenuActive()) EndMenu();
+      break;
+    case SDL_WINDOWEVENT_LEAVE:
+      InputMouseExit();
+      break;
+    case SDL_WINDOWEVENT_CLOSE:
+      PostMessage(window, WM_SYSCOMMAND, SC_CLOSE);
+      break;
+    case SDL_WINDOWEVENT_MINIMIZED:
+      if (GetWindowState(window) != WindowState::Minimized)
+        ShowWindow(window, ShowCommand::Minimize);
+      break;
+    case SDL_WINDOWEVENT_RESTORED:
+      if (GetWindowState(window) == WindowState::Minimized)
+        ShowWindow(window, ShowCommand::Restore);
+      break;
+    default:
+      break;
+  }
+}
+
+void DesktopBackend::KeepPresenting() {
+  SDL_Event event;
+  while (SDL_PollEvent(&event) != 0) {
+    if (event.type == SDL_WINDOWEVENT && event.window.event == SDL_WINDOWEVENT_EXPOSED)
+      Dispatch(event);
+  }
+}
+
+void DesktopBackend::SetClipboardText(const std::string& text) {
+  SDL_SetClipboardText(text.c_str());
+}
+
+std::string DesktopBackend::GetClipboardText() {
+  char* text = SDL_GetClipboardText();
+  std::string result = text != nullptr ? text : "";
+  SDL_free(text);
+  return result;
+}
+
+int DesktopBackend::ShowMessageBox(const MessageBoxParams& params) {
+  return RunGtkMessageBox(params, [this] { KeepPresenting(); });
+}
+
+std::optional<FileDialogResult> DesktopBackend::ShowFileDialog(const FileDialogParams& params) {
+  return RunGtkFileDialog(params, [this] { KeepPresenting(); });
+}
+
+}  // namespace platform

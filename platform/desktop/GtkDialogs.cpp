@@ -1,0 +1,123 @@
+#include "platform/desktop/GtkDialogs.h"
+
+#include <gtk/gtk.h>
+
+#include <sstream>
+#include <string>
+
+#include "platform/Error.h"
+
+namespace platform {
+namespace {
+
+void EnsureGtk() {
+  static bool ready = false;
+  if (!ready && gtk_init_check(nullptr, nullptr) == FALSE)
+    throw Error("GTK cannot open the display");
+  ready = true;
+}
+
+void OnResponse(GtkDialog*, gint response, gpointer data) {
+  *static_cast<gint*>(data) = response;
+}
+
+// Shows the dialog and iterates GTK until it answers, giving the caller's windows their turn
+// between iterations; answers the response and destroys the dialog.
+gint RunModal(GtkWidget* dialog, const std::function<void()>& keepAlive) {
+  gint response = GTK_RESPONSE_NONE;
+  g_signal_connect(dialog, "response", G_CALLBACK(OnResponse), &response);
+  gtk_window_set_keep_above(GTK_WINDOW(dialog), TRUE);
+  gtk_widget_show_all(dialog);
+  while (response == GTK_RESPONSE_NONE) {
+    while (gtk_events_pending() != FALSE) gtk_main_iteration_do(FALSE);
+    keepAlive();
+    g_usleep(10'000);
+  }
+  gtk_widget_destroy(dialog);
+  while (gtk_events_pending() != FALSE) gtk_main_iteration_do(FALSE);
+  return response;
+}
+
+GtkMessageType MessageType(MessageBoxKind kind) {
+  switch (kind) {
+    case MessageBoxKind::Error:
+      return GTK_MESSAGE_ERROR;
+    case MessageBoxKind::Warning:
+      return GTK_MESSAGE_WARNING;
+    case MessageBoxKind::Information:
+      return GTK_MESSAGE_INFO;
+    case MessageBoxKind::Custom:
+      break;
+  }
+  return GTK_MESSAGE_OTHER;  // no icon
+}
+
+void AddFilters(GtkFileChooser* chooser, const FileDialogParams& params) {
+  int index = 1;
+  for (const auto& [description, patterns] : params.Filters) {
+    GtkFileFilter* filter = gtk_file_filter_new();
+    gtk_file_filter_set_name(filter, description.c_str());
+    std::istringstream list(patterns);
+    for (std::string pattern; std::getline(list, pattern, ';');) {
+      if (!pattern.empty()) gtk_file_filter_add_pattern(filter, pattern.c_str());
+    }
+    gtk_file_chooser_add_filter(chooser, filter);
+    if (index++ == params.FilterIndex) gtk_file_chooser_set_filter(chooser, filter);
+  }
+}
+
+int ChosenFilterIndex(GtkFileChooser* chooser) {
+  GtkFileFilter* chosen = gtk_file_chooser_get_filter(chooser);
+  GSList* filters = gtk_file_chooser_list_filters(chooser);
+  const int position = g_slist_index(filters, chosen);
+  g_slist_free(filters);
+  return position < 0 ? 1 : position + 1;
+}
+
+// Reads the chosen name while the dialog still exists.
+void OnFileResponse(GtkDialog* dialog, gint response, gpointer data) {
+  if (response != GTK_RESPONSE_ACCEPT) return;
+  auto* out = static_cast<std::optional<FileDialogResult>*>(data);
+  gchar* name = gtk_file_chooser_get_filename(GTK_FILE_CHOOSER(dialog));
+  if (name != nullptr) *out = FileDialogResult{name, ChosenFilterIndex(GTK_FILE_CHOOSER(dialog))};
+  g_free(name);
+}
+
+}  // namespace
+
+int RunGtkMessageBox(const MessageBoxParams& params, const std::function<void()>& keepAlive) {
+  EnsureGtk();
+  GtkWidget* dialog = gtk_message_dialog_new(nullptr, GTK_DIALOG_MODAL, MessageType(params.Kind),
+                                             GTK_BUTTONS_OK, "%s", params.Text.c_str());
+  gtk_window_set_title(GTK_WINDOW(dialog), params.Caption.c_str());
+  RunModal(dialog, keepAlive);
+  return IDOK;
+}
+
+std::optional<FileDialogResult> RunGtkFileDialog(const FileDialogParams& params,
+                                                 const std::function<void()>& keepAlive) {
+  EnsureGtk();
+  const bool save = params.Kind == FileDialogKind::Save;
+  GtkWidget* dialog = gtk_file_chooser_dialog_new(
+      params.Title.empty() ? (save ? "Save" : "Open") : params.Title.c_str(), nullptr,
+      save ? GTK_FILE_CHOOSER_ACTION_SAVE : GTK_FILE_CHOOSER_ACTION_OPEN, "_Cancel",
+      GTK_RESPONSE_CANCEL, save ? "_Save" : "_Open", GTK_RESPONSE_ACCEPT, nullptr);
+  GtkFileChooser* chooser = GTK_FILE_CHOOSER(dialog);
+  gtk_file_chooser_set_do_overwrite_confirmation(chooser, TRUE);
+  AddFilters(chooser, params);
+  if (!params.InitialDir.empty())
+    gtk_file_chooser_set_current_folder(chooser, params.InitialDir.c_str());
+  if (!params.FileName.empty()) {
+    if (save) {
+      gtk_file_chooser_set_current_name(chooser, params.FileName.c_str());
+    } else {
+      gtk_file_chooser_set_filename(chooser, params.FileName.c_str());
+    }
+  }
+  std::optional<FileDialogResult> result;
+  g_signal_connect(dialog, "response", G_CALLBACK(OnFileResponse), &result);
+  RunModal(dialog, keepAlive);
+  return result;
+}
+
+}  // namespace platform

@@ -1,0 +1,85 @@
+#include "platform/headless/HeadlessBackend.h"
+
+#include <cstring>
+
+#include "platform/Error.h"
+
+namespace platform {
+
+void HeadlessBackend::CreateNative(HWND window, const TRect& screenBounds, bool popup) {
+  NativeWindow& n = natives_[window];
+  n.Bounds = screenBounds;
+  n.Popup = popup;
+}
+
+void HeadlessBackend::SetNativeBounds(HWND window, const TRect& screenBounds) {
+  if (auto it = natives_.find(window); it != natives_.end()) it->second.Bounds = screenBounds;
+}
+
+void HeadlessBackend::SetNativeVisible(HWND window, bool visible, WindowState state) {
+  if (auto it = natives_.find(window); it != natives_.end()) {
+    it->second.Visible = visible;
+    it->second.State = state;
+  }
+}
+
+void HeadlessBackend::SetNativeTitle(HWND window, const std::string& title) {
+  if (auto it = natives_.find(window); it != natives_.end()) it->second.Title = title;
+}
+
+void HeadlessBackend::SetNativeShape(HWND window, const Region* shape) {
+  if (auto it = natives_.find(window); it != natives_.end()) {
+    it->second.Shape = shape != nullptr ? std::optional<Region>(*shape) : std::nullopt;
+  }
+}
+
+void HeadlessBackend::Present(HWND window, const Bitmap& backing, const TRect& rect) {
+  auto it = natives_.find(window);
+  if (it == natives_.end()) return;
+  NativeWindow& n = it->second;
+  if (n.Screen.Width() != backing.Width() || n.Screen.Height() != backing.Height()) {
+    n.Screen = Bitmap(backing.Width(), backing.Height());
+  }
+  const TRect r = rect.Intersect(backing.BoundsRect());
+  for (int y = r.Top; y < r.Bottom; ++y) {
+    std::memcpy(n.Screen.ScanLine(y) + r.Left * 3, backing.ScanLine(y) + r.Left * 3,
+                static_cast<std::size_t>(r.Width()) * 3);
+  }
+  ++n.Presents;
+}
+
+void HeadlessBackend::WaitEvents(std::optional<std::uint32_t>) {
+  if (steps_.empty())
+    throw Error("Headless: the program waits for input and no scripted step is left");
+  auto step = std::move(steps_.front());
+  steps_.pop_front();
+  step();
+}
+
+int HeadlessBackend::ShowMessageBox(const MessageBoxParams& params) {
+  dialogs_.push_back(DialogRecord{true, params, {}});
+  return IDOK;
+}
+
+std::optional<FileDialogResult> HeadlessBackend::ShowFileDialog(const FileDialogParams& params) {
+  dialogs_.push_back(DialogRecord{false, {}, params});
+  if (fileAnswers_.empty()) return std::nullopt;
+  auto answer = fileAnswers_.front();
+  fileAnswers_.pop_front();
+  return answer;
+}
+
+void HeadlessBackend::AnswerFileDialog(std::optional<std::string> fileName, int filterIndex) {
+  if (fileName) {
+    fileAnswers_.push_back(FileDialogResult{*fileName, filterIndex});
+  } else {
+    fileAnswers_.push_back(std::nullopt);
+  }
+}
+
+const HeadlessBackend::NativeWindow* HeadlessBackend::Native(HWND window) const {
+  const auto it = natives_.find(window);
+  return it == natives_.end() ? nullptr : &it->second;
+}
+
+}  // namespace platform

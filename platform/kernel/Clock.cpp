@@ -1,0 +1,46 @@
+#include "platform/kernel/Clock.h"
+
+#include <chrono>
+#include <thread>
+
+namespace platform {
+namespace {
+
+class SystemClock : public Clock {
+ public:
+  std::uint64_t NowMicroseconds() override {
+    using namespace std::chrono;
+    return static_cast<std::uint64_t>(
+        duration_cast<microseconds>(steady_clock::now().time_since_epoch()).count());
+  }
+  void Sleep(std::uint32_t milliseconds) override {
+    std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
+  }
+};
+
+SystemClock systemClock;
+Clock* current = &systemClock;
+
+}  // namespace
+
+void SetClock(Clock* clock) {
+  current = clock != nullptr ? clock : &systemClock;
+}
+
+std::int64_t QueryPerformanceCounter() {
+  return static_cast<std::int64_t>(current->NowMicroseconds());
+}
+std::int64_t QueryPerformanceFrequency() {
+  return 1'000'000;
+}
+std::uint64_t GetTickCount64() {
+  return current->NowMicroseconds() / 1000;
+}
+std::uint32_t GetTickCount() {
+  return static_cast<std::uint32_t>(GetTickCount64());
+}
+void Sleep(std::uint32_t milliseconds) {
+  current->Sleep(milliseconds);
+}
+
+}  // namespace platform

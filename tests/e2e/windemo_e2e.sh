@@ -1,0 +1,102 @@
+#!/usr/bin/env bash
+# The window demo on Xvfb with openbox: it opens and paints, a click on a child changes what
+# the child shows, dragging the caption moves the window, and the menu bar opens a GTK
+# message box from the keyboard. Screenshots stay in the output folder for a look.
+set -euo pipefail
+demo=$1
+out=$2
+
+for tool in Xvfb openbox xdotool xprop import convert; do
+  command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }
+done
+rm -rf "$out" && mkdir -p "$out"
+
+pids=()
+cleanup() {
+  for ((i = ${#pids[@]} - 1; i >= 0; i--)); do kill "${pids[i]}" 2>/dev/null || true; done
+}
+trap cleanup EXIT
+
+# Polls a command until it succeeds, for at most about ten seconds.
+wait_for() {
+  for _ in $(seq 100); do
+    if "$@" >/dev/null 2>&1; then return 0; fi
+    sleep 0.1
+  done
+  echo "timed out waiting for: $*"
+  return 1
+}
+
+# The colour at a screen point as RRGGBB.
+pixel() {
+  import -window root "$out/probe.png"
+  convert "$out/probe.png" -crop "1x1+$1+$2" +repage -depth 8 -format '%[hex:p{0,0}]' info: | cut -c1-6
+}
+
+pixel_is() { [ "$(pixel "$1" "$2")" = "$3" ]; }
+
+# The server picks a free display and writes its number to file descriptor 3.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$out/display" 2>"$out/xvfb.log" &
+pids+=($!)
+wait_for test -s "$out/display"
+export DISPLAY=":$(head -n1 "$out/display")"
+
+openbox >"$out/openbox.log" 2>&1 &
+pids+=($!)
+wait_for sh -c "xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'"
+
+SDL_VIDEODRIVER=x11 ASAN_OPTIONS=detect_leaks=0 "$demo" >"$out/demo.log" 2>&1 &
+pids+=($!)
+wait_for xdotool search --onlyvisible --name '^Window demo$'
+window=$(xdotool search --onlyvisible --name '^Window demo$' | head -n1)
+eval "$(xdotool getwindowgeometry --shell "$window")"
+echo "window at $X,$Y size ${WIDTH}x$HEIGHT"
+
+# The frame and caption are our own painting, in the active caption colour; the window's
+# region cuts its top corners, so the empty screen shows there.
+wait_for pixel_is $((X + 200)) $((Y + 10)) 0A246A
+pixel_is $((X + 5)) "$Y" D4D0C8
+pixel_is "$X" "$Y" 000000
+pixel_is $((X + WIDTH - 1)) "$Y" 000000
+# A point of the click box away from its text: client (30, 100), below a 4-pixel frame,
+# the caption and the menu bar.
+box_x=$((X + 4 + 30))
+box_y=$((Y + 4 + 19 + 19 + 100))
+wait_for pixel_is "$box_x" "$box_y" 2060C0
+import -window root "$out/opened.png"
+
+xdotool mousemove "$box_x" "$box_y" click 1
+wait_for pixel_is "$box_x" "$box_y" FF8000
+import -window root "$out/clicked.png"
+
+# Drag the caption 100 pixels right and 60 down; the window manager moves the window.
+xdotool mousemove $((X + 200)) $((Y + 12)) mousedown 1
+xdotool mousemove $((X + 250)) $((Y + 42))
+xdotool mousemove $((X + 300)) $((Y + 72))
+xdotool mouseup 1
+moved() {
+  local X Y WIDTH HEIGHT SCREEN WINDOW
+  eval "$(xdotool getwindowgeometry --shell "$window")"
+  [ "$X" -ne "$1" ] || [ "$Y" -ne "$2" ]
+}
+old_x=$X
+old_y=$Y
+wait_for moved "$old_x" "$old_y"
+eval "$(xdotool getwindowgeometry --shell "$window")"
+echo "window moved from $old_x,$old_y to $X,$Y"
+if [ $((X - old_x)) -lt 90 ] || [ $((X - old_x)) -gt 110 ] || [ $((Y - old_y)) -lt 50 ] || [ $((Y - old_y)) -gt 70 ]; then
+  echo "the window did not follow the caption drag"
+  exit 1
+fi
+wait_for pixel_is $((X + 4 + 30)) $((Y + 4 + 19 + 19 + 100)) FF8000
+import -window root "$out/moved.png"
+
+# Alt+H opens Help with its first item selected; Enter chooses About, a GTK message box.
+xdotool key alt+h
+xdotool key Return
+wait_for xdotool search --onlyvisible --name '^About$'
+import -window root "$out/dialog.png"
+xdotool windowactivate --sync "$(xdotool search --onlyvisible --name '^About$' | head -n1)" key Return
+gone() { ! xdotool search --onlyvisible --name '^About$'; }
+wait_for gone
+echo "windemo end-to-end: passed"

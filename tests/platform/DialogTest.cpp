@@ -1,0 +1,56 @@
+#include <gtest/gtest.h>
+
+#include "platform/headless/Headless.h"
+#include "platform/window/Clipboard.h"
+#include "platform/window/Dialogs.h"
+
+namespace platform {
+namespace {
+
+TEST(DialogTest, MessageBoxesAreConfirmedAndRecorded) {
+  HeadlessSession session;
+  EXPECT_EQ(MessageBox({NullWindow, MessageBoxKind::Error, "Error", "Cannot create file"}), IDOK);
+  EXPECT_EQ(MessageBox({NullWindow, MessageBoxKind::Custom, "Bezier", "Hi"}), IDOK);
+  const auto& asked = session.Backend().Dialogs();
+  ASSERT_EQ(asked.size(), 2u);
+  EXPECT_TRUE(asked[0].IsMessageBox);
+  EXPECT_EQ(asked[0].Box.Kind, MessageBoxKind::Error);
+  EXPECT_EQ(asked[0].Box.Text, "Cannot create file");
+  EXPECT_EQ(asked[1].Box.Kind, MessageBoxKind::Custom);
+}
+
+TEST(DialogTest, FileDialogsTakeScriptedAnswersAndAddTheDefaultExtension) {
+  HeadlessSession session;
+  session.Backend().AnswerFileDialog("/tmp/points", 2);
+  session.Backend().AnswerFileDialog(std::nullopt);
+  FileDialogParams params;
+  params.Filters = {{"Text files (*.txt)", "*.txt"}, {"Backup (*.bak)", "*.bak"}};
+  params.FilterIndex = 2;
+  params.DefaultExt = "txt";
+  params.InitialDir = "/tmp";
+  const auto saved = GetSaveFileName(params);
+  ASSERT_TRUE(saved.has_value());
+  EXPECT_EQ(saved->FileName, "/tmp/points.txt");
+  EXPECT_EQ(saved->FilterIndex, 2);
+  EXPECT_FALSE(GetOpenFileName(params).has_value());
+  EXPECT_FALSE(GetOpenFileName(params).has_value());  // nothing scripted: cancelled
+
+  const auto& asked = session.Backend().Dialogs();
+  ASSERT_EQ(asked.size(), 3u);
+  EXPECT_FALSE(asked[0].IsMessageBox);
+  EXPECT_EQ(asked[0].File.Kind, FileDialogKind::Save);
+  EXPECT_EQ(asked[1].File.Kind, FileDialogKind::Open);
+  EXPECT_EQ(asked[0].File.Filters.size(), 2u);
+  EXPECT_EQ(asked[0].File.FilterIndex, 2);
+  EXPECT_EQ(asked[0].File.InitialDir, "/tmp");
+}
+
+TEST(ClipboardTest, TextRoundTripsThroughTheBackEnd) {
+  HeadlessSession session;
+  EXPECT_EQ(GetClipboardText(), "");
+  SetClipboardText("Titik \xE2\x80\x94 Kontrol");
+  EXPECT_EQ(GetClipboardText(), "Titik \xE2\x80\x94 Kontrol");
+}
+
+}  // namespace
+}  // namespace platform

@@ -1,0 +1,94 @@
+#include <gtest/gtest.h>
+
+#include "WindowTestSupport.h"
+#include "platform/kernel/Clock.h"
+#include "platform/window/Timers.h"
+
+namespace platform {
+namespace {
+
+using testing::MakeTopLevel;
+using testing::MessageLog;
+
+class TimerTest : public ::testing::Test {
+ protected:
+  TimerTest() { h = MakeTopLevel(log.Proc(), {0, 0, 100, 100}, WS_POPUP | WS_VISIBLE); }
+
+  MessageLog log;
+  HeadlessSession session;
+  HWND h{};
+};
+
+TEST_F(TimerTest, ATimerFiresOnlyWhenTheClockPassesIt) {
+  EXPECT_EQ(SetTimer(h, 7, 100), 7u);
+  session.Advance(99);
+  EXPECT_EQ(log.Count(WM_TIMER), 0);
+  session.Advance(1);
+  ASSERT_EQ(log.Count(WM_TIMER), 1);
+  EXPECT_EQ(log.Last(WM_TIMER)->WParam, 7u);
+  // A late timer fires once, not once for every interval it missed.
+  session.Advance(350);
+  EXPECT_EQ(log.Count(WM_TIMER), 2);
+  session.Advance(99);
+  EXPECT_EQ(log.Count(WM_TIMER), 2);
+  session.Advance(1);
+  EXPECT_EQ(log.Count(WM_TIMER), 3);
+  EXPECT_TRUE(KillTimer(h, 7));
+  EXPECT_FALSE(KillTimer(h, 7));
+  session.Advance(1000);
+  EXPECT_EQ(log.Count(WM_TIMER), 3);
+}
+
+TEST_F(TimerTest, TimersOfOneWindowKeepTheirOwnIntervalsAndSettingAgainRestarts) {
+  SetTimer(h, 1, 30);
+  SetTimer(h, 2, 50);
+  session.Advance(20);
+  SetTimer(h, 1, 30);  // restarted: due at 50 now
+  session.Advance(29);
+  EXPECT_EQ(log.Count(WM_TIMER), 0);
+  session.Advance(1);
+  EXPECT_EQ(log.Count(WM_TIMER), 2);
+}
+
+TEST_F(TimerTest, SleepingAdvancesTheVirtualClockAtOnce) {
+  const std::uint32_t start = GetTickCount();
+  const std::int64_t counter = QueryPerformanceCounter();
+  SetTimer(h, 1, 200);
+  Sleep(250);
+  EXPECT_EQ(GetTickCount() - start, 250u);
+  EXPECT_EQ(QueryPerformanceCounter() - counter, 250 * QueryPerformanceFrequency() / 1000);
+  EXPECT_EQ(log.Count(WM_TIMER), 0);  // ticks arrive through the loop
+  ProcessMessages();
+  EXPECT_EQ(log.Count(WM_TIMER), 1);
+}
+
+TEST_F(TimerTest, TimersOnMissingOrDestroyedWindowsAreHarmless) {
+  EXPECT_EQ(SetTimer(HWND{999}, 1, 10), 0u);
+  SetTimer(h, 1, 10);
+  DestroyWindow(h);
+  session.Advance(100);
+  EXPECT_EQ(log.Count(WM_TIMER), 0);
+  EXPECT_FALSE(KillTimer(h, 1));
+}
+
+TEST_F(TimerTest, ATimerKilledOrDestroyingItsWindowInsideItsTickIsSafe) {
+  SetWindowProc(h, log.Proc([](HWND w, TMessage& m) {
+    if (m.Msg == WM_TIMER) DestroyWindow(w);
+    return false;
+  }));
+  SetTimer(h, 1, 10);
+  session.Advance(100);
+  EXPECT_FALSE(IsWindow(h));
+  EXPECT_EQ(log.Count(WM_TIMER), 1);
+}
+
+TEST_F(TimerTest, AZeroIntervalIsRaisedSoTheLoopStillEnds) {
+  SetTimer(h, 1, 0);
+  session.Advance(USER_TIMER_MINIMUM - 1);
+  EXPECT_EQ(log.Count(WM_TIMER), 0);
+  session.Advance(1);
+  EXPECT_EQ(log.Count(WM_TIMER), 1);
+}
+
+}  // namespace
+}  // namespace platform
