@@ -1,0 +1,160 @@
+// Gradient text parsing and the gradient fill.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+
+#include "framework/runtime/Exceptions.h"
+#include "platform/graphics/Bitmap.h"
+#include "style/sGradient.h"
+
+namespace {
+
+using platform::Bitmap;
+using platform::TColor;
+using sGradient::GradientArray;
+using sGradient::GradientStep;
+using sGradient::PaintGradient;
+using sGradient::ParseGradientData;
+
+constexpr TColor kRed = 0x0000FF;
+constexpr TColor kGreen = 0x00FF00;
+constexpr TColor kGrey = 0x808080;
+const char* const kRedToGreen = "255;65280;50;0;0;65280;65280;0;0;0";
+const char* const kRedToGreenAcross = "255;65280;50;1;0;65280;65280;0;1;0";
+
+GradientArray Parse(const std::string& text) {
+  GradientArray steps;
+  ParseGradientData(text, steps);
+  return steps;
+}
+
+TColor Blend(TColor from, TColor to, int i, int n) {
+  TColor result = 0;
+  for (int shift = 0; shift < 24; shift += 8) {
+    const double a = (from >> shift) & 0xFF;
+    const double b = (to >> shift) & 0xFF;
+    double value = a;
+    for (int k = 0; k < i; ++k) value += (b - a) / n;
+    result |= static_cast<TColor>(std::nearbyint(value)) << shift;
+  }
+  return result;
+}
+
+// --- Parsing -------------------------------------------------------------------------------
+
+TEST(GradientParse, EmptyAndBlankTextGiveNoSteps) {
+  EXPECT_TRUE(Parse("").empty());
+  EXPECT_TRUE(Parse(" ").empty());
+  EXPECT_TRUE(Parse("1;2;3;4").empty());
+  EXPECT_TRUE(Parse(";;;").empty());
+}
+
+TEST(GradientParse, ReadsGroupsOfFiveAndIgnoresSurplusWords) {
+  const GradientArray steps = Parse(
+      "12632256;16777215;49;0;0;16777215;8421504;34;0;0;8421504;16777215;16;0;0;"
+      "16777215;16777215;0;0;0;1;2");
+  ASSERT_EQ(steps.size(), 4u);
+  EXPECT_EQ(steps[0], (GradientStep{12632256, 16777215, 49, 0}));
+  EXPECT_EQ(steps[1], (GradientStep{16777215, 8421504, 34, 0}));
+  EXPECT_EQ(steps[3], (GradientStep{16777215, 16777215, 0, 0}));
+}
+
+TEST(GradientParse, RepeatedSeparatorsMakeNoEmptyWordsAndFifthFieldIsNotRead) {
+  const GradientArray steps = Parse(";;1;;2;3;$10;anything;");
+  ASSERT_EQ(steps.size(), 1u);
+  EXPECT_EQ(steps[0], (GradientStep{1, 2, 3, 16}));
+}
+
+TEST(GradientParse, ShareKeepsItsLowByte) {
+  const GradientArray steps = Parse("1;2;300;0;0");
+  ASSERT_EQ(steps.size(), 1u);
+  EXPECT_EQ(steps[0].Percent, 44);
+}
+
+TEST(GradientParse, BlankInsideANumberRaisesTheConversionErrorAndKeepsTheNewLength) {
+  GradientArray steps(7);
+  try {
+    ParseGradientData("255;65280;50;0;0;6 5;65280;0;0;0", steps);
+    FAIL() << "no conversion error";
+  } catch (const framework::EConvertError& e) {
+    EXPECT_EQ(e.Message(), "'6 5' is not a valid integer value");
+  }
+  ASSERT_EQ(steps.size(), 2u);
+  EXPECT_EQ(steps[0], (GradientStep{255, 65280, 50, 0}));
+  EXPECT_EQ(steps[1], GradientStep{});
+}
+
+TEST(GradientParse, TextLongerThanAShortStringIsCut) {
+  const std::string longText(300, '7');
+  EXPECT_EQ(sGradient::TsGradientData(longText).Text(), std::string(255, '7'));
+}
+
+// --- Fill ----------------------------------------------------------------------------------
+
+TEST(GradientFill, TopToBottomRunsEachStepOverItsShare) {
+  Bitmap bitmap(10, 11);
+  PaintGradient(bitmap, bitmap.BoundsRect(), Parse(kRedToGreen));
+  for (int y = 0; y <= 5; ++y) EXPECT_EQ(bitmap.Pixel(3, y), Blend(kRed, kGreen, y, 5)) << y;
+  EXPECT_EQ(bitmap.Pixel(0, 0), kRed);
+  EXPECT_EQ(bitmap.Pixel(9, 5), kGreen);
+  for (int y = 5; y <= 10; ++y)
+    for (int x = 0; x < 10; ++x) EXPECT_EQ(bitmap.Pixel(x, y), kGreen);
+}
+
+TEST(GradientFill, LeftToRightFillsColumnsInEveryRow) {
+  Bitmap bitmap(10, 11);
+  PaintGradient(bitmap, bitmap.BoundsRect(), Parse(kRedToGreenAcross));
+  for (int y = 0; y < 11; ++y) {
+    for (int x = 0; x <= 5; ++x) EXPECT_EQ(bitmap.Pixel(x, y), Blend(kRed, kGreen, x, 5));
+    for (int x = 5; x < 10; ++x) EXPECT_EQ(bitmap.Pixel(x, y), kGreen);
+  }
+}
+
+TEST(GradientFill, OnlyTheFirstStepChoosesTheDirection) {
+  Bitmap bitmap(6, 6);
+  bitmap.Fill(kGrey);
+  PaintGradient(bitmap, bitmap.BoundsRect(), Parse("255;255;50;2;0;255;255;0;0;0"));
+  EXPECT_EQ(bitmap, [] {
+    Bitmap grey(6, 6);
+    grey.Fill(kGrey);
+    return grey;
+  }());
+}
+
+TEST(GradientFill, StaysInsideAPartialRectangle) {
+  Bitmap bitmap(12, 12);
+  bitmap.Fill(kGrey);
+  PaintGradient(bitmap, {2, 3, 8, 9}, Parse(kRedToGreen));
+  for (int y = 0; y < 12; ++y)
+    for (int x = 0; x < 12; ++x) {
+      const bool inside = x >= 2 && x < 8 && y >= 3 && y < 9;
+      EXPECT_EQ(bitmap.Pixel(x, y) == kGrey, !inside) << x << "," << y;
+    }
+  EXPECT_EQ(bitmap.Pixel(2, 3), kRed);
+  EXPECT_EQ(bitmap.Pixel(7, 8), kGreen);
+}
+
+// Shares adding up to far more than 100 and rectangles reaching past every edge must stop
+// at the bitmap (the sanitizer build catches any stray write) and at the rectangle.
+TEST(GradientFill, OversizedSharesAndRectanglesStayInsideTheBitmap) {
+  for (const char* text : {"255;65280;255;0;0;65280;255;255;0;0;1;1;200;0;0",
+                           "255;65280;255;1;0;65280;255;255;1;0;1;1;200;1;0"}) {
+    const GradientArray steps = Parse(text);
+    for (const platform::TRect rect :
+         {platform::TRect{-5, -7, 40, 50}, platform::TRect{0, 0, 7, 5}, platform::TRect{9, 9, 3, 2},
+          platform::TRect{20, 20, 30, 30}}) {
+      Bitmap bitmap(9, 8);
+      bitmap.Fill(kGrey);
+      PaintGradient(bitmap, rect, steps);
+      const platform::TRect inside = rect.Intersect(bitmap.BoundsRect());
+      for (int y = 0; y < 8; ++y)
+        for (int x = 0; x < 9; ++x)
+          if (!inside.Contains({x, y})) {
+            EXPECT_EQ(bitmap.Pixel(x, y), kGrey) << text;
+          }
+    }
+  }
+}
+
+}  // namespace
