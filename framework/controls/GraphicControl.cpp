@@ -1,0 +1,27 @@
+#include "framework/controls/GraphicControl.h"
+
+#include "framework/classes/ClassBuilder.h"
+#include "platform/window/Messages.h"
+
+namespace framework {
+
+TGraphicControl::TGraphicControl(TComponent* owner)
+    : TControl(owner), canvas_(std::make_unique<TControlCanvas>(*this)) {}
+
+TGraphicControl::~TGraphicControl() = default;
+
+const TClassInfo& TGraphicControl::StaticClassInfo() {
+  static const TClassInfo info =
+      TClassBuilder<TGraphicControl, TControl>("TGraphicControl").Build();
+  return info;
+}
+
+void TGraphicControl::WndProc(TMessage& m) {
+  if (m.Msg != platform::WM_PAINT || m.WParam == 0) {
+    TControl::WndProc(m);
+    return;
+  }
+  canvas_->PaintOn(*reinterpret_cast<platform::Canvas*>(m.WParam), [this] { Paint(); });
+}
+
+}  // namespace framework
