@@ -254,6 +254,8 @@ void SetWindowBounds(HWND h, const TRect& bounds) {
   const bool moved = w->Bounds.TopLeft() != bounds.TopLeft();
   const bool sized = w->Bounds.Size() != bounds.Size();
   w->Bounds = bounds;
+  // What was pending outside the new size can never be painted, so it must not stay pending.
+  w->Update = w->Update.Intersect(Region(w->LocalRect()));
   if (w->State == WindowState::Normal) w->NormalBounds = bounds;
   if (!w->IsChild()) {
     if (sized)

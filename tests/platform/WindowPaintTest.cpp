@@ -199,6 +199,15 @@ TEST_F(WindowPaintTest, ResizingGivesAFreshBackingAndRepaintsEverything) {
   EXPECT_EQ(WindowSnapshot(h).Pixel(39, 29), clBlue);
 }
 
+TEST_F(WindowPaintTest, ShrinkingBeforeTheFirstPaintLeavesNothingPendingOutside) {
+  const HWND top = MakeTopLevel(log.Proc(), {0, 0, 300, 200}, kPopup);
+  const HWND child = MakeChild(top, {10, 10, 330, 130}, SolidPainter(clBlue, &paints));
+  SetWindowBounds(child, {10, 10, 50, 40});
+  ProcessMessages();
+  EXPECT_EQ(paints, 1);
+  EXPECT_TRUE(GetUpdateRgn(child).IsEmpty());
+}
+
 TEST_F(WindowPaintTest, AnyWindowCanBeSavedAsAPicture) {
   const HWND parent = MakeTopLevel(SolidPainter(clRed), {0, 0, 120, 80}, kPopup);
   const HWND child = MakeChild(parent, {10, 10, 50, 40}, SolidPainter(clBlue));
