@@ -29,6 +29,8 @@ constexpr std::uint32_t FrameExStyles = WS_EX_TOOLWINDOW | WS_EX_CONTEXTHELP;
 }  // namespace
 
 const TEnumType FormBorderStyleType{"TFormBorderStyle", BorderStyleNames};
+const TEnumType BorderStyleType{"TBorderStyle",
+                                std::span<const std::string_view>(BorderStyleNames).first(2)};
 const TEnumType BorderIconType{"TBorderIcon", BorderIconNames};
 const TEnumType PositionType{"TPosition", PositionNames};
 const TEnumType WindowStateType{"TWindowState", WindowStateNames};

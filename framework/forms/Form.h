@@ -26,6 +26,9 @@ enum TPosition {
 };
 enum TWindowState { wsNormal, wsMinimized, wsMaximized };
 extern const TEnumType FormBorderStyleType;
+// A control's frame: bsNone or bsSingle of the form border styles.
+using TBorderStyle = TFormBorderStyle;
+extern const TEnumType BorderStyleType;
 extern const TEnumType BorderIconType;
 extern const TEnumType PositionType;
 extern const TEnumType WindowStateType;
