@@ -1,48 +1,26 @@
 #include <gtest/gtest.h>
 
-#include <jpeglib.h>
-
 #include <cstdlib>
 #include <vector>
 
 #include "framework/graphics/Bitmap.h"
 #include "framework/graphics/JpegImage.h"
 #include "framework/graphics/Picture.h"
+#include "support/JpegEncoder.h"
 
 namespace framework {
 namespace {
 
 // A JPEG of the given size: its left half red, its right half blue.
 TBytes RedBlueJpeg(int width, int height) {
-  jpeg_compress_struct info{};
-  jpeg_error_mgr error{};
-  info.err = jpeg_std_error(&error);
-  jpeg_create_compress(&info);
-  unsigned char* buffer = nullptr;
-  unsigned long size = 0;
-  jpeg_mem_dest(&info, &buffer, &size);
-  info.image_width = static_cast<JDIMENSION>(width);
-  info.image_height = static_cast<JDIMENSION>(height);
-  info.input_components = 3;
-  info.in_color_space = JCS_RGB;
-  jpeg_set_defaults(&info);
-  jpeg_set_quality(&info, 95, TRUE);
-  jpeg_start_compress(&info, TRUE);
-  std::vector<unsigned char> row(static_cast<std::size_t>(width) * 3);
-  for (int x = 0; x < width; ++x) {
-    const bool red = x < width / 2;
-    row[static_cast<std::size_t>(x) * 3] = red ? 255 : 0;
-    row[static_cast<std::size_t>(x) * 3 + 2] = red ? 0 : 255;
-  }
-  while (info.next_scanline < info.image_height) {
-    JSAMPROW rows[] = {row.data()};
-    jpeg_write_scanlines(&info, rows, 1);
-  }
-  jpeg_finish_compress(&info);
-  jpeg_destroy_compress(&info);
-  TBytes data(buffer, buffer + size);
-  std::free(buffer);
-  return data;
+  testsupport::Picture picture{width, height, 3, {}};
+  for (int y = 0; y < height; ++y)
+    for (int x = 0; x < width; ++x) {
+      const bool red = x < width / 2;
+      picture.samples.insert(picture.samples.end(),
+                             {std::uint8_t(red ? 255 : 0), 0, std::uint8_t(red ? 0 : 255)});
+    }
+  return testsupport::EncodeJpeg(picture);
 }
 
 bool Near(platform::TColor color, int r, int g, int b) {
