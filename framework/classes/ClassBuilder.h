@@ -131,6 +131,14 @@ class TClassBuilder {
                    [](std::int64_t v) { return v != 0; });
   }
 
+  // One byte, stored as a quoted character ('*', or #0 for none).
+  template <class G, class S>
+  TClassBuilder& Char(std::string name, G getter, S setter, TOrdDefault def) {
+    static_assert(std::is_same_v<detail::SetterArg<S>, std::uint8_t>);
+    return Ordinal(std::move(name), TPropKind::Char, nullptr, getter, setter, def,
+                   [](std::int64_t v) { return detail::CheckedOrdinal<std::uint8_t>(v); });
+  }
+
   template <class G, class S>
   TClassBuilder& Color(std::string name, G getter, S setter, TOrdDefault def) {
     static_assert(std::is_same_v<detail::SetterArg<S>, platform::TColor>);

@@ -36,6 +36,7 @@ struct TEnumType {
 enum class TPropKind {
   Integer,
   Boolean,
+  Char,
   String,
   Color,
   Enumeration,
@@ -49,8 +50,8 @@ enum class TPropKind {
 };
 
 // A property value on its way between the stored text and the setter. Ordinal kinds
-// (integer, boolean, colour, enumeration, set bits) use the integer; an event is a std::any
-// holding its std::function, empty when unassigned; objects and collections are only read.
+// (integer, boolean, character, colour, enumeration, set bits) use the integer; an event is a
+// std::any holding its std::function, empty when unassigned; objects and collections are only read.
 using TPropValue = std::variant<std::int64_t, std::string, TBytes, std::vector<std::string>,
                                 TComponent*, TPersistent*, std::any>;
 

@@ -28,21 +28,35 @@ const std::string& TStringList::Get(int index) const {
 void TStringList::Put(int index, std::string text) {
   CheckIndex(index, Count() - 1);
   lines_[static_cast<std::size_t>(index)] = std::move(text);
+  Changed();
 }
 
 int TStringList::Add(std::string text) {
   lines_.push_back(std::move(text));
+  Changed();
   return Count() - 1;
 }
 
 void TStringList::Insert(int index, std::string text) {
   CheckIndex(index, Count());
   lines_.insert(lines_.begin() + index, std::move(text));
+  Changed();
 }
 
 void TStringList::Delete(int index) {
   CheckIndex(index, Count() - 1);
   lines_.erase(lines_.begin() + index);
+  Changed();
+}
+
+void TStringList::Clear() {
+  lines_.clear();
+  Changed();
+}
+
+void TStringList::SetLines(std::vector<std::string> lines) {
+  lines_ = std::move(lines);
+  Changed();
 }
 
 int TStringList::IndexOf(std::string_view text) const {
@@ -74,6 +88,7 @@ std::string TStringList::Text() const {
 
 void TStringList::SetText(std::string_view text) {
   lines_ = SplitLines(text);
+  Changed();
 }
 
 void TStringList::LoadFromFile(const std::string& fileName) {
@@ -93,6 +108,11 @@ void TStringList::Assign(const TPersistent* source) {
   const auto* other = dynamic_cast<const TStringList*>(source);
   if (!other) return TPersistent::Assign(source);
   lines_ = other->lines_;
+  Changed();
+}
+
+void TStringList::Changed() {
+  if (OnChange) OnChange(this);
 }
 
 }  // namespace framework

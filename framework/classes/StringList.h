@@ -4,12 +4,14 @@
 #include <string_view>
 #include <vector>
 
+#include "framework/classes/Events.h"
 #include "framework/classes/Object.h"
 
 namespace framework {
 
 // An ordered list of strings; stored in descriptions as "Items.Strings = ( 'a' 'b' )".
-// Lookups ignore case, as the runtime's lists do by default.
+// Lookups ignore case, as the runtime's lists do by default. OnChange runs after every
+// change of the lines.
 class TStringList : public TPersistent {
  public:
   static const TClassInfo& StaticClassInfo();
@@ -22,7 +24,7 @@ class TStringList : public TPersistent {
   int Add(std::string text);
   void Insert(int index, std::string text);
   void Delete(int index);
-  void Clear() { lines_.clear(); }
+  void Clear();
   int IndexOf(std::string_view text) const;
 
   // "Name=Value" lines: the value of the first line whose name matches, or empty.
@@ -35,7 +37,7 @@ class TStringList : public TPersistent {
   void SetText(std::string_view text);
 
   const std::vector<std::string>& Lines() const { return lines_; }
-  void SetLines(std::vector<std::string> lines) { lines_ = std::move(lines); }
+  void SetLines(std::vector<std::string> lines);
 
   // LoadFromFile raises EFOpenError, SaveToFile EFCreateError, with the system's reason.
   void LoadFromFile(const std::string& fileName);
@@ -43,8 +45,11 @@ class TStringList : public TPersistent {
 
   void Assign(const TPersistent* source) override;
 
+  TNotifyEvent OnChange;
+
  private:
   void CheckIndex(int index, int last) const;
+  void Changed();
 
   std::vector<std::string> lines_;
 };

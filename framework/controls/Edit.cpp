@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "framework/classes/ClassBuilder.h"
-#include "framework/controls/Frame3D.h"
+#include "framework/controls/ClientEdge.h"
 #include "platform/graphics/Font.h"
 #include "platform/window/Clipboard.h"
 #include "platform/window/Messages.h"
@@ -224,16 +224,11 @@ void TCustomEdit::StopBlink() {
 }
 
 int TCustomEdit::FrameWidth() const {
-  if (borderStyle_ == bsNone) return 0;
-  return ctl3D_ ? 2 : 1;
+  return ClientEdgeWidth(borderStyle_, ctl3D_);
 }
 
 void TCustomEdit::FrameChanged() {
-  if (HandleAllocated()) {
-    // Setting the style again makes the platform measure the frame anew.
-    SetWindowStyle(Handle(), GetWindowStyle(Handle()));
-    RedrawWindow(Handle(), nullptr, RDW_FRAME | RDW_INVALIDATE);
-  }
+  ClientEdgeChanged(*this);
   AdjustHeight();
 }
 
@@ -243,18 +238,7 @@ void TCustomEdit::AdjustHeight() {
 }
 
 void TCustomEdit::PaintFrame() {
-  if (!HandleAllocated() || FrameWidth() == 0) return;
-  WindowCanvas window = GetWindowCanvas(Handle());
-  TCanvas canvas;
-  canvas.SetHandle(&window.Get());
-  const TRect all{0, 0, Width(), Height()};
-  if (ctl3D_) {
-    Frame3D(canvas, Frame3D(canvas, all, clBtnShadow, clBtnHighlight, 1), cl3DDkShadow, cl3DLight,
-            1);
-  } else {
-    Frame3D(canvas, all, clWindowFrame, clWindowFrame, 1);
-  }
-  canvas.SetHandle(nullptr);
+  if (FrameWidth() > 0) PaintClientEdge(*this, ctl3D_);
 }
 
 void TCustomEdit::Paint() {
@@ -385,11 +369,7 @@ void TCustomEdit::WndProc(TMessage& m) {
       return;
     case WM_NCCALCSIZE:
       TCustomControl::WndProc(m);
-      if (auto* client = reinterpret_cast<TRect*>(m.LParam)) {
-        const int w = std::min(FrameWidth(), std::max(client->Width(), 0) / 2);
-        const int h = std::min(FrameWidth(), std::max(client->Height(), 0) / 2);
-        *client = client->Inflate(-w, -h);
-      }
+      ShrinkClientRect(m, FrameWidth());
       return;
     case WM_NCPAINT:
       TCustomControl::WndProc(m);
@@ -417,7 +397,7 @@ const TClassInfo& TEdit::StaticClassInfo() {
           .Color("Color", &E::Color, &E::SetColor, clWindow)
           .Bool("Ctl3D", &E::Ctl3D, &E::SetCtl3D, true)
           .Int("MaxLength", &E::MaxLength, &E::SetMaxLength, 0)
-          .Int("PasswordChar", &E::PasswordChar, &E::SetPasswordChar, 0)
+          .Char("PasswordChar", &E::PasswordChar, &E::SetPasswordChar, 0)
           .Bool("ReadOnly", &E::ReadOnly, &E::SetReadOnly, false)
           .Bool("TabStop", &E::TabStop, &E::SetTabStop, true)
           .String("Text", &E::Text, &E::SetText)

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "framework/classes/ClassBuilder.h"
+#include "framework/controls/ClientEdge.h"
 #include "platform/window/Messages.h"
 #include "platform/window/Paint.h"
 #include "platform/window/Windows.h"
@@ -26,7 +27,7 @@ void CheckRange(int value, int max, const char* what) {
 
 const TEnumType GridOptionType{"TGridOptions", OptionNames};
 
-TCustomGrid::TCustomGrid(TComponent* owner) : TCustomControl(owner) {
+TCustomGrid::TCustomGrid(TComponent* owner) : TScrollingControl(owner) {
   colWidths_.assign(5, defaultColWidth_);
   rowHeights_.assign(5, defaultRowHeight_);
   SetColor(clWindow);
@@ -38,7 +39,7 @@ TCustomGrid::~TCustomGrid() = default;
 const TClassInfo& TCustomGrid::StaticClassInfo() {
   using G = TCustomGrid;
   static const TClassInfo info =
-      TClassBuilder<G, TCustomControl>("TCustomGrid")
+      TClassBuilder<G, TScrollingControl>("TCustomGrid")
           .Enum("BorderStyle", BorderStyleType, &G::BorderStyle, &G::SetBorderStyle, bsSingle)
           .Color("Color", &G::Color, &G::SetColor, clWindow)
           .Int("ColCount", &G::ColCount, &G::SetColCount, 5)
@@ -57,11 +58,6 @@ const TClassInfo& TCustomGrid::StaticClassInfo() {
           .Event("OnSelectCell", &G::OnSelectCell)
           .Build();
   return info;
-}
-
-void TCustomGrid::CreateParams(platform::CreateParams& params) {
-  TCustomControl::CreateParams(params);
-  if (borderStyle_ == bsSingle) params.Style |= WS_BORDER;
 }
 
 // ---- counts and sizes ----
@@ -188,17 +184,16 @@ void TCustomGrid::SetBorderStyle(TFormBorderStyle style) {
     throw EInvalidGridOperation("A grid's border style is bsNone or bsSingle");
   if (style == borderStyle_) return;
   borderStyle_ = style;
-  if (HandleAllocated()) {
-    const std::uint32_t windowStyle = GetWindowStyle(Handle());
-    SetWindowStyle(Handle(),
-                   style == bsSingle ? windowStyle | WS_BORDER : windowStyle & ~WS_BORDER);
-  }
+  ClientEdgeChanged(*this);
   ClampScroll();
   Changed();
 }
 
 void TCustomGrid::SetCtl3D(bool on) {
+  if (on == ctl3D_) return;
   ctl3D_ = on;
+  ClientEdgeChanged(*this);
+  ClampScroll();
   Changed();
 }
 
@@ -217,7 +212,8 @@ void TCustomGrid::WndProc(TMessage& m) {
     m.Result = 1;
     return;
   }
-  TCustomControl::WndProc(m);
+  TScrollingControl::WndProc(m);
+  HandleClientEdge(*this, m, borderStyle_, Ctl3D());
   if (m.Msg == WM_SIZE) ClampScroll();
   if (m.Msg == WM_SETFOCUS || m.Msg == WM_KILLFOCUS) Invalidate();
 }

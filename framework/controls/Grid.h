@@ -3,17 +3,16 @@
 #include <optional>
 #include <vector>
 
-#include "framework/controls/CustomControl.h"
 #include "framework/controls/GridAxis.h"
-#include "framework/controls/GridScrollBar.h"
 #include "framework/controls/GridTypes.h"
+#include "framework/controls/ScrollingControl.h"
 
 namespace framework {
 
 // Rows and columns of cells with fixed header rows and columns, a current cell, a selection
 // range and scroll bars that the grid draws itself when the cells do not fit. What a cell
 // shows is left to DrawCell; the default drawing fills each cell by its state first.
-class TCustomGrid : public TCustomControl {
+class TCustomGrid : public TScrollingControl {
  public:
   // Bounds that keep a description from asking for a huge grid.
   static constexpr int MaxColCount = 10000;
@@ -87,9 +86,8 @@ class TCustomGrid : public TCustomControl {
   void InvalidateCell(int col, int row);
   // The client area the cells use: the client area less the scroll bars.
   TRect GridArea() const;
-  // The scroll bars shown now.
-  std::optional<TGridScrollBar> VerticalScrollBar() const;
-  std::optional<TGridScrollBar> HorizontalScrollBar() const;
+  std::optional<TClientScrollBar> VerticalScrollBar() const override;
+  std::optional<TClientScrollBar> HorizontalScrollBar() const override;
 
   TSelectCellEvent OnSelectCell;
 
@@ -99,13 +97,15 @@ class TCustomGrid : public TCustomControl {
   // Draws one cell; the default drawing has filled it and set the canvas colours by state.
   virtual void DrawCell(int col, int row, TRect rect, TGridDrawState state) = 0;
   void Paint() override;
-  void CreateParams(platform::CreateParams& params) override;
   void WndProc(TMessage& message) override;
   bool WantsKey(std::uint16_t key) const override;
   void KeyDown(std::uint16_t& key, TShiftState shift) override;
   void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
   void MouseMove(TShiftState shift, int x, int y) override;
   void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
+  int ScrollPosition(bool vertical) const override;
+  void SetScrollPosition(bool vertical, int position) override;
+  int ScrollPage(bool vertical) const override;
   // Called after the column or row count changed.
   virtual void SizeChanged(int oldColCount, int oldRowCount);
 
@@ -129,10 +129,6 @@ class TCustomGrid : public TCustomControl {
   void PaintCells(TCanvas& canvas);
   void PaintFixedEdge(TCanvas& canvas, const TRect& r);
   void PaintLines(TCanvas& canvas, int col, int row, const TRect& cell);
-  void PaintScrollBars(TCanvas& canvas);
-  bool ScrollBarMouseDown(TPoint p);
-  void ScrollBarAction(const TGridScrollBar& bar, TGridScrollBar::Part part);
-  void SetScrollPosition(bool vertical, int position);
   TGridDrawState StateOf(int col, int row) const;
   void Changed();
 
@@ -154,11 +150,7 @@ class TCustomGrid : public TCustomControl {
   platform::TColor fixedColor_ = platform::clBtnFace;
   TFormBorderStyle borderStyle_ = bsSingle;
   bool ctl3D_ = true;
-  // Mouse tracking: selecting cells, or pressing a part of a scroll bar.
-  bool selecting_ = false;
-  std::optional<bool> trackingBarVertical_;
-  TGridScrollBar::Part trackingPart_ = TGridScrollBar::Part::None;
-  int thumbGrab_ = 0;
+  bool selecting_ = false;  // dragging a range of cells
 };
 
 }  // namespace framework

@@ -50,26 +50,26 @@ TRect TCustomGrid::GridArea() const {
   return area;
 }
 
-std::optional<TGridScrollBar> TCustomGrid::VerticalScrollBar() const {
+std::optional<TClientScrollBar> TCustomGrid::VerticalScrollBar() const {
   bool vertical = false;
   bool horizontal = false;
   ScrollBarsNeeded(vertical, horizontal);
   if (!vertical) return std::nullopt;
   const TRect area = GridArea();
   const grid::Axis rows = RowAxis();
-  return TGridScrollBar(true, {area.Right, area.Top, ClientRect().Right, area.Bottom}, fixedRows_,
-                        rows.MaxFirst(), topRow_, rows.FullyVisible());
+  return TClientScrollBar(true, {area.Right, area.Top, ClientRect().Right, area.Bottom}, fixedRows_,
+                          rows.MaxFirst(), topRow_, rows.FullyVisible());
 }
 
-std::optional<TGridScrollBar> TCustomGrid::HorizontalScrollBar() const {
+std::optional<TClientScrollBar> TCustomGrid::HorizontalScrollBar() const {
   bool vertical = false;
   bool horizontal = false;
   ScrollBarsNeeded(vertical, horizontal);
   if (!horizontal) return std::nullopt;
   const TRect area = GridArea();
   const grid::Axis cols = ColAxis();
-  return TGridScrollBar(false, {area.Left, area.Bottom, area.Right, ClientRect().Bottom},
-                        fixedCols_, cols.MaxFirst(), leftCol_, cols.FullyVisible());
+  return TClientScrollBar(false, {area.Left, area.Bottom, area.Right, ClientRect().Bottom},
+                          fixedCols_, cols.MaxFirst(), leftCol_, cols.FullyVisible());
 }
 
 TRect TCustomGrid::CellRect(int col, int row) const {

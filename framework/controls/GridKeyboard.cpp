@@ -8,11 +8,11 @@ using namespace platform;
 
 bool TCustomGrid::WantsKey(std::uint16_t key) const {
   if (key == VK_TAB) return options_.Contains(goTabs);
-  return (key >= VK_LEFT && key <= VK_DOWN) || TCustomControl::WantsKey(key);
+  return (key >= VK_LEFT && key <= VK_DOWN) || TScrollingControl::WantsKey(key);
 }
 
 void TCustomGrid::KeyDown(std::uint16_t& key, TShiftState shift) {
-  TCustomControl::KeyDown(key, shift);
+  TScrollingControl::KeyDown(key, shift);
   const bool ctrl = shift.Contains(ssCtrl);
   const int firstCol = fixedCols_;
   const int lastCol = ColCount() - 1;

@@ -61,6 +61,9 @@ void TCustomGrid::PaintCells(TCanvas& canvas) {
       }
       DrawCell(col, row, shown, state);
       if (defaultDrawing_ && state.Contains(gdFixed) && ctl3D_) PaintFixedEdge(canvas, shown);
+      // The current cell of a focused grid, unless whole rows are selected.
+      if (defaultDrawing_ && state.Contains(gdFocused) && !options_.Contains(goRowSelect))
+        canvas.DrawFocusRect(shown);
     }
   }
 }
@@ -89,21 +92,6 @@ void TCustomGrid::PaintLines(TCanvas& canvas, int col, int row, const TRect& cel
        vert ? line : background);
   Fill(canvas, TRect{cell.Left, cell.Bottom, cell.Right, cell.Bottom + hw}.Intersect(area),
        horz ? line : background);
-}
-
-void TCustomGrid::PaintScrollBars(TCanvas& canvas) {
-  const auto vertical = VerticalScrollBar();
-  const auto horizontal = HorizontalScrollBar();
-  auto pressed = [this](const TGridScrollBar& bar) {
-    return trackingBarVertical_ == bar.Vertical() ? trackingPart_ : TGridScrollBar::Part::None;
-  };
-  if (vertical) vertical->Paint(canvas, pressed(*vertical));
-  if (horizontal) horizontal->Paint(canvas, pressed(*horizontal));
-  if (vertical && horizontal) {
-    const TRect client = ClientRect();
-    Fill(canvas, {vertical->Bounds().Left, horizontal->Bounds().Top, client.Right, client.Bottom},
-         clBtnFace);
-  }
 }
 
 }  // namespace framework

@@ -4,14 +4,16 @@
 #include <memory>
 
 #include "framework/classes/StringList.h"
-#include "framework/controls/CustomControl.h"
+#include "framework/controls/ScrollingControl.h"
+#include "framework/forms/Form.h"
 
 namespace framework {
 
 // A list of strings, one row each, with one selected row (ItemIndex, -1 for none). Rows
-// that do not fit scroll: TopIndex is the first one shown, and the selection is kept in
-// view. Items may change at any time; indexes past the end then count as none.
-class TListBox : public TCustomControl {
+// that do not fit scroll, with a vertical scroll bar: TopIndex is the first one shown, and
+// the selection is kept in view. Items may change at any time; the list then repaints, and
+// indexes past the end count as none.
+class TListBox : public TScrollingControl {
  public:
   explicit TListBox(TComponent* owner);
   ~TListBox() override;
@@ -32,19 +34,32 @@ class TListBox : public TCustomControl {
   int VisibleRows() const;
   // The row at a client point, or -1.
   int ItemAtPos(TPoint p) const;
+  TBorderStyle BorderStyle() const { return borderStyle_; }
+  void SetBorderStyle(TBorderStyle style);
+  bool Ctl3D() const { return ctl3D_; }
+  void SetCtl3D(bool ctl3D);
+
+  std::optional<TClientScrollBar> VerticalScrollBar() const override;
 
  protected:
   void WndProc(TMessage& message) override;
   void Paint() override;
   void KeyDown(std::uint16_t& key, TShiftState shift) override;
   void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
+  int ScrollPosition(bool vertical) const override;
+  void SetScrollPosition(bool vertical, int position) override;
+  int ScrollPage(bool vertical) const override;
 
  private:
   void Select(int index);
+  void FrameChanged();
+  int MaxTopIndex() const;
 
   std::unique_ptr<TStringList> items_;
   int itemIndex_ = -1;
   int topIndex_ = 0;
+  TBorderStyle borderStyle_ = bsSingle;
+  bool ctl3D_ = true;
 };
 
 }  // namespace framework

@@ -226,6 +226,8 @@ class TDescriptionReader {
         return ReadInteger(path);
       case TPropKind::Boolean:
         return ReadBoolean(path);
+      case TPropKind::Char:
+        return ReadChar(path);
       case TPropKind::Color:
         return ReadColor(path);
       case TPropKind::Enumeration:
@@ -258,6 +260,14 @@ class TDescriptionReader {
     if (!isTrue && !AtKeyword("False")) ValueExpected(path, "True or False");
     lexer_.Next();
     return isTrue ? 1 : 0;
+  }
+
+  // A string of exactly one byte: a wider character would be cut to a meaningless part.
+  std::int64_t ReadChar(const std::string& path) {
+    const int line = Tok().Line;
+    const std::string text = ReadString(path);
+    if (text.size() != 1) PropertyError(line, path, "a single character expected");
+    return static_cast<unsigned char>(text[0]);
   }
 
   // A colour name, or a number read as 32 bits (signed or not, as the classic files have it).

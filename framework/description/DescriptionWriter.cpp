@@ -38,6 +38,8 @@ std::string OrdinalText(const TPropInfo& property, std::int64_t value) {
   switch (property.Kind) {
     case TPropKind::Boolean:
       return value ? "True" : "False";
+    case TPropKind::Char:
+      return QuoteString(std::string(1, static_cast<char>(value)));
     case TPropKind::Color: {
       const auto color = static_cast<platform::TColor>(value);
       if (const auto name = ColorToIdent(color)) return std::string(*name);

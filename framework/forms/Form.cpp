@@ -287,9 +287,16 @@ void TCustomForm::WndProc(TMessage& m) {
       }
       break;
     case WM_ACTIVATE:
-      if (LOWORD(m.WParam) != WA_INACTIVE && activeControl_ && activeControl_->CanFocus()) {
-        activeControl_->SetFocus();
-        return;
+      if (LOWORD(m.WParam) != WA_INACTIVE) {
+        // A form activated with no control chosen yet gives the focus to the first one in
+        // tab order, so typing goes somewhere at once.
+        TWinControl* target = activeControl_ && activeControl_->CanFocus()
+                                  ? activeControl_
+                                  : FindNextControl(nullptr, true, true);
+        if (target) {
+          target->SetFocus();
+          return;
+        }
       }
       break;
     case WM_CLOSE:

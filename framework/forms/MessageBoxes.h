@@ -11,4 +11,10 @@ namespace framework {
 void ShowMessage(const std::string& text,
                  platform::MessageBoxKind kind = platform::MessageBoxKind::Information);
 
+enum TMsgDlgType { mtWarning, mtError, mtInformation, mtCustom };
+
+// A modal message box with one OK button, captioned by its kind ("Warning", "Error",
+// "Information"); the custom kind has no icon and the application's title as caption.
+void MessageDlg(const std::string& text, TMsgDlgType type);
+
 }  // namespace framework

@@ -99,6 +99,25 @@ void TCanvas::FrameRect(const TRect& r) {
   Changed();
 }
 
+void TCanvas::DrawFocusRect(const TRect& r) {
+  if (r.IsEmpty()) return;
+  platform::Canvas& canvas = Required();
+  auto invert = [&canvas](int x, int y) {
+    if (((x + y) & 1) == 0) canvas.SetPixel(x, y, canvas.GetPixel(x, y) ^ 0xFFFFFF);
+  };
+  const int last = r.Bottom - 1;
+  const int right = r.Right - 1;
+  for (int x = r.Left; x < r.Right; ++x) {
+    invert(x, r.Top);
+    if (last != r.Top) invert(x, last);
+  }
+  for (int y = r.Top + 1; y < last; ++y) {
+    invert(r.Left, y);
+    if (right != r.Left) invert(right, y);
+  }
+  Changed();
+}
+
 void TCanvas::TextOut(int x, int y, std::string_view text) {
   Ready().TextOut(x, y, text);
   Changed();

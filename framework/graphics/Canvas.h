@@ -55,6 +55,9 @@ class TCanvas : public TPersistent {
   void Pie(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4);
   void FillRect(const TRect& r);
   void FrameRect(const TRect& r);
+  // The dotted frame that marks the focus: every other pixel of r's edge inverted, so
+  // drawing it twice takes it away again.
+  void DrawFocusRect(const TRect& r);
 
   void TextOut(int x, int y, std::string_view text);
   // Text at (x, y) clipped to r, whose background the brush fills first unless clear.

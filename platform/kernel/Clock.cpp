@@ -13,6 +13,11 @@ class SystemClock : public Clock {
     return static_cast<std::uint64_t>(
         duration_cast<microseconds>(steady_clock::now().time_since_epoch()).count());
   }
+  std::uint64_t NowTicks() override {
+    using namespace std::chrono;
+    return static_cast<std::uint64_t>(
+        duration_cast<nanoseconds>(steady_clock::now().time_since_epoch()).count() / 100);
+  }
   void Sleep(std::uint32_t milliseconds) override {
     std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
   }
@@ -28,10 +33,10 @@ void SetClock(Clock* clock) {
 }
 
 std::int64_t QueryPerformanceCounter() {
-  return static_cast<std::int64_t>(current->NowMicroseconds());
+  return static_cast<std::int64_t>(current->NowTicks());
 }
 std::int64_t QueryPerformanceFrequency() {
-  return 1'000'000;
+  return 10'000'000;
 }
 std::uint64_t GetTickCount64() {
   return current->NowMicroseconds() / 1000;

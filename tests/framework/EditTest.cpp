@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
+#include "framework/classes/ClassRegistry.h"
 #include "framework/controls/Edit.h"
+#include "framework/description/DescriptionReader.h"
+#include "framework/description/DescriptionWriter.h"
+#include "framework/forms/FrameworkClasses.h"
 #include "platform/graphics/Font.h"
 #include "platform/window/Clipboard.h"
 #include "platform/window/Input.h"
@@ -224,6 +228,35 @@ TEST_F(EditField, FrameAndAutoSizeFollowBorderStyleCtl3DAndFont) {
   EXPECT_EQ(edit->Height(), cell + 4) << "no resizing without AutoSize";
   edit->SetAutoSize(true);
   EXPECT_GT(edit->Height(), 30);
+}
+
+TEST(EditDescription, PasswordCharIsOneQuotedCharacter) {
+  platform::HeadlessSession session;
+  TApplication app;
+  TClassRegistry classes;
+  RegisterFrameworkClasses(classes);
+  auto describe = [](std::string_view value) {
+    return "object TForm\n  object Password: TEdit\n    PasswordChar = " + std::string(value) +
+           "\n  end\nend\n";
+  };
+  auto* form = app.CreateForm<TForm>();
+  ReadDescription(describe("'*'"), *form, classes);
+  auto* edit = dynamic_cast<TEdit*>(form->FindComponent("Password"));
+  ASSERT_NE(edit, nullptr);
+  EXPECT_EQ(edit->PasswordChar(), '*');
+  EXPECT_NE(WriteDescription(*form).find("PasswordChar = '*'\n"), std::string::npos);
+  edit->SetPasswordChar(0);
+  EXPECT_EQ(WriteDescription(*form).find("PasswordChar"), std::string::npos) << "the default";
+
+  for (const char* bad : {"''", "'**'", "'\xC3\xA9'", "42"}) {
+    auto* other = app.CreateForm<TForm>();
+    try {
+      ReadDescription(describe(bad), *other, classes);
+      ADD_FAILURE() << bad << " was taken";
+    } catch (const EReadError& e) {
+      EXPECT_NE(std::string(e.what()).find("Line 3"), std::string::npos) << e.what();
+    }
+  }
 }
 
 }  // namespace

@@ -65,6 +65,25 @@ TEST_F(GraphicsBitmap, TheCanvasDrawsIntoTheScanLines) {
   EXPECT_THROW(bitmap.ScanLine(-1), EInvalidGraphic);
 }
 
+TEST_F(GraphicsBitmap, AFocusFrameInvertsEveryOtherEdgePixelAndTwiceTakesItAway) {
+  TCanvas& canvas = *bitmap.Canvas();
+  canvas.DrawFocusRect({0, 0, 8, 6});
+  EXPECT_EQ(canvas.Pixels(0, 0), platform::clBlack);
+  EXPECT_EQ(canvas.Pixels(1, 0), clWhite);
+  EXPECT_EQ(canvas.Pixels(7, 5), platform::clBlack) << "the far corner";
+  EXPECT_EQ(canvas.Pixels(0, 2), platform::clBlack);
+  EXPECT_EQ(canvas.Pixels(5, 2), clWhite) << "inside untouched";
+  canvas.DrawFocusRect({0, 0, 8, 6});
+  for (int y = 0; y < 6; ++y)
+    for (int x = 0; x < 8; ++x)
+      EXPECT_EQ(canvas.Pixels(x, y), x >= 2 && x < 4 && y >= 1 && y < 3 ? clRed : clWhite);
+  canvas.DrawFocusRect({3, 3, 4, 3});  // empty: nothing
+  canvas.DrawFocusRect({5, 2, 6, 3});  // one pixel, inverted once
+  EXPECT_EQ(canvas.Pixels(5, 2), clWhite) << "odd place of the pattern";
+  canvas.DrawFocusRect({4, 2, 5, 3});
+  EXPECT_EQ(canvas.Pixels(4, 2), platform::clBlack);
+}
+
 TEST_F(GraphicsBitmap, GrowingKeepsThePictureAndTheCanvasReachesTheNewPart) {
   bitmap.SetSize(20, 10);
   EXPECT_EQ(bitmap.Canvas()->Pixels(3, 2), clRed);

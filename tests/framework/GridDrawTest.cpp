@@ -130,5 +130,49 @@ TEST_F(GridDraw, ASubclassDrawsCellsOverTheDefaultFill) {
   EXPECT_EQ(shot.Pixel(header.Left + 10, header.Top + 10), platform::clNavy);
 }
 
+TEST_F(GridDraw, ASingleBorderIsTheSunkenEdgeOrWithoutCtl3DALine) {
+  EXPECT_EQ(grid->ClientWidth(), 265) << "no border";
+  grid->SetBorderStyle(bsSingle);
+  EXPECT_EQ(grid->ClientWidth(), 261);
+  platform::Bitmap shot = Snapshot();
+  EXPECT_EQ(shot.Pixel(0, 10), ColorToRGB(platform::clBtnShadow));
+  EXPECT_EQ(shot.Pixel(1, 10), ColorToRGB(platform::cl3DDkShadow));
+  EXPECT_EQ(shot.Pixel(264, 10), ColorToRGB(platform::clBtnHighlight));
+  grid->SetCtl3D(false);
+  EXPECT_EQ(grid->ClientWidth(), 263);
+  shot = Snapshot();
+  EXPECT_EQ(shot.Pixel(0, 10), ColorToRGB(platform::clWindowFrame));
+  EXPECT_EQ(shot.Pixel(264, 10), ColorToRGB(platform::clWindowFrame));
+}
+
+// The pixels of a cell's top edge that the dotted focus frame turned black.
+int FocusDots(const platform::Bitmap& shot, const TRect& cell) {
+  int dots = 0;
+  for (int x = cell.Left; x < cell.Right; ++x) dots += shot.Pixel(x, cell.Top) == platform::clBlack;
+  return dots;
+}
+
+TEST_F(GridDraw, AFocusedGridFramesItsCurrentCellWithDots) {
+  grid->SetFocus();
+  const TRect cell = grid->CellRect(1, 1);
+  platform::Bitmap shot = Snapshot();
+  EXPECT_EQ(FocusDots(shot, cell), cell.Width() / 2) << "every other pixel";
+  EXPECT_NE(shot.Pixel(cell.Left, cell.Top), shot.Pixel(cell.Left + 1, cell.Top));
+  int side = 0;
+  for (int y = cell.Top; y < cell.Bottom; ++y)
+    side += shot.Pixel(cell.Left, y) == platform::clBlack;
+  EXPECT_EQ(side, cell.Height() / 2) << "and down the left edge";
+  EXPECT_EQ(CellColour(shot, 1, 1), ColorToRGB(platform::clWindow)) << "inside stays clear";
+
+  form->SetFocus();
+  EXPECT_EQ(FocusDots(Snapshot(), cell), 0) << "only while the grid has the focus";
+  grid->SetFocus();
+  grid->SetOptions(grid->Options() + TGridOptions{goRowSelect});
+  EXPECT_EQ(FocusDots(Snapshot(), cell), 0) << "whole rows show as selected instead";
+  grid->SetOptions(grid->Options() - TGridOptions{goRowSelect});
+  grid->SetDefaultDrawing(false);
+  EXPECT_EQ(FocusDots(Snapshot(), cell), 0) << "the owner draws";
+}
+
 }  // namespace
 }  // namespace framework

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "framework/graphics/Bitmap.h"
 #include "tests/framework/GridTestSupport.h"
 
 namespace framework {
@@ -134,22 +135,64 @@ TEST_F(GridNavigation, TheScrollBarScrollsByLineByPageAndByDraggingItsThumb) {
   EXPECT_EQ(grid->TopRow(), 1);
 }
 
-TEST(GridScrollBar, TheThumbShowsTheViewAndMapsBackToPositions) {
-  const TGridScrollBar bar(true, {0, 0, 16, 216}, 1, 75, 1, 7);
+TEST(ClientScrollBar, TheThumbShowsTheViewAndMapsBackToPositions) {
+  const TClientScrollBar bar(true, {0, 0, 16, 216}, 1, 75, 1, 7);
   const TRect thumb = bar.ThumbRect();
   EXPECT_EQ(thumb.Top, 16) << "right below the up arrow";
   EXPECT_GE(thumb.Height(), 8);
-  EXPECT_EQ(bar.HitTest({8, 5}), TGridScrollBar::Part::LineBack);
-  EXPECT_EQ(bar.HitTest({8, 210}), TGridScrollBar::Part::LineForward);
-  EXPECT_EQ(bar.HitTest({8, thumb.Bottom}), TGridScrollBar::Part::PageForward);
-  EXPECT_EQ(bar.HitTest({8, thumb.Top}), TGridScrollBar::Part::Thumb);
+  EXPECT_EQ(bar.HitTest({8, 5}), TClientScrollBar::Part::LineBack);
+  EXPECT_EQ(bar.HitTest({8, 210}), TClientScrollBar::Part::LineForward);
+  EXPECT_EQ(bar.HitTest({8, thumb.Bottom}), TClientScrollBar::Part::PageForward);
+  EXPECT_EQ(bar.HitTest({8, thumb.Top}), TClientScrollBar::Part::Thumb);
   EXPECT_EQ(bar.PositionAt(16), 1);
   EXPECT_EQ(bar.PositionAt(200 - thumb.Height()), 75);
   EXPECT_EQ(bar.PositionAt(10000), 75);
 
-  const TGridScrollBar tiny(true, {0, 0, 16, 20}, 1, 75, 30, 7);
+  const TClientScrollBar tiny(true, {0, 0, 16, 20}, 1, 75, 30, 7);
   EXPECT_TRUE(tiny.ThumbRect().IsEmpty()) << "no room for a thumb";
   EXPECT_EQ(tiny.PositionAt(5), 1);
+}
+
+TEST(ClientScrollBar, TheTrackIsDitheredAndTheThumbPlain) {
+  const TClientScrollBar bar(true, {0, 0, 16, 216}, 1, 75, 1, 7);
+  TBitmap bitmap;
+  bitmap.SetSize(16, 216);
+  bar.Paint(*bitmap.Canvas(), TClientScrollBar::Part::None);
+  TCanvas& canvas = *bitmap.Canvas();
+  const int track = bar.ThumbRect().Bottom + 10;
+  const auto light = platform::ColorToRGB(platform::clBtnHighlight);
+  const auto face = platform::ColorToRGB(platform::clScrollBar);
+  const auto first = canvas.Pixels(8, track);
+  EXPECT_TRUE(first == light || first == face);
+  EXPECT_EQ(canvas.Pixels(9, track), first == light ? face : light);
+  EXPECT_EQ(canvas.Pixels(9, track + 1), first) << "a checker pattern";
+  const int thumb = (bar.ThumbRect().Top + bar.ThumbRect().Bottom) / 2;
+  EXPECT_EQ(canvas.Pixels(8, thumb), platform::ColorToRGB(platform::clBtnFace));
+  EXPECT_EQ(canvas.Pixels(9, thumb), platform::ColorToRGB(platform::clBtnFace));
+}
+
+TEST_F(GridNavigation, TheWheelScrollsThreeRowsANotchAndLeavesTheCurrentCell) {
+  grid->SetRowCount(82);
+  grid->SetFocus();
+  platform::InputMouseWheel(Centre(*grid), -platform::WHEEL_DELTA);
+  EXPECT_EQ(grid->TopRow(), 4);
+  platform::InputMouseWheel(Centre(*grid), 10 * platform::WHEEL_DELTA);
+  EXPECT_EQ(grid->TopRow(), 1) << "stops at the first row that is not fixed";
+  EXPECT_EQ(Current(), (std::pair{1, 1}));
+}
+
+TEST_F(GridNavigation, AHeldTrackPagesUntilTheThumbReachesThePointer) {
+  grid->SetRowCount(82);
+  const TRect bounds = grid->VerticalScrollBar()->Bounds();
+  const int y = (bounds.Top + bounds.Bottom) / 2;
+  session.Press(OnVerticalBar(y));
+  EXPECT_EQ(grid->TopRow(), 1 + grid->VisibleRowCount());
+  session.Advance(TCustomGrid::RepeatDelayMs);
+  for (int i = 0; i < 100; ++i) session.Advance(TCustomGrid::RepeatIntervalMs);
+  const TRect thumb = grid->VerticalScrollBar()->ThumbRect();
+  EXPECT_TRUE(thumb.Top <= y && y < thumb.Bottom) << "stopped under the pointer";
+  EXPECT_LT(grid->TopRow(), 82 - grid->VisibleRowCount());
+  session.Release(OnVerticalBar(y));
 }
 
 }  // namespace

@@ -5,13 +5,13 @@
 
 namespace framework {
 
-// One classic scroll bar that a grid draws in its own client area: arrow buttons at both
+// One classic scroll bar that a control draws in its own client area: arrow buttons at both
 // ends, a track, and a thumb whose size shows how much of the range is in view.
-class TGridScrollBar {
+class TClientScrollBar {
  public:
   enum class Part { None, LineBack, LineForward, PageBack, PageForward, Thumb };
 
-  TGridScrollBar(bool vertical, TRect bounds, int min, int max, int position, int page);
+  TClientScrollBar(bool vertical, TRect bounds, int min, int max, int position, int page);
 
   bool Vertical() const { return vertical_; }
   TRect Bounds() const { return bounds_; }
@@ -31,6 +31,7 @@ class TGridScrollBar {
   TRect Slice(int from, int to) const;  // part of the bar between two offsets along it
   void PaintButton(TCanvas& canvas, const TRect& r, bool pressed) const;
   void PaintArrow(TCanvas& canvas, const TRect& r, bool back) const;
+  void PaintTrack(TCanvas& canvas, const TRect& r) const;
 
   bool vertical_;
   TRect bounds_;

@@ -1,4 +1,4 @@
-#include "framework/controls/GridScrollBar.h"
+#include "framework/controls/ClientScrollBar.h"
 
 #include <algorithm>
 
@@ -12,8 +12,8 @@ namespace {
 constexpr int MinThumb = 8;
 }
 
-TGridScrollBar::TGridScrollBar(bool vertical, TRect bounds, int min, int max, int position,
-                               int page)
+TClientScrollBar::TClientScrollBar(bool vertical, TRect bounds, int min, int max, int position,
+                                   int page)
     : vertical_(vertical),
       bounds_(bounds),
       min_(min),
@@ -21,34 +21,34 @@ TGridScrollBar::TGridScrollBar(bool vertical, TRect bounds, int min, int max, in
       position_(std::clamp(position, min, std::max(min, max))),
       page_(std::max(page, 1)) {}
 
-int TGridScrollBar::Button() const {
+int TClientScrollBar::Button() const {
   const int length = vertical_ ? bounds_.Height() : bounds_.Width();
   const int thickness = vertical_ ? bounds_.Width() : bounds_.Height();
   return std::min(thickness, length / 2);
 }
 
-int TGridScrollBar::TrackStart() const {
+int TClientScrollBar::TrackStart() const {
   return Button();
 }
 
-int TGridScrollBar::TrackLength() const {
+int TClientScrollBar::TrackLength() const {
   const int length = vertical_ ? bounds_.Height() : bounds_.Width();
   return std::max(length - 2 * Button(), 0);
 }
 
-int TGridScrollBar::ThumbLength() const {
+int TClientScrollBar::ThumbLength() const {
   const long long range = static_cast<long long>(max_ - min_) + page_;
   const long long length = TrackLength() * static_cast<long long>(page_) / range;
   if (TrackLength() < MinThumb) return 0;
   return static_cast<int>(std::clamp<long long>(length, MinThumb, TrackLength()));
 }
 
-TRect TGridScrollBar::Slice(int from, int to) const {
+TRect TClientScrollBar::Slice(int from, int to) const {
   if (vertical_) return {bounds_.Left, bounds_.Top + from, bounds_.Right, bounds_.Top + to};
   return {bounds_.Left + from, bounds_.Top, bounds_.Left + to, bounds_.Bottom};
 }
 
-TRect TGridScrollBar::ThumbRect() const {
+TRect TClientScrollBar::ThumbRect() const {
   const int thumb = ThumbLength();
   if (thumb == 0) return {};
   const int free = TrackLength() - thumb;
@@ -58,7 +58,7 @@ TRect TGridScrollBar::ThumbRect() const {
   return Slice(TrackStart() + offset, TrackStart() + offset + thumb);
 }
 
-TGridScrollBar::Part TGridScrollBar::HitTest(TPoint p) const {
+TClientScrollBar::Part TClientScrollBar::HitTest(TPoint p) const {
   if (!bounds_.Contains(p)) return Part::None;
   const int at = Along(p) - (vertical_ ? bounds_.Top : bounds_.Left);
   if (at < TrackStart()) return Part::LineBack;
@@ -71,7 +71,7 @@ TGridScrollBar::Part TGridScrollBar::HitTest(TPoint p) const {
   return Part::Thumb;
 }
 
-int TGridScrollBar::PositionAt(int thumbStart) const {
+int TClientScrollBar::PositionAt(int thumbStart) const {
   const int free = TrackLength() - ThumbLength();
   if (free <= 0) return min_;
   const int start = (vertical_ ? bounds_.Top : bounds_.Left) + TrackStart();
@@ -81,7 +81,7 @@ int TGridScrollBar::PositionAt(int thumbStart) const {
   return min_ + static_cast<int>((offset * span + free / 2) / free);
 }
 
-void TGridScrollBar::PaintButton(TCanvas& canvas, const TRect& r, bool pressed) const {
+void TClientScrollBar::PaintButton(TCanvas& canvas, const TRect& r, bool pressed) const {
   canvas.Brush()->SetColor(clBtnFace);
   canvas.FillRect(r);
   if (r.Width() < 2 || r.Height() < 2) return;
@@ -102,7 +102,7 @@ void TGridScrollBar::PaintButton(TCanvas& canvas, const TRect& r, bool pressed) 
   edge({r.Right - 2, r.Top + 1, r.Right - 1, r.Bottom - 1}, clBtnShadow);
 }
 
-void TGridScrollBar::PaintArrow(TCanvas& canvas, const TRect& r, bool back) const {
+void TClientScrollBar::PaintArrow(TCanvas& canvas, const TRect& r, bool back) const {
   const int size = std::min(r.Width(), r.Height()) / 4;
   if (size < 1) return;
   const TPoint c{(r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2};
@@ -118,12 +118,20 @@ void TGridScrollBar::PaintArrow(TCanvas& canvas, const TRect& r, bool back) cons
   }
 }
 
-void TGridScrollBar::Paint(TCanvas& canvas, Part pressed) const {
+// The classic track: every other pixel light, so the raised thumb stands out from it.
+void TClientScrollBar::PaintTrack(TCanvas& canvas, const TRect& r) const {
+  canvas.Brush()->SetColor(clScrollBar);
+  canvas.FillRect(r);
+  for (int y = r.Top; y < r.Bottom; ++y)
+    for (int x = r.Left + ((r.Left + y) & 1); x < r.Right; x += 2)
+      canvas.SetPixels(x, y, clBtnHighlight);
+}
+
+void TClientScrollBar::Paint(TCanvas& canvas, Part pressed) const {
   const TRect back = Slice(0, TrackStart());
   const TRect forward =
       Slice(TrackStart() + TrackLength(), TrackStart() + TrackLength() + Button());
-  canvas.Brush()->SetColor(clScrollBar);
-  canvas.FillRect(Slice(TrackStart(), TrackStart() + TrackLength()));
+  PaintTrack(canvas, Slice(TrackStart(), TrackStart() + TrackLength()));
   PaintButton(canvas, back, pressed == Part::LineBack);
   PaintArrow(canvas, back, true);
   PaintButton(canvas, forward, pressed == Part::LineForward);

@@ -1,0 +1,118 @@
+#pragma once
+
+#include <cstdint>
+
+#include "app/BezierPointFile.h"
+#include "app/BezierSurface.h"
+#include "framework/forms/Form.h"
+
+namespace framework {
+class TGroupBox;
+class TLabel;
+class TPanel;
+class TPaintBox;
+class TImage;
+class TListBox;
+class TMainMenu;
+class TMenuItem;
+class TOpenDialog;
+class TSaveDialog;
+class TClassRegistry;
+}  // namespace framework
+namespace sEdit {
+class TsEdit;
+}
+namespace sCustomButton {
+class TsSpeedButton;
+}
+namespace sCheckbox {
+class TsCheckBox;
+}
+namespace sGauge {
+class TsGauge;
+}
+namespace suiGrid {
+class TsuiStringGrid;
+}
+
+namespace Bezier {
+
+using framework::TObject;
+
+// The tool's main window: the count fields, the control-point table, the drawing area and
+// every command. It is read from its stored description, the embedded resource "Bezier".
+class TForm1 : public framework::TForm {
+ public:
+  explicit TForm1(framework::TComponent* owner);
+  ~TForm1() override;
+
+  static const framework::TClassInfo& StaticClassInfo();
+  const framework::TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
+  // Every class the stored description names.
+  static const framework::TClassRegistry& Classes();
+
+  // Components, in stored order.
+  framework::TGroupBox* Gb = nullptr;
+  framework::TLabel* Jumlahkurva = nullptr;
+  sEdit::TsEdit* EdM = nullptr;
+  framework::TGroupBox* GroupBox = nullptr;
+  framework::TLabel* JumlahTikon = nullptr;
+  sEdit::TsEdit* EdN = nullptr;
+  suiGrid::TsuiStringGrid* SGInput = nullptr;
+  framework::TPanel* Panel = nullptr;
+  framework::TPaintBox* PaintBox = nullptr;
+  framework::TImage* Image = nullptr;
+  framework::TListBox* ListGrid = nullptr;
+  sGauge::TsGauge* Bar = nullptr;
+  sCheckbox::TsCheckBox* CheckBox = nullptr;
+  sCustomButton::TsSpeedButton* BtnRandom = nullptr;
+  sCustomButton::TsSpeedButton* Gambar = nullptr;
+  sCustomButton::TsSpeedButton* BtMxN = nullptr;
+  framework::TMainMenu* MainMenu = nullptr;
+  framework::TMenuItem* File1 = nullptr;
+  framework::TMenuItem* Open = nullptr;
+  framework::TMenuItem* Save1 = nullptr;
+  framework::TMenuItem* Tutup1 = nullptr;
+  framework::TMenuItem* Image2 = nullptr;
+  framework::TMenuItem* Reset1 = nullptr;
+  framework::TMenuItem* About1 = nullptr;
+  framework::TMenuItem* About2 = nullptr;
+  framework::TOpenDialog* OpenDialog = nullptr;
+  framework::TSaveDialog* SaveDialog = nullptr;
+
+  // Tool state.
+  std::int32_t SelectedCol = 1;
+  std::int32_t SelectedRow = 1;
+  std::int32_t PointCount = 0;
+  MatA Points;
+  bool LoadedFromFile = false;
+  MatD FileLines;
+
+  // Event handlers.
+  void FormCreate(TObject* Sender);
+  void EdMExit(TObject* Sender);
+  void EdNExit(TObject* Sender);
+  void BtMxNClick(TObject* Sender);
+  void SGInputSelectCell(TObject* Sender, int ACol, int ARow, bool& CanSelect);
+  void SGInputKeyPress(TObject* Sender, char& Key);
+  void SGInputDblClick(TObject* Sender);
+  void BtnRandomClick(TObject* Sender);
+  void Reset1Click(TObject* Sender);
+  void GambarClick(TObject* Sender);
+  void OpenClick(TObject* Sender);
+  void Save1Click(TObject* Sender);
+  void Tutup1Click(TObject* Sender);
+  void About2Click(TObject* Sender);
+
+  // Shared operations.
+  void ClearDrawing();
+  bool TableComplete();
+  void UpdateSizeButton();
+
+ private:
+  void CheckCountField(sEdit::TsEdit& field, const char* tooLarge, const char* tooSmall);
+  // The drawing area's canvas: what the screen shows where the paint box lies.
+  platform::Canvas& DrawingArea();
+};
+
+}  // namespace Bezier

@@ -1,0 +1,200 @@
+#include "controls/sButtonControl.h"
+
+#include <algorithm>
+#include <string_view>
+
+#include "controls/sPlainPaint.h"
+#include "framework/classes/ClassBuilder.h"
+#include "framework/controls/Frame3D.h"
+#include "platform/graphics/Font.h"
+#include "platform/window/Messages.h"
+
+namespace sButtonControl {
+
+using namespace framework;
+using namespace platform;
+
+namespace {
+constexpr std::string_view LayoutNames[] = {"blGlyphLeft", "blGlyphRight", "blGlyphTop",
+                                            "blGlyphBottom"};
+}
+
+const TEnumType ButtonLayoutType{"TButtonLayout", LayoutNames};
+
+TsButtonControl::TsButtonControl(TComponent* owner) : TCustomControl(owner) {
+  // Clicks come from the button's own release handling, and it captures the mouse itself.
+  SetControlStyle({csDoubleClicks});
+  SetBounds(0, 0, 84, 22);
+  SetTabStop(false);
+}
+
+const TClassInfo& TsButtonControl::StaticClassInfo() {
+  using B = TsButtonControl;
+  static const TClassInfo info = TClassBuilder<B, TCustomControl>("TsButtonControl")
+                                     .Int("Margin", &B::Margin, &B::SetMargin, 0)
+                                     .Bool("AutoSize", &B::AutoSize, &B::SetAutoSize, false)
+                                     .Build();
+  return info;
+}
+
+void TsButtonControl::SetMargin(int margin) {
+  if (margin == margin_) return;
+  margin_ = margin;
+  ContentChanged();
+}
+
+void TsButtonControl::SetNumGlyphs(int numGlyphs) {
+  numGlyphs = std::max(numGlyphs, 1);
+  if (numGlyphs == numGlyphs_) return;
+  numGlyphs_ = numGlyphs;
+  ContentChanged();
+}
+
+void TsButtonControl::SetShowCaption(bool showCaption) {
+  if (showCaption == showCaption_) return;
+  showCaption_ = showCaption;
+  ContentChanged();
+}
+
+void TsButtonControl::SetSpacing(int spacing) {
+  if (spacing == spacing_) return;
+  spacing_ = spacing;
+  ContentChanged();
+}
+
+void TsButtonControl::SetImageIndex(int imageIndex) {
+  if (imageIndex == imageIndex_) return;
+  imageIndex_ = imageIndex;
+  ContentChanged();
+}
+
+void TsButtonControl::SetAutoSize(bool autoSize) {
+  if (autoSize == autoSize_) return;
+  autoSize_ = autoSize;
+  ContentChanged();
+}
+
+void TsButtonControl::SetGrayed(bool grayed) {
+  if (grayed == grayed_) return;
+  grayed_ = grayed;
+  Invalidate();
+}
+
+void TsButtonControl::SetBlend(int blend) {
+  blend = std::clamp(blend, 0, 100);
+  if (blend == blend_) return;
+  blend_ = blend;
+  Invalidate();
+}
+
+void TsButtonControl::SetDown(bool down) {
+  if (down == down_) return;
+  down_ = down;
+  ContentChanged();
+}
+
+void TsButtonControl::SetLayout(TButtonLayout layout) {
+  if (layout == layout_) return;
+  layout_ = layout;
+  ContentChanged();
+}
+
+void TsButtonControl::Loaded() {
+  TCustomControl::Loaded();
+  AdjustSize();
+}
+
+void TsButtonControl::ContentChanged() {
+  if (!ComponentState().Contains(csLoading)) AdjustSize();
+  Invalidate();
+}
+
+// Without a glyph the content is the caption inside the bevels and the margin.
+void TsButtonControl::AdjustSize() {
+  if (!autoSize_ || down_ || !showCaption_) return;
+  const int bevels = 2 * DefaultBevelWidth;
+  const int textWidth = TextExtent(Font()->Data(), Caption()).cx;
+  const int lineHeight = TextExtent(Font()->Data(), "W").cy;
+  int width = 0;
+  int height = 0;
+  if (layout_ == blGlyphLeft || layout_ == blGlyphRight) {
+    width = textWidth + bevels + spacing_ + 2 * margin_;
+    height = std::max(bevels, lineHeight) + 2 * margin_;
+  } else {
+    width = std::max(bevels, textWidth) + 2 * margin_;
+    height = lineHeight + bevels + spacing_ + 2 * margin_;
+  }
+  SetBounds(Left(), Top(), width, height);
+}
+
+void TsButtonControl::Paint() {
+  TCanvas& canvas = *Canvas();
+  const TRect all = ClientRect();
+  const bool pressed = Pressed();
+  const TRect face = Frame3D(canvas, all, pressed ? clBtnShadow : clBtnHighlight,
+                             pressed ? clBtnHighlight : clBtnShadow, 1);
+  canvas.Brush()->SetColor(clBtnFace);
+  canvas.FillRect(face);
+  if (!showCaption_) return;
+  // A pressed face moves its content one pixel right and down.
+  const TRect text = pressed ? all.Offset(1, 1) : all;
+  sPlainPaint::DrawCaption(canvas, Caption(), text, DT_CENTER | DT_VCENTER | DT_SINGLELINE,
+                           Enabled());
+}
+
+void TsButtonControl::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
+  if (button != mbLeft || !Enabled() || tracking_) return;
+  tracking_ = true;
+  pointerInside_ = true;
+  SetMouseCapture(true);
+  Repaint();
+  TCustomControl::MouseDown(button, shift, x, y);
+}
+
+void TsButtonControl::MouseMove(TShiftState shift, int x, int y) {
+  if (tracking_ && ClientRect().Contains({x, y}) != pointerInside_) {
+    pointerInside_ = !pointerInside_;
+    Repaint();
+  }
+  TCustomControl::MouseMove(shift, x, y);
+}
+
+void TsButtonControl::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
+  if (button != mbLeft || !tracking_) {
+    TCustomControl::MouseUp(button, shift, x, y);
+    return;
+  }
+  const bool inside = ClientRect().Contains({x, y});
+  StopTracking();
+  if (inside && Enabled()) Click();
+}
+
+void TsButtonControl::StopTracking() {
+  tracking_ = false;
+  pointerInside_ = false;
+  SetMouseCapture(false);
+  Repaint();
+}
+
+void TsButtonControl::WndProc(TMessage& m) {
+  switch (m.Msg) {
+    case WM_ERASEBKGND:
+      // Paint covers every pixel; erasing first would only flicker.
+      m.Result = 1;
+      return;
+    case WM_CAPTURECHANGED:
+      // Losing the mouse to another window (a dialog, a menu) ends the press without a click.
+      if (tracking_) StopTracking();
+      break;
+    case CM_TEXTCHANGED:
+    case CM_FONTCHANGED:
+      TCustomControl::WndProc(m);
+      ContentChanged();
+      return;
+    default:
+      break;
+  }
+  TCustomControl::WndProc(m);
+}
+
+}  // namespace sButtonControl

@@ -1,0 +1,10 @@
+#pragma once
+
+#include "framework/classes/ClassRegistry.h"
+
+namespace suiClasses {
+
+// Registers the styling kit's controls for stored descriptions.
+void RegisterStyledClasses(framework::TClassRegistry& classes);
+
+}  // namespace suiClasses

@@ -1,0 +1,111 @@
+#pragma once
+
+// The tool's real main window on a headless desktop, with the helpers the tests drive it by.
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "app/Bezier.h"
+#include "controls/sCheckbox.h"
+#include "controls/sCustomButton.h"
+#include "controls/sEdit.h"
+#include "controls/sGauge.h"
+#include "framework/controls/Image.h"
+#include "framework/controls/ListBox.h"
+#include "framework/controls/PaintBox.h"
+#include "framework/controls/Panel.h"
+#include "framework/forms/FileDialogs.h"
+#include "framework/forms/Application.h"
+#include "framework/forms/Menus.h"
+#include "platform/headless/Headless.h"
+#include "platform/window/Input.h"
+#include "platform/window/Messages.h"
+#include "platform/window/Paint.h"
+#include "resources/Embedded.h"
+#include "styled/suiGrid.h"
+
+namespace Bezier::testing {
+
+using platform::DialogRecord;
+
+class MainWindow : public ::testing::Test {
+ protected:
+  MainWindow() {
+    resources::RegisterEmbeddedResources();
+    form = app.CreateForm<TForm1>();
+    form->ShowForm();
+  }
+
+  platform::HeadlessBackend& Backend() { return session.Backend(); }
+
+  platform::TPoint Centre(const framework::TControl& control) const {
+    return control.ClientToScreen({control.Width() / 2, control.Height() / 2});
+  }
+  void Click(const framework::TControl& control) { session.Click(Centre(control)); }
+  // The screen position of a table cell's centre.
+  platform::TPoint CellCentre(int col, int row) const {
+    const auto* grid = form->SGInput;
+    const int x = col * (grid->DefaultColWidth() + 1) + grid->DefaultColWidth() / 2;
+    const int y = row * (grid->DefaultRowHeight() + 1) + grid->DefaultRowHeight() / 2;
+    return grid->ClientToScreen({x, y});
+  }
+  void ClickCell(int col, int row) { session.Click(CellCentre(col, row)); }
+
+  // Types into a count field and leaves it with Tab, which runs its exit check.
+  void EnterCount(sEdit::TsEdit& field, const std::string& text) {
+    Click(field);
+    field.SetText("");
+    session.TypeText(text);
+    session.PressKey(platform::VK_TAB);
+  }
+  // m and n typed, left, and the table sized by "Nilai (M x N)".
+  void SizeTable(int m, int n) {
+    EnterCount(*form->EdM, std::to_string(m));
+    EnterCount(*form->EdN, std::to_string(n));
+    Click(*form->BtMxN);
+  }
+  // The table's X, Y and Z cells, row after row.
+  void FillTable(const std::vector<std::vector<std::string>>& rows) {
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+      for (std::size_t c = 0; c < 3; ++c) {
+        form->SGInput->SetCells(static_cast<int>(c) + 1, static_cast<int>(r) + 1, rows[r][c]);
+      }
+    }
+  }
+
+  // Message boxes shown so far, as (caption, text).
+  std::vector<std::pair<std::string, std::string>> Messages() {
+    std::vector<std::pair<std::string, std::string>> boxes;
+    for (const DialogRecord& d : Backend().Dialogs()) {
+      if (d.IsMessageBox) boxes.emplace_back(d.Box.Caption, d.Box.Text);
+    }
+    return boxes;
+  }
+  std::size_t MessageCount() { return Messages().size(); }
+
+  // The drawing area as the screen shows it, offset-free: pixel (x, y) of the paint box.
+  platform::TColor AreaPixel(int x, int y) {
+    platform::UpdateWindow(form->Handle());
+    const platform::Bitmap shot = platform::WindowSnapshot(form->Panel->Handle());
+    return shot.Pixel(x + 1, y + 1);
+  }
+  // The picture kept by the image.
+  const platform::Bitmap& Picture() { return form->Image->Picture()->Bitmap()->Data(); }
+
+  std::filesystem::path TempFile(const std::string& name) {
+    const auto folder =
+        std::filesystem::temp_directory_path() / ("bezier_app_" + std::to_string(::getpid()));
+    std::filesystem::create_directories(folder);
+    return folder / name;
+  }
+
+  platform::HeadlessSession session;
+  framework::TApplication app;
+  TForm1* form = nullptr;
+};
+
+}  // namespace Bezier::testing

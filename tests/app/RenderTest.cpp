@@ -1,0 +1,67 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+
+#include <sys/wait.h>
+
+#include "app/BezierPointFile.h"
+#include "app/BezierSurface.h"
+#include "platform/graphics/Bitmap.h"
+#include "platform/graphics/Canvas.h"
+#include "platform/graphics/Png.h"
+#include "tests/app/TempFolder.h"
+
+namespace Bezier {
+namespace {
+
+using tempfiles::ReadBytes;
+using tempfiles::TempFolder;
+using tempfiles::WriteBytes;
+
+// Runs bezier-render with the arguments, its error output going to errors; the exit code.
+int Render(const std::string& arguments, const std::string& errors) {
+  const int status =
+      std::system((std::string(BEZIER_RENDER) + " " + arguments + " 2>" + errors).c_str());
+  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+TEST(BezierRender, DrawsThePointFileOntoAFreshArea) {
+  const TempFolder folder;
+  const std::string points = folder.Path("points.txt");
+  const std::string png = folder.Path("out.png");
+  WriteBytes(points, "2x2\r\n3 5 0\r\n101 17 40\r\n7 151 60\r\n203 190 0\r\nextra\r\n");
+  ASSERT_EQ(Render(points + " " + png, folder.Path("errors")), 0);
+
+  platform::Bitmap expected(AreaWidth, AreaHeight);
+  expected.Fill(platform::clBtnFace);
+  platform::Canvas area(expected);
+  DrawSurface(area, 1, 1, {{{3, 5, 0}, {101, 17, 40}}, {{7, 151, 60}, {203, 190, 0}}});
+  const std::vector<std::uint8_t> bytes = platform::EncodePng(expected);
+  EXPECT_EQ(ReadBytes(png), std::string(bytes.begin(), bytes.end()));
+}
+
+TEST(BezierRender, ReportsErrorsAndUsage) {
+  const TempFolder folder;
+  const std::string errors = folder.Path("errors");
+  const std::string points = folder.Path("points.txt");
+  const std::string png = folder.Path("out.png");
+
+  WriteBytes(points, "2x2\r\n1 2 3\r\n4 5 6\r\n7 8 9\r\n");
+  EXPECT_EQ(Render(points + " " + png, errors), 1);
+  EXPECT_EQ(ReadBytes(errors), "bezier-render: Cek Seluruh Input yang harus diisi ... !\n");
+
+  WriteBytes(points, "1x1\r\n1 2 z\r\n");
+  EXPECT_EQ(Render(points + " " + png, errors), 1);
+  EXPECT_EQ(ReadBytes(errors), "bezier-render: 'z' is not a valid integer value\n");
+
+  EXPECT_EQ(Render(folder.Path("missing.txt") + " " + png, errors), 1);
+  EXPECT_FALSE(ReadBytes(errors).empty());
+
+  EXPECT_EQ(Render(points, errors), 2);
+  EXPECT_EQ(ReadBytes(errors), "usage: bezier-render POINTFILE OUT.png\n");
+  EXPECT_EQ(folder.EntryCount(), 2u);  // no picture was written
+}
+
+}  // namespace
+}  // namespace Bezier

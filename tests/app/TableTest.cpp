@@ -1,0 +1,159 @@
+// The count fields, sizing, typing into the table, completeness, Reset and Randomize.
+#include "tests/app/MainWindowSupport.h"
+
+namespace Bezier::testing {
+namespace {
+
+using MessageList = std::vector<std::pair<std::string, std::string>>;
+
+TEST_F(MainWindow, CountFieldsAcceptTwoToNine) {
+  const std::vector<std::pair<std::string, std::string>> cases = {{"10", "Nilai Maksimal M < 10"},
+                                                                  {"1", "Nilai Minimum M > 1"},
+                                                                  {"0", "Nilai Minimum M > 1"},
+                                                                  {"-3", "Nilai Minimum M > 1"},
+                                                                  {"2", ""},
+                                                                  {"9", ""}};
+  form->EdN->SetText("3");  // leaving n on the way back to m checks it too
+  for (const auto& [text, message] : cases) {
+    const std::size_t before = MessageCount();
+    EnterCount(*form->EdM, text);
+    if (message.empty()) {
+      EXPECT_EQ(MessageCount(), before) << text;
+      EXPECT_EQ(form->EdM->Text(), text);
+      EXPECT_FALSE(form->EdM->Focused());
+    } else {
+      ASSERT_EQ(MessageCount(), before + 1) << text;
+      EXPECT_EQ(Messages().back(), (std::pair<std::string, std::string>{"Error", message}));
+      EXPECT_EQ(Backend().Dialogs().back().Box.Kind, platform::MessageBoxKind::Error);
+      EXPECT_EQ(form->EdM->Text(), "") << "cleared";
+      EXPECT_TRUE(form->EdM->Focused()) << "the focus goes back";
+    }
+  }
+  EnterCount(*form->EdN, "12");
+  EXPECT_EQ(Messages().back().second, "Nilai Maksimal N < 10");
+  EnterCount(*form->EdN, "1");
+  EXPECT_EQ(Messages().back().second, "Nilai Minimum N > 1");
+}
+
+TEST_F(MainWindow, ACountThatIsNoIntegerStopsTheExitCheck) {
+  form->BtMxN->SetEnabled(false);
+  form->EdN->SetText("4");
+  EnterCount(*form->EdM, "a");
+  EXPECT_EQ(Messages(), (MessageList{{app.Title(), "'a' is not a valid integer value"}}));
+  EXPECT_FALSE(form->BtMxN->Enabled()) << "UpdateSizeButton did not run";
+}
+
+TEST_F(MainWindow, SizingNumbersTheRowsAndKeepsTheirValues) {
+  form->SGInput->SetCells(1, 2, "77");
+  SizeTable(3, 4);
+  EXPECT_EQ(form->PointCount, 12);
+  EXPECT_EQ(form->SGInput->RowCount(), 13);
+  for (int r = 1; r <= 12; ++r) EXPECT_EQ(form->SGInput->Cells(0, r), std::to_string(r));
+  EXPECT_EQ(form->SGInput->Cells(0, 0), "Titik Kontrol");
+  EXPECT_EQ(form->SGInput->Cells(1, 0), "X");
+  EXPECT_EQ(form->SGInput->Cells(1, 2), "77");
+  ASSERT_EQ(form->Points.size(), 3u);
+  EXPECT_EQ(form->Points[2].size(), 4u);
+  EXPECT_EQ(form->Points[2][3].size(), 3u);
+}
+
+TEST_F(MainWindow, TypingAppendsDigitsOnlyAndBackspaceRemovesOne) {
+  SizeTable(2, 2);
+  ClickCell(2, 3);
+  EXPECT_EQ(form->SelectedCol, 2);
+  EXPECT_EQ(form->SelectedRow, 3);
+  form->SGInput->SetCells(2, 3, "12");
+  session.TypeText("7a-3 .");
+  EXPECT_EQ(form->SGInput->Cells(2, 3), "1273");
+  session.PressKey(platform::VK_RETURN);
+  EXPECT_EQ(form->SGInput->Cells(2, 3), "1273");
+
+  form->SGInput->SetCells(2, 3, "5");
+  session.PressKey(platform::VK_BACK);
+  EXPECT_EQ(form->SGInput->Cells(2, 3), "");
+  session.PressKey(platform::VK_BACK);
+  EXPECT_EQ(form->SGInput->Cells(2, 3), "");
+}
+
+TEST_F(MainWindow, ADoubleClickEmptiesTheEditedCell) {
+  SizeTable(2, 2);
+  form->SGInput->SetCells(1, 2, "42");
+  ClickCell(1, 2);
+  Backend().AdvanceClock(50);
+  ClickCell(1, 2);
+  EXPECT_EQ(form->SGInput->Cells(1, 2), "");
+
+  form->SGInput->SetCells(1, 2, "42");
+  Backend().AdvanceClock(1000);
+  ClickCell(1, 0);  // a header cell: the selection and the edited cell stay
+  Backend().AdvanceClock(50);
+  ClickCell(1, 0);
+  EXPECT_EQ(form->SGInput->Cells(1, 2), "");
+  EXPECT_EQ(form->SelectedRow, 2);
+}
+
+TEST_F(MainWindow, CompletenessCoversRowsUpToThePointCountOnly) {
+  SizeTable(2, 2);
+  FillTable({{"1", "2", "3"}, {"4", "5", "6"}, {"7", "8", "9"}, {"1", "2", ""}});
+  EXPECT_FALSE(form->TableComplete());
+  form->SGInput->SetCells(3, 4, "3");
+  EXPECT_TRUE(form->TableComplete());
+  form->SGInput->SetRowCount(6);
+  EXPECT_TRUE(form->TableComplete()) << "row 5 lies beyond PointCount";
+}
+
+TEST_F(MainWindow, RandomizeFillsEveryDataCellWithOneTo299) {
+  SizeTable(3, 3);
+  Click(*form->BtnRandom);
+  for (int c = 1; c <= 3; ++c) {
+    for (int r = 1; r <= 9; ++r) {
+      const int v = std::stoi(form->SGInput->Cells(c, r));
+      EXPECT_GE(v, 1);
+      EXPECT_LE(v, 299);
+    }
+  }
+  EXPECT_TRUE(form->Gambar->Enabled());
+}
+
+TEST_F(MainWindow, ResetEmptiesCellsAndFieldsButKeepsTheRows) {
+  SizeTable(2, 3);
+  Click(*form->BtnRandom);
+  form->Bar->SetProgress(60);
+  form->Reset1->Click();
+  EXPECT_EQ(form->SGInput->RowCount(), 7);
+  for (int r = 1; r <= 6; ++r) {
+    EXPECT_EQ(form->SGInput->Cells(0, r), std::to_string(r));
+    for (int c = 1; c <= 3; ++c) EXPECT_EQ(form->SGInput->Cells(c, r), "");
+  }
+  EXPECT_EQ(form->EdM->Text(), "");
+  EXPECT_EQ(form->EdN->Text(), "");
+  EXPECT_EQ(form->Bar->Progress(), 0);
+  EXPECT_TRUE(form->BtMxN->Enabled());
+  EXPECT_FALSE(form->BtnRandom->Enabled());
+  EXPECT_FALSE(form->Gambar->Enabled());
+  EXPECT_TRUE(form->SGInput->Enabled()) << "never disabled again";
+  EXPECT_EQ(form->PointCount, 6);
+  EXPECT_EQ(MessageCount(), 0u) << "emptying the fields runs no check";
+}
+
+TEST_F(MainWindow, ATableTooLargeToHoldIsRefusedAndTheWindowStaysUsable) {
+  SizeTable(2, 2);
+  form->BtMxN->SetEnabled(true);
+  Click(*form->EdM);
+  form->EdM->SetText("99999");  // typed, the field not left: no range check
+  Click(*form->BtMxN);
+  ASSERT_EQ(MessageCount(), 1u);
+  EXPECT_NE(Messages()[0].second.find("99999"), std::string::npos) << Messages()[0].second;
+  EXPECT_EQ(form->PointCount, 4);
+  EXPECT_EQ(form->SGInput->RowCount(), 5);
+  EXPECT_EQ(form->Points.size(), 2u);
+
+  form->EdM->SetText("20");
+  form->EdN->SetText("20");
+  Click(*form->BtMxN);
+  EXPECT_EQ(form->SGInput->RowCount(), 401);
+  EXPECT_EQ(form->SGInput->Cells(0, 400), "400");
+}
+
+}  // namespace
+}  // namespace Bezier::testing

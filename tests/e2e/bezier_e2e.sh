@@ -1,0 +1,75 @@
+#!/usr/bin/env bash
+# The tool on Xvfb with openbox, driven as a user drives it: m and n typed, the table sized,
+# filled at random and drawn; the screenshot must show the surface's red points in the
+# drawing area. Screenshots stay in the output folder for a look.
+set -euo pipefail
+tool=$1
+out=$2
+
+for cmd in Xvfb openbox xdotool xprop import convert; do
+  command -v "$cmd" >/dev/null || { echo "skipped: $cmd is not installed"; exit 77; }
+done
+rm -rf "$out" && mkdir -p "$out"
+
+pids=()
+cleanup() {
+  for ((i = ${#pids[@]} - 1; i >= 0; i--)); do kill "${pids[i]}" 2>/dev/null || true; done
+}
+trap cleanup EXIT
+
+wait_for() {
+  for _ in $(seq 150); do
+    if "$@" >/dev/null 2>&1; then return 0; fi
+    sleep 0.1
+  done
+  echo "timed out waiting for: $*"
+  return 1
+}
+
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$out/display" 2>"$out/xvfb.log" &
+pids+=($!)
+wait_for test -s "$out/display"
+export DISPLAY=":$(head -n1 "$out/display")"
+
+openbox >"$out/openbox.log" 2>&1 &
+pids+=($!)
+wait_for sh -c "xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'"
+
+SDL_VIDEODRIVER=x11 ASAN_OPTIONS=detect_leaks=0 "$tool" >"$out/tool.log" 2>&1 &
+pids+=($!)
+wait_for xdotool search --onlyvisible --name '^Bezier$'
+window=$(xdotool search --onlyvisible --name '^Bezier$' | head -n1)
+eval "$(xdotool getwindowgeometry --shell "$window")"
+echo "window at $X,$Y size ${WIDTH}x$HEIGHT"
+# The client area lies inside the 4-pixel frame, below the caption and the menu bar.
+cx=$((X + 4))
+cy=$((Y + HEIGHT - 4 - 495))
+sleep 1
+import -window root "$out/started.png"
+
+click() { xdotool mousemove "$((cx + $1))" "$((cy + $2))" click 1; sleep 0.3; }
+
+# m in its group box at (8, 8), the field at (120, 24) inside it; n likewise at (8, 96).
+click $((8 + 120 + 20)) $((8 + 24 + 10))
+xdotool type --delay 50 3
+xdotool key Tab
+sleep 0.3
+xdotool type --delay 50 4
+xdotool key Tab
+sleep 0.3
+click $((104 + 42)) $((176 + 11))  # "Nilai (M x N)"
+click $((8 + 42)) $((464 + 11))    # "Randomize"
+import -window root "$out/filled.png"
+click $((184 + 42)) $((464 + 11))  # "Gambar Kurva"
+
+# The drawing area is the panel's client area: 503 x 455 at (281, 9).
+red_points() {
+  import -window root "$out/probe.png"
+  convert "$out/probe.png" -crop "503x455+$((cx + 281))+$((cy + 9))" +repage \
+    -fill black +opaque '#FF0000' -fill white -opaque '#FF0000' -format '%[fx:int(mean*w*h)]' info:
+}
+has_surface() { [ "$(red_points)" -gt 1000 ]; }
+wait_for has_surface
+echo "red surface points: $(red_points)"
+import -window root "$out/drawn.png"
+echo "bezier end-to-end: passed"
