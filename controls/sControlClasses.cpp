@@ -4,6 +4,7 @@
 #include "controls/sCustomButton.h"
 #include "controls/sEdit.h"
 #include "controls/sGauge.h"
+#include "skin/sSkinManager.h"
 
 namespace sControlClasses {
 
@@ -12,6 +13,7 @@ void RegisterSkinControlClasses(framework::TClassRegistry& classes) {
   classes.Register(sCustomButton::TsSpeedButton::StaticClassInfo());
   classes.Register(sCheckbox::TsCheckBox::StaticClassInfo());
   classes.Register(sGauge::TsGauge::StaticClassInfo());
+  classes.Register(sSkinManager::TsSkinManager::StaticClassInfo());
 }
 
 }  // namespace sControlClasses

@@ -81,6 +81,14 @@ object Form1: TForm1
     OnDblClick = SGInputDblClick
     OnKeyPress = SGInputKeyPress
     OnSelectCell = SGInputSelectCell
+    UIStyle = DeepBlue
+    BGColor = 15263976
+    BorderColor = clMenuHighlight
+    FocusedColor = clAqua
+    SelectedColor = clYellow
+    FixedFontColor = clBlack
+    FixedBGColor = clSkyBlue
+    FontColor = clBlack
   end
   object Panel: TPanel
     Left = 280

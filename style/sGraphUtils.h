@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 #include "platform/graphics/Bitmap.h"
@@ -9,6 +10,10 @@
 #include "platform/graphics/Font.h"
 #include "platform/graphics/Geometry.h"
 #include "style/sBevels.h"
+
+namespace framework {
+class TPicture;
+}
 
 // Pixel routines of the skin engine on 24-bit bitmaps. None keeps state; every routine stops
 // at bitmap edges instead of reading or writing outside them.
@@ -100,7 +105,20 @@ void PaintCheckMark(platform::Canvas& canvas, const platform::TRect& rect, bool 
 void WriteText(platform::Canvas& canvas, std::string_view text, bool enabled, unsigned flags,
                platform::TRect& rect);
 
+// As WriteText, in the text colours of the skin section at sectionIndex (the hot ones when
+// hot is set): first the outline colours one pixel to each side, then the text colour. Without
+// a section the text is drawn once in the canvas's font colour.
+void WriteSkinnedText(platform::Canvas& canvas, std::string_view text, bool enabled, bool hot,
+                      int sectionIndex, unsigned flags, platform::TRect& rect);
+
 // The font's text-metric height plus 6.
 int TextHeight(const platform::Font& font);
+
+// --- Pictures (sGraphUtilsPicture.cpp) -------------------------------------------------------
+
+// Loads a .bmp (as 24 bits) or a .jpg/.jpeg file into the picture, in grey when grey is set;
+// a missing file empties the picture, other extensions and files that fail to load change
+// nothing.
+void LoadPicture(framework::TPicture& picture, const std::string& fileName, bool grey);
 
 }  // namespace sGraphUtils

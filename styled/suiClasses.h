@@ -4,7 +4,7 @@
 
 namespace suiClasses {
 
-// Registers the styling kit's controls for stored descriptions.
+// Registers the styling kit's components for stored descriptions.
 void RegisterStyledClasses(framework::TClassRegistry& classes);
 
 }  // namespace suiClasses

@@ -1,0 +1,234 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "framework/classes/Collection.h"
+#include "framework/graphics/Bitmap.h"
+#include "framework/graphics/JpegImage.h"
+#include "platform/graphics/Color.h"
+#include "style/sBevels.h"
+#include "style/sGradient.h"
+
+// Skins kept inside the skin manager and streamed with the form that owns it. None of the
+// properties declares a default, so every value but an empty string is stored.
+namespace sSkinManager {
+
+// A collection of one item class, with typed access to its items.
+template <class Item>
+class TsTypedCollection : public framework::TCollection {
+ public:
+  explicit TsTypedCollection(framework::TPersistent* owner)
+      : TCollection(Item::StaticClassInfo(), owner) {}
+
+  Item* Items(int index) const { return static_cast<Item*>(TCollection::Items(index)); }
+  Item* Add() { return static_cast<Item*>(TCollection::Add()); }
+};
+
+// The stored values of one section, as the description holds them.
+struct TsGeneralValues {
+  std::string SectionName;
+  std::string ParentClassName;
+  platform::TColor PaintingColor = 0;
+  sBevels::TsControlBevel PaintingBevel = sBevels::cbNone;
+  std::int32_t PaintingBevelWidth = 0;
+  std::int32_t ShadowBlur = 0;
+  platform::TColor ShadowColor = 0;
+  bool ShadowDontUse = false;
+  bool ShadowEnabled = false;
+  bool ReservedBoolean = false;
+  std::int32_t ShadowOffset = 0;
+  std::int32_t ShadowTransparency = 0;
+  std::string FontColor;
+  std::string HotFontColor;
+  std::int32_t PaintingTransparency = 0;
+  std::int32_t GradientPercent = 0;
+  sGradient::TsGradientData GradientData;
+  std::int32_t ImagePercent = 0;
+  bool ShowFocus = false;
+  bool FadingEnabled = false;
+  std::int32_t FadingIntervalIn = 0;
+  std::int32_t FadingIntervalOut = 0;
+  std::int32_t FadingIterations = 0;
+  platform::TColor HotPaintingColor = 0;
+  std::int32_t HotPaintingTransparency = 0;
+  sBevels::TsControlBevel HotPaintingBevel = sBevels::cbNone;
+  std::int32_t HotPaintingBevelWidth = 0;
+  std::int32_t HotGradientPercent = 0;
+  sGradient::TsGradientData HotGradientData;
+  std::int32_t HotImagePercent = 0;
+  platform::TColor PaintingColorBorderTop = 0;
+  platform::TColor PaintingColorBorderBottom = 0;
+  sBevels::TsEditorBevel SelectionBorderBevel = sBevels::ebNone;
+  std::int32_t SelectionBorderWidth = 0;
+  platform::TColor SelectionColor = 0;
+  std::string Name;  // kept for the description only; no loader reads it
+};
+
+// One section of a stored skin. Every setter only stores the value.
+class TsSkinGeneral : public framework::TCollectionItem {
+ public:
+  explicit TsSkinGeneral(framework::TCollection* collection) : TCollectionItem(collection) {}
+
+  static const framework::TClassInfo& StaticClassInfo();
+  const framework::TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
+  void Assign(const framework::TPersistent* source) override;
+
+  TsGeneralValues& Values() { return values_; }
+  const TsGeneralValues& Values() const { return values_; }
+
+ private:
+  template <class V>
+  struct FieldType;
+  template <class V>
+  struct FieldType<V TsGeneralValues::*> {
+    using Type = V;
+  };
+
+  // The published accessors of one field of the values.
+  template <auto Field>
+  typename FieldType<decltype(Field)>::Type Get() const {
+    return values_.*Field;
+  }
+  template <auto Field>
+  void Set(typename FieldType<decltype(Field)>::Type value) {
+    values_.*Field = std::move(value);
+  }
+  template <auto Field>
+  std::string GetGradient() const {
+    return (values_.*Field).Text();
+  }
+  template <auto Field>
+  void SetGradient(const std::string& text) {
+    values_.*Field = text;
+  }
+
+  TsGeneralValues values_;
+};
+
+class TsSkinGenerals : public TsTypedCollection<TsSkinGeneral> {
+ public:
+  using TsTypedCollection::TsTypedCollection;
+  static const framework::TClassInfo& StaticClassInfo();
+  const framework::TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
+};
+
+// A bitmap of a stored skin, addressed by section and property name.
+class TsSkinImage : public framework::TCollectionItem {
+ public:
+  explicit TsSkinImage(framework::TCollection* collection);
+  ~TsSkinImage() override;
+
+  static const framework::TClassInfo& StaticClassInfo();
+  const framework::TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
+  void Assign(const framework::TPersistent* source) override;
+
+  const std::string& SectionName() const { return sectionName_; }
+  void SetSectionName(const std::string& name) { sectionName_ = name; }
+  framework::TBitmap* Image() const { return image_.get(); }
+  // Copies the picture.
+  void SetImage(const framework::TBitmap* image) { image_->Assign(image); }
+  const std::string& Name() const { return name_; }
+  void SetName(const std::string& name) { name_ = name; }
+  const std::string& PropertyName() const { return propertyName_; }
+  void SetPropertyName(const std::string& name) { propertyName_ = name; }
+
+ private:
+  std::string sectionName_;
+  std::unique_ptr<framework::TBitmap> image_;
+  std::string name_;
+  std::string propertyName_;
+};
+
+class TsSkinImages : public TsTypedCollection<TsSkinImage> {
+ public:
+  using TsTypedCollection::TsTypedCollection;
+  static const framework::TClassInfo& StaticClassInfo();
+  const framework::TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
+};
+
+// A JPEG picture that descriptions carry as "Data": the file's bytes.
+class TsPatternImage : public framework::TJPEGImage {
+ public:
+  static const framework::TClassInfo& StaticClassInfo();
+  const framework::TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
+
+  // Empty data empties the picture.
+  void SetData(const framework::TBytes& data);
+};
+
+// A texture of a stored skin, addressed by section and property name.
+class TsSkinPattern : public framework::TCollectionItem {
+ public:
+  explicit TsSkinPattern(framework::TCollection* collection);
+  ~TsSkinPattern() override;
+
+  static const framework::TClassInfo& StaticClassInfo();
+  const framework::TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
+  void Assign(const framework::TPersistent* source) override;
+
+  const std::string& SectionName() const { return sectionName_; }
+  void SetSectionName(const std::string& name) { sectionName_ = name; }
+  TsPatternImage* Image() const { return image_.get(); }
+  // Copies the picture.
+  void SetImage(const framework::TJPEGImage* image) { image_->Assign(image); }
+  const std::string& Name() const { return name_; }
+  void SetName(const std::string& name) { name_ = name; }
+  const std::string& PropertyName() const { return propertyName_; }
+  void SetPropertyName(const std::string& name) { propertyName_ = name; }
+
+ private:
+  std::string sectionName_;
+  std::unique_ptr<TsPatternImage> image_;
+  std::string name_;
+  std::string propertyName_;
+};
+
+class TsSkinPatterns : public TsTypedCollection<TsSkinPattern> {
+ public:
+  using TsTypedCollection::TsTypedCollection;
+  static const framework::TClassInfo& StaticClassInfo();
+  const framework::TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
+};
+
+// One named skin: its sections, images and patterns.
+class TsStoredSkin : public framework::TCollectionItem {
+ public:
+  explicit TsStoredSkin(framework::TCollection* collection);
+  ~TsStoredSkin() override;
+
+  static const framework::TClassInfo& StaticClassInfo();
+  const framework::TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
+  // A deep copy, so that whole skins can be assigned from code.
+  void Assign(const framework::TPersistent* source) override;
+
+  // Matched exactly, with case, against the manager's SkinName.
+  const std::string& Name() const { return name_; }
+  void SetName(const std::string& name) { name_ = name; }
+  TsSkinGenerals* GeneralData() const { return generalData_.get(); }
+  void SetGeneralData(const TsSkinGenerals* data) { generalData_->Assign(data); }
+  TsSkinImages* Images() const { return images_.get(); }
+  void SetImages(const TsSkinImages* images) { images_->Assign(images); }
+  TsSkinPatterns* Patterns() const { return patterns_.get(); }
+  void SetPatterns(const TsSkinPatterns* patterns) { patterns_->Assign(patterns); }
+
+ private:
+  std::string name_;
+  // Made in this order: images, patterns, general data.
+  std::unique_ptr<TsSkinImages> images_;
+  std::unique_ptr<TsSkinPatterns> patterns_;
+  std::unique_ptr<TsSkinGenerals> generalData_;
+};
+
+class TsStoredSkins : public TsTypedCollection<TsStoredSkin> {
+ public:
+  using TsTypedCollection::TsTypedCollection;
+  static const framework::TClassInfo& StaticClassInfo();
+  const framework::TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
+
+  // The first skin of exactly that name, or null.
+  TsStoredSkin* Find(const std::string& name) const;
+};
+
+}  // namespace sSkinManager

@@ -1,0 +1,62 @@
+// The control-point table in the DeepBlue style with the colours stored with the window.
+#include "tests/app/MainWindowSupport.h"
+
+namespace Bezier::testing {
+namespace {
+
+using platform::ColorToRGB;
+using platform::TColor;
+
+TEST_F(MainWindow, TheTableHasTheColoursStoredWithTheWindow) {
+  const auto& grid = *form->SGInput;
+  EXPECT_EQ(grid.UIStyle(), suiThemes::TsuiUIStyle::DeepBlue);
+  EXPECT_EQ(grid.BGColor(), 15263976u);
+  EXPECT_EQ(grid.BorderColor(), platform::clMenuHighlight);
+  EXPECT_EQ(grid.FocusedColor(), platform::clAqua);
+  EXPECT_EQ(grid.SelectedColor(), platform::clYellow);
+  EXPECT_EQ(grid.FixedFontColor(), platform::clBlack);
+  EXPECT_EQ(grid.FixedBGColor(), platform::clSkyBlue);
+  EXPECT_EQ(grid.FontColor(), platform::clBlack);
+  EXPECT_FALSE(grid.Ctl3D());
+}
+
+TEST_F(MainWindow, TheTablePaintsItsCellsByStateInsideItsFrame) {
+  SizeTable(2, 2);
+  auto& grid = *form->SGInput;
+  grid.SetSelection({1, 1, 2, 2});
+  grid.SetFocus();
+  platform::UpdateWindow(form->Handle());
+  const platform::Bitmap shot = platform::WindowSnapshot(grid.Handle());
+  // A pixel of a cell away from its edges and text; the client area starts at (1, 1).
+  auto cell = [&](int col, int row) {
+    const platform::TRect r = grid.CellRect(col, row);
+    return shot.Pixel(r.Right - 6 + 1, r.Bottom - 4 + 1);
+  };
+
+  const TColor frame = ColorToRGB(platform::clMenuHighlight);
+  for (const auto& [x, y] :
+       {std::pair{0, 0}, {132, 0}, {264, 120}, {264, 240}, {100, 240}, {0, 120}})
+    EXPECT_EQ(shot.Pixel(x, y), frame) << x << "," << y;
+  EXPECT_EQ(cell(1, 0), platform::clSkyBlue);
+  EXPECT_EQ(cell(0, 3), platform::clSkyBlue);
+  EXPECT_EQ(cell(1, 1), platform::clAqua) << "the focused cell";
+  EXPECT_EQ(cell(2, 1), platform::clYellow);
+  EXPECT_EQ(cell(1, 2), platform::clYellow);
+  EXPECT_EQ(cell(3, 4), 15263976u);
+
+  // The header "Titik Kontrol" is written in black (grey at its antialiased edges) on the fixed
+  // colour: its darkest pixels are neutral and nearly black.
+  const platform::TRect header = grid.CellRect(0, 0);
+  int dark = 0;
+  for (int y = header.Top; y < header.Bottom; ++y) {
+    for (int x = header.Left; x < header.Right; ++x) {
+      const TColor c = shot.Pixel(x + 1, y + 1);
+      const int b = (c >> 16) & 0xFF, g = (c >> 8) & 0xFF, r = c & 0xFF;
+      if (b < 0x50 && g < 0x50 && r < 0x50) ++dark;
+    }
+  }
+  EXPECT_GT(dark, 10);
+}
+
+}  // namespace
+}  // namespace Bezier::testing
