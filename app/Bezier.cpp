@@ -21,6 +21,7 @@
 #include "framework/forms/Menus.h"
 #include "framework/forms/MessageBoxes.h"
 #include "platform/kernel/Resources.h"
+#include "skin/sSkinManager.h"
 #include "styled/suiClasses.h"
 #include "styled/suiGrid.h"
 
@@ -46,7 +47,9 @@ TForm1::TForm1(TComponent* owner) : TForm(owner) {
                   Classes(), EmbeddedFile);
 }
 
-TForm1::~TForm1() { DestroyComponents(); }
+TForm1::~TForm1() {
+  DestroyComponents();
+}
 
 const TClassRegistry& TForm1::Classes() {
   static const TClassRegistry registry = [] {
@@ -89,6 +92,7 @@ const TClassInfo& TForm1::StaticClassInfo() {
                                      .Field("About2", &F::About2)
                                      .Field("OpenDialog", &F::OpenDialog)
                                      .Field("SaveDialog", &F::SaveDialog)
+                                     .Field("sSkinManager1", &F::sSkinManager1)
                                      .Method("FormCreate", &F::FormCreate)
                                      .Method("EdMExit", &F::EdMExit)
                                      .Method("EdNExit", &F::EdNExit)
@@ -122,7 +126,9 @@ void TForm1::FormCreate(TObject*) {
   BtnRandom->SetEnabled(false);
 }
 
-void TForm1::Tutup1Click(TObject*) { Application()->Terminate(); }
+void TForm1::Tutup1Click(TObject*) {
+  Application()->Terminate();
+}
 
 void TForm1::About2Click(TObject*) {
   MessageDlg(

@@ -34,6 +34,9 @@ class TsGauge;
 namespace suiGrid {
 class TsuiStringGrid;
 }
+namespace sSkinManager {
+class TsSkinManager;
+}
 
 namespace Bezier {
 
@@ -79,6 +82,7 @@ class TForm1 : public framework::TForm {
   framework::TMenuItem* About2 = nullptr;
   framework::TOpenDialog* OpenDialog = nullptr;
   framework::TSaveDialog* SaveDialog = nullptr;
+  sSkinManager::TsSkinManager* sSkinManager1 = nullptr;
 
   // Tool state.
   std::int32_t SelectedCol = 1;

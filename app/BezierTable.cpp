@@ -90,7 +90,9 @@ void TForm1::SGInputKeyPress(TObject*, char& Key) {
   }
 }
 
-void TForm1::SGInputDblClick(TObject*) { SGInput->SetCells(SelectedCol, SelectedRow, ""); }
+void TForm1::SGInputDblClick(TObject*) {
+  SGInput->SetCells(SelectedCol, SelectedRow, "");
+}
 
 bool TForm1::TableComplete() {
   for (std::int32_t r = 1; r <= PointCount; ++r) {
