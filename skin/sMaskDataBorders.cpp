@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <cstring>
 #include <vector>
 
 #include "skin/sMaskData.h"
@@ -124,6 +125,50 @@ void BlendTile(Bitmap& dest, const Bitmap& mask, platform::TPoint origin, const 
   }
 }
 
+// The centre as ForEachTile tiles it, over [S, W - Left) x [T, H - T) of the target, but blended
+// a whole target row at a time: each slice row is laid out once across the inner width, so the
+// blend runs over long rows instead of one slice width at a time. Needs the target's origin
+// inside dest and the state block inside the mask, which leaves no tile to skip or cut.
+void BlendCentre(Bitmap& dest, const Bitmap& mask, platform::TPoint origin, const SliceLayout& l) {
+  const int x0 = origin.X + l.S;
+  const int x1 = std::min(origin.X + l.W - l.Left, dest.Width());
+  const int y0 = origin.Y + l.T;
+  const int y1 = std::min(origin.Y + l.H - l.T, dest.Height());
+  if (x0 >= x1 || y0 >= y1) return;
+  const auto n = static_cast<std::size_t>(3 * (x1 - x0));
+  const auto period = static_cast<std::size_t>(3 * l.S);
+  // Never more rows than the target has, so the buffers stay within the target's size.
+  const int rows = std::min(l.T, y1 - y0);
+  const int pictureHeight = (mask.Height() / 6) * 3;
+  std::vector<std::uint8_t> picture(n * static_cast<std::size_t>(rows));
+  std::vector<std::uint8_t> alpha(picture.size());
+  for (int r = 0; r < rows; ++r) {
+    const std::uint8_t* p = mask.ScanLine(l.T + r) + 3 * (l.BlockX + l.S);
+    const std::uint8_t* m = mask.ScanLine(l.T + r + pictureHeight) + 3 * (l.BlockX + l.S);
+    const std::size_t at = n * static_cast<std::size_t>(r);
+    for (std::size_t i = 0; i < n; i += period) {
+      std::memcpy(&picture[at + i], p, std::min(period, n - i));
+      std::memcpy(&alpha[at + i], m, std::min(period, n - i));
+    }
+  }
+  for (int y = y0; y < y1; ++y) {
+    const std::size_t at = n * static_cast<std::size_t>((y - y0) % l.T);
+    std::uint8_t* d = dest.ScanLine(y) + 3 * x0;
+    for (std::size_t i = 0; i < n; ++i) d[i] = MaskBlend(d[i], picture[at + i], alpha[at + i]);
+  }
+}
+
+// Every tile through put, but the centre row by row when BlendCentre can take it.
+template <class Put>
+void PaintTiles(Bitmap& dest, const Bitmap& mask, platform::TPoint origin, const SliceLayout& l,
+                bool fillCentre, Put put) {
+  const bool rowWise = fillCentre && origin.X >= 0 && origin.Y >= 0 && origin.X < dest.Width() &&
+                       origin.Y < dest.Height() && l.BlockX + l.S >= 0 &&
+                       l.BlockX + 2 * l.S <= mask.Width();
+  ForEachTile(l, fillCentre && !rowWise, put);
+  if (rowWise) BlendCentre(dest, mask, origin, l);
+}
+
 }  // namespace
 
 platform::TSize SliceSize(const Bitmap& mask) {
@@ -137,13 +182,13 @@ void PaintMaskedBorder(Bitmap& dest, const Bitmap& mask, int state, bool fillCen
   if (dest.Width() < 3 || dest.Height() < 3 || slice.cx < 1 || slice.cy < 1) return;
   const Key key = MakeKey(transparent);
   std::vector<TRect> cuts;
-  ForEachTile(MakeLayout(slice, dest.Width(), dest.Height(), state), fillCentre,
-              [&](const Tile& tile) {
-                if (tile.Centre)
-                  BlendTile(dest, mask, {0, 0}, tile, NoKey, nullptr);
-                else
-                  BlendTile(dest, mask, {0, 0}, tile, key, &cuts);
-              });
+  PaintTiles(dest, mask, {0, 0}, MakeLayout(slice, dest.Width(), dest.Height(), state), fillCentre,
+             [&](const Tile& tile) {
+               if (tile.Centre)
+                 BlendTile(dest, mask, {0, 0}, tile, NoKey, nullptr);
+               else
+                 BlendTile(dest, mask, {0, 0}, tile, key, &cuts);
+             });
   if (!cuts.empty()) region = region.Difference(platform::Region::FromRects(cuts));
 }
 
@@ -151,11 +196,12 @@ void PaintSectionBorder(Bitmap& dest, const Bitmap& mask, int state, bool fillCe
                         const TRect& rect) {
   const platform::TSize slice = SliceSize(mask);
   if (rect.Width() < 2 || rect.Height() < 2 || slice.cx < 1 || slice.cy < 1) return;
-  ForEachTile(MakeLayout(slice, rect.Width(), rect.Height(), state), fillCentre,
-              [&](const Tile& tile) {
-                if (rect.Left + tile.X < 0 || rect.Top + tile.Y < 0) return;
-                BlendTile(dest, mask, rect.TopLeft(), tile, NoKey, nullptr);
-              });
+  const platform::TPoint origin = rect.TopLeft();
+  PaintTiles(dest, mask, origin, MakeLayout(slice, rect.Width(), rect.Height(), state), fillCentre,
+             [&](const Tile& tile) {
+               if (origin.X + tile.X < 0 || origin.Y + tile.Y < 0) return;
+               BlendTile(dest, mask, origin, tile, NoKey, nullptr);
+             });
 }
 
 }  // namespace sMaskData

@@ -2,6 +2,8 @@
 // transparent colour and the region it cuts.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "skin/sMaskData.h"
 
 namespace {
@@ -107,6 +109,34 @@ TEST(MaskBordersTest, EdgesAndCentreAreTiledNotStretchedAndEndInAPartialTile) {
   EXPECT_EQ(From(dest, 33, 23), (TPoint{13, 13}));
   EXPECT_EQ(From(dest, 34, 26), (TPoint{14, 16}));
   EXPECT_EQ(From(dest, 44, 36), (TPoint{29, 29}));
+}
+
+// Every centre pixel of a target painted with state 1 repeats the centre slice of block 1.
+void ExpectRepeatedCentre(const Bitmap& dest, const TRect& target, const TRect& visible) {
+  for (int y = std::max(target.Top + 10, visible.Top); y < visible.Bottom; ++y)
+    for (int x = std::max(target.Left + 10, visible.Left); x < visible.Right; ++x)
+      ASSERT_EQ(From(dest, x, y), (TPoint{40 + (x - target.Left) % 10, 10 + (y - target.Top) % 10}))
+          << x << ", " << y;
+}
+
+TEST(MaskBordersTest, LargeCentresRepeatTheSliceRightUpToTheFrame) {
+  for (const platform::TSize size : {platform::TSize{23, 21}, {257, 131}, {31, 600}}) {
+    Bitmap dest = Target(size.cx, size.cy);
+    Region region(dest.BoundsRect());
+    sMaskData::PaintMaskedBorder(dest, NamedMask(90, 60), 1, true, Magenta, region);
+    ExpectRepeatedCentre(dest, dest.BoundsRect(), {0, 0, size.cx - 10, size.cy - 10});
+    EXPECT_EQ(From(dest, size.cx - 10, size.cy / 2).X, 50) << "right edge";
+  }
+  // A section reaching past the bitmap is cut at its edge.
+  Bitmap dest = Target(100, 80);
+  sMaskData::PaintSectionBorder(dest, NamedMask(90, 60), 1, true, {7, 3, 140, 130});
+  ExpectRepeatedCentre(dest, {7, 3, 140, 130}, dest.BoundsRect());
+
+  // One starting left of the bitmap keeps to whole tiles: those starting off it are left out.
+  Bitmap off = Target(40, 40);
+  sMaskData::PaintSectionBorder(off, NamedMask(90, 60), 1, true, {-15, 0, 40, 40});
+  EXPECT_EQ(off.Pixel(0, 15), Grey) << "the centre tile at -5";
+  EXPECT_EQ(From(off, 5, 15), (TPoint{40, 15}));
 }
 
 TEST(MaskBordersTest, ANarrowTargetSplitsTheCornersWithTheOddPixelOnTheRight) {

@@ -13,6 +13,7 @@
 #include "skin/sMaskData.h"
 #include "tests/skinengine/SkinDataTestSupport.h"
 #include "tools/skinart/SkinArt.h"
+#include "tools/skinart/SkinSheet.h"
 
 namespace {
 
@@ -91,6 +92,37 @@ TEST_F(SkinArt, MasksAreTransparentOnlyInTheirCorners) {
       }
     EXPECT_EQ(holes, 0) << b.Name;
   }
+}
+
+TEST_F(SkinArt, TheTitleMaskRoundsOnlyTheWindowsTopCorners) {
+  // The frame cuts the window region along the transparent pixels of the corner columns over
+  // the whole picture half: any below the top slice would notch the window's sides.
+  const auto drawn = skinart::DrawSkinBitmaps();
+  const auto title = std::find_if(drawn.begin(), drawn.end(), [](const skinart::TNamedBitmap& b) {
+    return b.Name == "VELORA_FORMTITLE_BORDERSMASK";
+  });
+  ASSERT_NE(title, drawn.end());
+  const platform::Bitmap& mask = title->Pixels;
+  const platform::TSize slice = sMaskData::SliceSize(mask);
+  for (int k = 0; k < 3; ++k) {
+    const int left = 3 * slice.cx * k;
+    const int right = left + 3 * slice.cx - 1;
+    EXPECT_EQ(mask.Pixel(left, 0), 0xFF00FFu) << "state " << k;
+    EXPECT_EQ(mask.Pixel(right, 0), 0xFF00FFu) << "state " << k;
+    EXPECT_EQ(mask.Pixel(left, 3 * slice.cy), 0xFFFFFFu) << "the mask keeps the gradient there";
+    for (int y = slice.cy; y < 3 * slice.cy; ++y) {
+      EXPECT_NE(mask.Pixel(left, y), 0xFF00FFu) << "state " << k << ", row " << y;
+      EXPECT_NE(mask.Pixel(right, y), 0xFF00FFu) << "state " << k << ", row " << y;
+    }
+  }
+}
+
+TEST_F(SkinArt, TheSheetShowsTheWindowWithItsTitleCornersCut) {
+  platform::Bitmap sheet;
+  ASSERT_NO_THROW(sheet = skinart::DrawSheet()) << "every image the window uses is drawn";
+  // The window sits at (16, 16), twice its size.
+  EXPECT_EQ(sheet.Pixel(16, 16), sheet.Pixel(0, 0)) << "the cut corner shows the sheet";
+  EXPECT_NE(sheet.Pixel(16 + 200, 16 + 4), sheet.Pixel(0, 0)) << "the title bar";
 }
 
 TEST_F(SkinArt, TheStoredSkinLoadsWithEverySectionAndImage) {

@@ -88,8 +88,9 @@ CellArt ArrowArt(Direction direction) {
 
 CellArt ThumbGripArt(bool verticalThumb) {
   return [verticalThumb](Layer& cell, int state) {
-    const int cx = cell.Width() * Sub / 2;
-    const int cy = cell.Height() * Sub / 2;
+    // Centred on a pixel, so each one-pixel ridge stays sharp.
+    const int cx = cell.Width() / 2 * Sub + Sub / 2;
+    const int cy = cell.Height() / 2 * Sub + Sub / 2;
     for (int i = -1; i <= 1; ++i) {
       const int o = i * 2 * Sub;
       const Shape ridge = verticalThumb ? Segment(cx - 2 * Sub, cy + o, cx + 2 * Sub, cy + o, 4)
@@ -101,12 +102,13 @@ CellArt ThumbGripArt(bool verticalThumb) {
 
 CellArt SizeGripArt() {
   return [](Layer& cell, int state) {
+    // Square dots on whole pixels, each with a white one behind it down and to the right.
     for (int row = 0; row < 3; ++row)
       for (int col = 2 - row; col < 3; ++col) {
-        const int x = (2 + 4 * col) * Sub + Sub / 2;
-        const int y = (2 + 4 * row) * Sub + Sub / 2;
-        cell.Fill(Disc(x + Sub, y + Sub, At(11)), 0xFFFFFF);
-        cell.Fill(Disc(x, y, At(11)), GlyphByState[state]);
+        const int x = 2 + 4 * col;
+        const int y = 2 + 4 * row;
+        cell.Fill(RoundRect(x + 1, y + 1, x + 3, y + 3, 0), 0xFFFFFF);
+        cell.Fill(RoundRect(x, y, x + 2, y + 2, 0), GlyphByState[state]);
       }
   };
 }

@@ -19,9 +19,16 @@ TColor Face(const TStateLook& state, bool glass, int y, int t) {
   return Ramp(middle, bottom, y - 2 * t, t);
 }
 
-}  // namespace
+// The block's rounded rectangle inset by `inset`; with square bottom corners it runs on below
+// the block, so only its top corners are round.
+Shape Outline(int w, int h, int inset, int radius, bool roundBottom) {
+  if (roundBottom) return RoundRect(inset, inset, w - inset, h - inset, radius - inset);
+  const Shape tall = RoundRect(inset, inset, w - inset, h + radius, radius - inset);
+  const int bottom = (h - inset) * Sub;
+  return [tall, bottom](int x, int y) { return y < bottom && tall(x, y); };
+}
 
-Bitmap DrawBorderMask(int width, int height, const TBorderLook& look) {
+Bitmap DrawMask(int width, int height, const TBorderLook& look, bool roundBottom) {
   const int w = width / 3;
   const int h = height / 2;
   // A corner rounder than its slice would bend the tiled edges.
@@ -30,8 +37,8 @@ Bitmap DrawBorderMask(int width, int height, const TBorderLook& look) {
   for (int k = 0; k < 3; ++k) {
     const TStateLook& state = look.States[k];
     Layer block(w, h);
-    const Shape outer = RoundRect(0, 0, w, h, radius);
-    const Shape inner = RoundRect(1, 1, w - 1, h - 1, radius - 1);
+    const Shape outer = Outline(w, h, 0, radius, roundBottom);
+    const Shape inner = Outline(w, h, 1, radius, roundBottom);
     block.Fill(
         inner, [&](int, int y) { return Face(state, look.Glass, y, h / 3); }, look.FaceOpacity);
     block.Fill(Minus(outer, inner), state.Border);
@@ -45,6 +52,16 @@ Bitmap DrawBorderMask(int width, int height, const TBorderLook& look) {
     block.PutMasked(mask, k * w, 0, h);
   }
   return mask;
+}
+
+}  // namespace
+
+Bitmap DrawBorderMask(int width, int height, const TBorderLook& look) {
+  return DrawMask(width, height, look, true);
+}
+
+Bitmap DrawTitleMask(int width, int height, const TBorderLook& look) {
+  return DrawMask(width, height, look, false);
 }
 
 }  // namespace skinart

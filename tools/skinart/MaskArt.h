@@ -22,5 +22,8 @@ struct TBorderLook {
 // A border mask width x height (9·s x 6·t): one rounded shape per state block, picture above,
 // mask below, the transparent colour outside the corners.
 Bitmap DrawBorderMask(int width, int height, const TBorderLook& look);
+// The same with square bottom corners: a title bar, rounded only where the window's top
+// corners are cut out along its transparent pixels.
+Bitmap DrawTitleMask(int width, int height, const TBorderLook& look);
 
 }  // namespace skinart

@@ -46,9 +46,9 @@ constexpr TBorderLook ChannelLook{1,
                                   255,
                                   false,
                                   0};
-constexpr TBorderLook TitleLook{0, {BlueFrame, BlueFrame, BlueFrame}, 0, false, 110};
+constexpr TBorderLook TitleLook{5, {BlueFrame, BlueFrame, BlueFrame}, 0, false, 110};
 constexpr TBorderLook FrameLook{6, {BlueFrame, BlueFrame, BlueFrame}, 0, false, 150};
-constexpr TBorderLook MenuBarLook{0, {GreyFrame, GreyFrame, GreyFrame}, 0, false, 200};
+constexpr TBorderLook MenuBarLook{0, {BlueFrame, BlueFrame, BlueFrame}, 0, false, 60};
 constexpr TBorderLook BigButtonLook{
     8, {ButtonStates[0], ButtonStates[1], ButtonStates[2]}, 200, true, 170};
 
@@ -112,7 +112,7 @@ Drawing DrawingFor(const TListedImage& image) {
   if (s == "TsDragBar" || s == "TsContainer" || s == "TsPanel") return Mask(PanelLook);
   if (s.starts_with("ScrollBar")) return Mask(TrackLook);
   if (s == "MenuLine") return Mask(MenuBarLook);
-  if (s == "FormTitle") return Mask(TitleLook);
+  if (s == "FormTitle") return [](int w, int h) { return DrawTitleMask(w, h, TitleLook); };
   if (s == "Form") return Mask(FrameLook);
   if (s == "SIMPLYEDIT" || s == "ZENTAEDIT") return Mask(EditLook);
   if (s == "TsGauge") return Mask(FlatLook);
