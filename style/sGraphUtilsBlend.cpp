@@ -4,6 +4,7 @@
 
 #include "style/sGraphUtils.h"
 #include "style/sGraphUtilsPixels.h"
+#include "style/sRowKernel.h"
 
 namespace sGraphUtils {
 
@@ -22,21 +23,13 @@ std::vector<std::uint8_t> RowPattern(TColor color, int width) {
   return row;
 }
 
-// The row loops are built for AVX2 as well as for plain x86-64, chosen when the program loads:
-// wide vectors halve the cost of a blend.
-#if defined(__x86_64__) && defined(__linux__)
-#define ROW_KERNEL __attribute__((target_clones("avx2", "default")))
-#else
-#define ROW_KERNEL
-#endif
-
-ROW_KERNEL void MaskRow(std::uint8_t* d, const std::uint8_t* m, const std::uint8_t* c,
-                        std::size_t n) {
+BEZIER_ROW_KERNEL void MaskRow(std::uint8_t* d, const std::uint8_t* m, const std::uint8_t* c,
+                               std::size_t n) {
   for (std::size_t i = 0; i < n; ++i) d[i] = pixels::MaskBlend(d[i], c[i], m[i]);
 }
 
-ROW_KERNEL void BlendRow(std::uint8_t* a, const std::uint8_t* b, const std::uint16_t* k,
-                         std::size_t n) {
+BEZIER_ROW_KERNEL void BlendRow(std::uint8_t* a, const std::uint8_t* b, const std::uint16_t* k,
+                                std::size_t n) {
   for (std::size_t i = 0; i < n; ++i) {
     const std::uint32_t ka = (std::uint32_t{a[i]} * k[i]) >> 16;
     const std::uint32_t kb = (std::uint32_t{b[i]} * k[i]) >> 16;
@@ -44,7 +37,7 @@ ROW_KERNEL void BlendRow(std::uint8_t* a, const std::uint8_t* b, const std::uint
   }
 }
 
-#undef ROW_KERNEL
+#undef BEZIER_ROW_KERNEL
 
 }  // namespace
 
