@@ -6,34 +6,8 @@ set -euo pipefail
 tool=$1
 out=$2
 
-for cmd in Xvfb openbox xdotool xprop import convert; do
-  command -v "$cmd" >/dev/null || { echo "skipped: $cmd is not installed"; exit 77; }
-done
-rm -rf "$out" && mkdir -p "$out"
-
-pids=()
-cleanup() {
-  for ((i = ${#pids[@]} - 1; i >= 0; i--)); do kill "${pids[i]}" 2>/dev/null || true; done
-}
-trap cleanup EXIT
-
-wait_for() {
-  for _ in $(seq 150); do
-    if "$@" >/dev/null 2>&1; then return 0; fi
-    sleep 0.1
-  done
-  echo "timed out waiting for: $*"
-  return 1
-}
-
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$out/display" 2>"$out/xvfb.log" &
-pids+=($!)
-wait_for test -s "$out/display"
-export DISPLAY=":$(head -n1 "$out/display")"
-
-openbox >"$out/openbox.log" 2>&1 &
-pids+=($!)
-wait_for sh -c "xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'"
+source "$(dirname "$0")/desktop.sh"
+start_desktop "$out" 1280x1024
 
 SDL_VIDEODRIVER=x11 ASAN_OPTIONS=detect_leaks=0 "$tool" >"$out/tool.log" 2>&1 &
 pids+=($!)

@@ -7,26 +7,7 @@ set -euo pipefail
 demo=$1
 out=$2
 
-for tool in Xvfb openbox xdotool xprop import convert; do
-  command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }
-done
-rm -rf "$out" && mkdir -p "$out"
-
-pids=()
-cleanup() {
-  for ((i = ${#pids[@]} - 1; i >= 0; i--)); do kill "${pids[i]}" 2>/dev/null || true; done
-}
-trap cleanup EXIT
-
-# Polls a command until it succeeds, for at most about ten seconds.
-wait_for() {
-  for _ in $(seq 100); do
-    if "$@" >/dev/null 2>&1; then return 0; fi
-    sleep 0.1
-  done
-  echo "timed out waiting for: $*"
-  return 1
-}
+source "$(dirname "$0")/desktop.sh"
 
 shot() { import -window root "$out/probe.png"; }
 
@@ -52,15 +33,7 @@ dark_none() { shot && [ "$(count_dark "$1" "$2" "$3" "$4")" -eq 0 ]; }
 # The thumb of a scroll bar is plain button face where the track is dithered.
 thumb_at() { shot && [ "$(colour "$1" "$2")" = D4D0C8 ] && [ "$(colour $(($1 + 1)) "$2")" = D4D0C8 ]; }
 
-# The server picks a free display and writes its number to file descriptor 3.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$out/display" 2>"$out/xvfb.log" &
-pids+=($!)
-wait_for test -s "$out/display"
-export DISPLAY=":$(head -n1 "$out/display")"
-
-openbox >"$out/openbox.log" 2>&1 &
-pids+=($!)
-wait_for sh -c "xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'"
+start_desktop "$out" 1024x768
 
 SDL_VIDEODRIVER=x11 ASAN_OPTIONS=detect_leaks=0 "$demo" >"$out/demo.log" 2>&1 &
 demo_pid=$!

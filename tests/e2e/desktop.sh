@@ -1,0 +1,35 @@
+# Shared by the end-to-end scripts: a virtual display with a window manager, started for the
+# script and stopped with it, and polling. Source it, then call start_desktop OUT WIDTHxHEIGHT.
+
+for required in Xvfb openbox xdotool xprop import convert; do
+  command -v "$required" >/dev/null || { echo "skipped: $required is not installed"; exit 77; }
+done
+
+pids=()
+cleanup() {
+  for ((i = ${#pids[@]} - 1; i >= 0; i--)); do kill "${pids[i]}" 2>/dev/null || true; done
+}
+trap cleanup EXIT
+
+# Polls a command until it succeeds, for at most about fifteen seconds.
+wait_for() {
+  for _ in $(seq 150); do
+    if "$@" >/dev/null 2>&1; then return 0; fi
+    sleep 0.1
+  done
+  echo "timed out waiting for: $*"
+  return 1
+}
+
+# Empties the output folder and starts Xvfb (on a display it picks itself) and openbox.
+start_desktop() {
+  local out=$1 size=$2
+  rm -rf "$out" && mkdir -p "$out"
+  Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp 3>"$out/display" 2>"$out/xvfb.log" &
+  pids+=($!)
+  wait_for test -s "$out/display"
+  export DISPLAY=":$(head -n1 "$out/display")"
+  openbox >"$out/openbox.log" 2>&1 &
+  pids+=($!)
+  wait_for sh -c "xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'"
+}
