@@ -4,6 +4,7 @@
 
 #include "framework/classes/ClassBuilder.h"
 #include "skin/sMaskData.h"
+#include "style/sStyleSimply.h"
 
 namespace sStyleActive {
 
@@ -32,6 +33,11 @@ const framework::TClassInfo& TsMaskedBorders::StaticClassInfo() {
           .Bool("Enabled", &M::Enabled, &M::SetEnabled, true)
           .Build();
   return info;
+}
+
+void TsMaskedBorders::Assign(const framework::TPersistent* source) {
+  if (!source) return TPersistent::Assign(source);
+  sStyleSimply::AssignPublished(*this, *source);
 }
 
 void TsMaskedBorders::SetMask(const framework::TBitmap* value) {

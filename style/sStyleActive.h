@@ -1,16 +1,26 @@
 #pragma once
 
+#include <cstdint>
 #include <memory>
+#include <string>
 
 #include "framework/classes/ClassInfo.h"
 #include "framework/classes/Events.h"
 #include "framework/classes/Object.h"
 #include "framework/graphics/Bitmap.h"
+#include "framework/graphics/Font.h"
+#include "framework/graphics/Picture.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Color.h"
+#include "style/sBevels.h"
+#include "style/sGradient.h"
 
-// The settings of a button-like style's hot look that it keeps besides its colours.
+// The background layers, the hot look and the button effects of the styles.
 namespace sStyleActive {
+
+// A share in percent, 0..100; larger values are taken as 100.
+using TPercent = std::uint8_t;
+TPercent ClampPercent(TPercent value);
 
 // Which border mask a button paints: one of the six built-in ones, or its own.
 enum TsPredefinedBorders {
@@ -35,6 +45,7 @@ class TsMaskedBorders : public framework::TPersistent {
   static const framework::TClassInfo& StaticClassInfo();
   const framework::TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
   framework::TPersistent* GetOwner() const override { return owner_; }
+  void Assign(const framework::TPersistent* source) override;
 
   framework::TBitmap* Mask() const { return mask_.get(); }
   // Copies the picture (null empties the mask) and switches to it.
@@ -62,5 +73,221 @@ class TsMaskedBorders : public framework::TPersistent {
 
 // The mask to paint: the built-in one chosen, or the own mask unless that is empty.
 const platform::Bitmap& BorderMaskOf(const TsMaskedBorders& borders);
+
+class TsHotBackground;
+
+// A layer of a background; every change is reported to the background that owns it.
+class TsBGAddon : public framework::TPersistent {
+ public:
+  explicit TsBGAddon(TsHotBackground* background) : background_(background) {}
+  TsBGAddon(const TsBGAddon&) = delete;
+  TsBGAddon& operator=(const TsBGAddon&) = delete;
+
+  framework::TPersistent* GetOwner() const override;
+  void Assign(const framework::TPersistent* source) override;
+  TsHotBackground* Background() const { return background_; }
+
+ protected:
+  void Changed();
+
+ private:
+  TsHotBackground* background_;
+};
+
+// The picture layer of a background.
+class TsBGImage : public TsBGAddon {
+ public:
+  explicit TsBGImage(TsHotBackground* background);
+  ~TsBGImage() override;
+
+  static const framework::TClassInfo& StaticClassInfo();
+  const framework::TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
+
+  framework::TPicture* Image() const { return image_.get(); }
+  // Copies the picture (null empties it).
+  void SetImage(const framework::TPicture* value);
+  const std::string& ImageName() const { return imageName_; }
+  // Taken only when such a file exists; the picture is then loaded from it.
+  void SetImageName(const std::string& value);
+  TPercent Percent() const { return percent_; }
+  void SetPercent(TPercent value);
+
+ private:
+  std::unique_ptr<framework::TPicture> image_;
+  std::string imageName_;
+  TPercent percent_ = 0;
+};
+
+// The gradient layer of a background, with its text parsed.
+class TsBGGradient : public TsBGAddon {
+ public:
+  using TsBGAddon::TsBGAddon;
+
+  static const framework::TClassInfo& StaticClassInfo();
+  const framework::TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
+
+  std::string Data() const { return data_.Text(); }
+  // Malformed text raises EConvertError and leaves text and array as they were.
+  void SetData(const std::string& value);
+  TPercent Percent() const { return percent_; }
+  void SetPercent(TPercent value);
+  const sGradient::GradientArray& GradientArray() const { return array_; }
+
+ private:
+  sGradient::TsGradientData data_;
+  sGradient::GradientArray array_;
+  TPercent percent_ = 70;
+};
+
+// A picture and a gradient that share the background; their shares add up to 100 at most.
+class TsHotBackground : public framework::TPersistent {
+ public:
+  explicit TsHotBackground(framework::TPersistent* owner);
+  ~TsHotBackground() override;
+  TsHotBackground(const TsHotBackground&) = delete;
+  TsHotBackground& operator=(const TsHotBackground&) = delete;
+
+  static const framework::TClassInfo& StaticClassInfo();
+  const framework::TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
+  framework::TPersistent* GetOwner() const override { return owner_; }
+  void Assign(const framework::TPersistent* source) override;
+
+  TsBGImage* Image() const { return image_.get(); }
+  TsBGGradient* Gradient() const { return gradient_.get(); }
+
+  // Fired when a layer changes; a control style repaints its control.
+  framework::TNotifyEvent OnChange;
+
+ private:
+  friend class TsBGAddon;
+  void LayerChanged();
+
+  framework::TPersistent* owner_;
+  std::unique_ptr<TsBGImage> image_;
+  std::unique_ptr<TsBGGradient> gradient_;
+};
+
+// The normal background of a style.
+class TsBackground : public TsHotBackground {
+ public:
+  using TsHotBackground::TsHotBackground;
+
+  static const framework::TClassInfo& StaticClassInfo();
+  const framework::TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
+
+  bool ListenMSG() const { return listenMSG_; }
+  void SetListenMSG(bool value) { listenMSG_ = value; }
+
+ private:
+  bool listenMSG_ = false;
+};
+
+// Colours and bevel of the hot look.
+class TsHotPainting : public framework::TPersistent {
+ public:
+  explicit TsHotPainting(framework::TPersistent* owner) : owner_(owner) {}
+  TsHotPainting(const TsHotPainting&) = delete;
+  TsHotPainting& operator=(const TsHotPainting&) = delete;
+
+  static const framework::TClassInfo& StaticClassInfo();
+  const framework::TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
+  framework::TPersistent* GetOwner() const override { return owner_; }
+  void Assign(const framework::TPersistent* source) override;
+
+  platform::TColor Color() const { return color_; }
+  void SetColor(platform::TColor value) { color_ = value; }
+  platform::TColor FontColor() const { return fontColor_; }
+  void SetFontColor(platform::TColor value) { fontColor_ = value; }
+  framework::TFontStyles FontStyle() const { return fontStyle_; }
+  void SetFontStyle(framework::TFontStyles value) { fontStyle_ = value; }
+  TPercent Transparency() const { return transparency_; }
+  void SetTransparency(TPercent value) { transparency_ = ClampPercent(value); }
+  sBevels::TsControlBevel Bevel() const { return bevel_; }
+  void SetBevel(sBevels::TsControlBevel value) { bevel_ = value; }
+  int BevelWidth() const { return bevelWidth_; }
+  void SetBevelWidth(int value) { bevelWidth_ = value; }
+
+ private:
+  framework::TPersistent* owner_;
+  platform::TColor color_ = 0xCFB78F;
+  platform::TColor fontColor_ = 0;
+  framework::TFontStyles fontStyle_;
+  TPercent transparency_ = 0;
+  sBevels::TsControlBevel bevel_ = sBevels::cbRaisedSoft;
+  int bevelWidth_ = 5;
+};
+
+// The look of a button while the mouse is over it.
+class TsHotStyle : public framework::TPersistent {
+ public:
+  explicit TsHotStyle(framework::TPersistent* owner);
+  ~TsHotStyle() override;
+  TsHotStyle(const TsHotStyle&) = delete;
+  TsHotStyle& operator=(const TsHotStyle&) = delete;
+
+  static const framework::TClassInfo& StaticClassInfo();
+  const framework::TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
+  framework::TPersistent* GetOwner() const override { return owner_; }
+  void Assign(const framework::TPersistent* source) override;
+
+  TsHotBackground* HotBackground() const { return hotBackground_.get(); }
+  TsHotPainting* HotPainting() const { return hotPainting_.get(); }
+
+ private:
+  framework::TPersistent* owner_;
+  std::unique_ptr<TsHotPainting> hotPainting_;
+  std::unique_ptr<TsHotBackground> hotBackground_;
+};
+
+// How a button fades between its normal and its hot look.
+class TsFading : public framework::TPersistent {
+ public:
+  explicit TsFading(framework::TPersistent* owner) : owner_(owner) {}
+  TsFading(const TsFading&) = delete;
+  TsFading& operator=(const TsFading&) = delete;
+
+  static const framework::TClassInfo& StaticClassInfo();
+  const framework::TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
+  framework::TPersistent* GetOwner() const override { return owner_; }
+  void Assign(const framework::TPersistent* source) override;
+
+  bool Enabled() const { return enabled_; }
+  void SetEnabled(bool value) { enabled_ = value; }
+  TPercent Iterations() const { return iterations_; }
+  void SetIterations(TPercent value) { iterations_ = ClampPercent(value); }
+  TPercent IntervalIn() const { return intervalIn_; }
+  void SetIntervalIn(TPercent value) { intervalIn_ = ClampPercent(value); }
+  TPercent IntervalOut() const { return intervalOut_; }
+  void SetIntervalOut(TPercent value) { intervalOut_ = ClampPercent(value); }
+
+ private:
+  framework::TPersistent* owner_;
+  bool enabled_ = true;
+  TPercent iterations_ = 5;
+  TPercent intervalIn_ = 5;
+  TPercent intervalOut_ = 5;
+};
+
+// Fading and border masks of a button.
+class TsActiveEffects : public framework::TPersistent {
+ public:
+  explicit TsActiveEffects(framework::TPersistent* owner);
+  ~TsActiveEffects() override;
+  TsActiveEffects(const TsActiveEffects&) = delete;
+  TsActiveEffects& operator=(const TsActiveEffects&) = delete;
+
+  static const framework::TClassInfo& StaticClassInfo();
+  const framework::TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
+  framework::TPersistent* GetOwner() const override { return owner_; }
+  void Assign(const framework::TPersistent* source) override;
+
+  TsFading* Fading() const { return fading_.get(); }
+  TsMaskedBorders* MaskedBorders() const { return maskedBorders_.get(); }
+
+ private:
+  framework::TPersistent* owner_;
+  std::unique_ptr<TsFading> fading_;
+  std::unique_ptr<TsMaskedBorders> maskedBorders_;
+};
 
 }  // namespace sStyleActive

@@ -1,0 +1,96 @@
+#include <algorithm>
+
+#include "framework/classes/ClassBuilder.h"
+#include "skin/sBevelTypes.h"
+#include "style/sStyleActive.h"
+#include "style/sStyleSimply.h"
+
+namespace sStyleActive {
+
+TPercent ClampPercent(TPercent value) {
+  return std::min<TPercent>(value, 100);
+}
+
+const framework::TClassInfo& TsHotPainting::StaticClassInfo() {
+  using P = TsHotPainting;
+  static const framework::TClassInfo info =
+      framework::TClassBuilder<P, framework::TPersistent>("TsHotPainting")
+          .Color("Color", &P::Color, &P::SetColor, platform::TColor{0xCFB78F})
+          .Color("FontColor", &P::FontColor, &P::SetFontColor, platform::TColor{0})
+          .Set("FontStyle", framework::FontStyleType, &P::FontStyle, &P::SetFontStyle,
+               framework::TFontStyles{})
+          .Int("Transparency", &P::Transparency, &P::SetTransparency, framework::NoDefault)
+          .Enum("Bevel", sBevelTypes::ControlBevelType, &P::Bevel, &P::SetBevel,
+                sBevels::cbRaisedSoft)
+          .Int("BevelWidth", &P::BevelWidth, &P::SetBevelWidth, 5)
+          .Build();
+  return info;
+}
+
+void TsHotPainting::Assign(const framework::TPersistent* source) {
+  if (!source) return TPersistent::Assign(source);
+  sStyleSimply::AssignPublished(*this, *source);
+}
+
+TsHotStyle::TsHotStyle(framework::TPersistent* owner)
+    : owner_(owner),
+      hotPainting_(std::make_unique<TsHotPainting>(this)),
+      hotBackground_(std::make_unique<TsHotBackground>(this)) {}
+
+TsHotStyle::~TsHotStyle() = default;
+
+const framework::TClassInfo& TsHotStyle::StaticClassInfo() {
+  using H = TsHotStyle;
+  static const framework::TClassInfo info =
+      framework::TClassBuilder<H, framework::TPersistent>("TsHotStyle")
+          .Object("HotBackground", &H::HotBackground)
+          .Object("HotPainting", &H::HotPainting)
+          .Build();
+  return info;
+}
+
+void TsHotStyle::Assign(const framework::TPersistent* source) {
+  if (!source) return TPersistent::Assign(source);
+  sStyleSimply::AssignPublished(*this, *source);
+}
+
+const framework::TClassInfo& TsFading::StaticClassInfo() {
+  using F = TsFading;
+  static const framework::TClassInfo info =
+      framework::TClassBuilder<F, framework::TPersistent>("TsFading")
+          .Bool("Enabled", &F::Enabled, &F::SetEnabled, true)
+          .Int("Iterations", &F::Iterations, &F::SetIterations, 5)
+          .Int("IntervalIn", &F::IntervalIn, &F::SetIntervalIn, 5)
+          .Int("IntervalOut", &F::IntervalOut, &F::SetIntervalOut, 5)
+          .Build();
+  return info;
+}
+
+void TsFading::Assign(const framework::TPersistent* source) {
+  if (!source) return TPersistent::Assign(source);
+  sStyleSimply::AssignPublished(*this, *source);
+}
+
+TsActiveEffects::TsActiveEffects(framework::TPersistent* owner)
+    : owner_(owner),
+      fading_(std::make_unique<TsFading>(this)),
+      maskedBorders_(std::make_unique<TsMaskedBorders>(this)) {}
+
+TsActiveEffects::~TsActiveEffects() = default;
+
+const framework::TClassInfo& TsActiveEffects::StaticClassInfo() {
+  using E = TsActiveEffects;
+  static const framework::TClassInfo info =
+      framework::TClassBuilder<E, framework::TPersistent>("TsActiveEffects")
+          .Object("Fading", &E::Fading)
+          .Object("MaskedBorders", &E::MaskedBorders)
+          .Build();
+  return info;
+}
+
+void TsActiveEffects::Assign(const framework::TPersistent* source) {
+  if (!source) return TPersistent::Assign(source);
+  sStyleSimply::AssignPublished(*this, *source);
+}
+
+}  // namespace sStyleActive

@@ -1,0 +1,189 @@
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "framework/classes/ClassInfo.h"
+#include "framework/classes/Set.h"
+#include "framework/graphics/Font.h"
+#include "style/sBevels.h"
+#include "style/sStyleSimply.h"
+
+// The styles of editor-like controls: edit fields and check boxes.
+namespace sStyleEdits {
+
+enum TsCaptionLayout { sclLeft, sclTopLeft, sclTopCenter, sclTopRight };
+extern const framework::TEnumType CaptionLayoutType;
+
+enum TsSelectionMode { msBorder, msColor };
+using TsSelectionModes = framework::TSet<TsSelectionMode>;
+extern const framework::TEnumType SelectionModeType;
+
+class TsEditorStyle;
+
+// Colours and bevel of an editor.
+class TsPainting : public framework::TPersistent {
+ public:
+  explicit TsPainting(TsEditorStyle* style) : style_(style) {}
+  TsPainting(const TsPainting&) = delete;
+  TsPainting& operator=(const TsPainting&) = delete;
+
+  static const framework::TClassInfo& StaticClassInfo();
+  const framework::TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
+  framework::TPersistent* GetOwner() const override;
+  void Assign(const framework::TPersistent* source) override;
+
+  sBevels::TsEditorBevel Bevel() const { return bevel_; }
+  void SetBevel(sBevels::TsEditorBevel value);
+  platform::TColor ColorBorderTop() const { return colorBorderTop_; }
+  void SetColorBorderTop(platform::TColor value);
+  platform::TColor ColorBorderBottom() const { return colorBorderBottom_; }
+  void SetColorBorderBottom(platform::TColor value);
+  platform::TColor Color() const { return color_; }
+  void SetColor(platform::TColor value);
+  bool ParentColor() const { return parentColor_; }
+  void SetParentColor(bool value);
+
+ private:
+  void InvalidateControl();
+
+  TsEditorStyle* style_;
+  sBevels::TsEditorBevel bevel_ = sBevels::ebAsBottomBorder;
+  platform::TColor colorBorderTop_ = platform::clBtnHighlight;
+  platform::TColor colorBorderBottom_ = 0x7E756B;
+  platform::TColor color_ = 0xECFFFF;
+  bool parentColor_ = false;
+};
+
+// The focus border of an editor.
+class TsEditorBorder : public framework::TPersistent {
+ public:
+  explicit TsEditorBorder(framework::TPersistent* owner) : owner_(owner) {}
+  TsEditorBorder(const TsEditorBorder&) = delete;
+  TsEditorBorder& operator=(const TsEditorBorder&) = delete;
+
+  static const framework::TClassInfo& StaticClassInfo();
+  const framework::TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
+  framework::TPersistent* GetOwner() const override { return owner_; }
+  void Assign(const framework::TPersistent* source) override;
+
+  int Width() const { return width_; }
+  void SetWidth(int value) { width_ = value; }
+  sBevels::TsEditorBevel Bevel() const { return bevel_; }
+  void SetBevel(sBevels::TsEditorBevel value) { bevel_ = value; }
+
+ private:
+  framework::TPersistent* owner_;
+  int width_ = 2;
+  sBevels::TsEditorBevel bevel_ = sBevels::ebAsBottomBorder;
+};
+
+// The look of a focused editor.
+class TsEditorSelection : public framework::TPersistent {
+ public:
+  explicit TsEditorSelection(framework::TPersistent* owner);
+  ~TsEditorSelection() override;
+  TsEditorSelection(const TsEditorSelection&) = delete;
+  TsEditorSelection& operator=(const TsEditorSelection&) = delete;
+
+  static const framework::TClassInfo& StaticClassInfo();
+  const framework::TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
+  framework::TPersistent* GetOwner() const override { return owner_; }
+  void Assign(const framework::TPersistent* source) override;
+
+  TsEditorBorder* Border() const { return border_.get(); }
+  platform::TColor Color() const { return color_; }
+  void SetColor(platform::TColor value) { color_ = value; }
+  TsSelectionModes Mode() const { return mode_; }
+  void SetMode(TsSelectionModes value) { mode_ = value; }
+
+ private:
+  framework::TPersistent* owner_;
+  std::unique_ptr<TsEditorBorder> border_;
+  platform::TColor color_ = platform::clWindow;
+  TsSelectionModes mode_{msBorder, msColor};
+};
+
+// The caption label an editor can attach to itself.
+class TsStyleCaption : public framework::TPersistent {
+ public:
+  explicit TsStyleCaption(framework::TPersistent* owner);
+  ~TsStyleCaption() override;
+  TsStyleCaption(const TsStyleCaption&) = delete;
+  TsStyleCaption& operator=(const TsStyleCaption&) = delete;
+
+  static const framework::TClassInfo& StaticClassInfo();
+  const framework::TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
+  framework::TPersistent* GetOwner() const override { return owner_; }
+  void Assign(const framework::TPersistent* source) override;
+
+  TsCaptionLayout Layout() const { return layout_; }
+  void SetLayout(TsCaptionLayout value) { layout_ = value; }
+  int MaxWidth() const { return maxWidth_; }
+  void SetMaxWidth(int value) { maxWidth_ = value; }
+  framework::TFont* Font() const { return font_.get(); }
+  const std::string& Text() const { return text_; }
+  void SetText(const std::string& value) { text_ = value; }
+  bool Active() const { return active_; }
+  void SetActive(bool value) { active_ = value; }
+
+ private:
+  framework::TPersistent* owner_;
+  TsCaptionLayout layout_ = sclLeft;
+  int maxWidth_ = 0;
+  std::unique_ptr<framework::TFont> font_;
+  std::string text_;
+  bool active_ = false;
+};
+
+// Style of editor-like controls.
+class TsEditorStyle : public sStyleSimply::TsGenStyle {
+ public:
+  explicit TsEditorStyle(sStyleSimply::TsStyleOwner* owner);
+  ~TsEditorStyle() override;
+
+  static const framework::TClassInfo& StaticClassInfo();
+  const framework::TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
+
+  TsPainting* Painting() const { return painting_.get(); }
+  TsEditorSelection* Selection() const { return selection_.get(); }
+
+ private:
+  std::unique_ptr<TsPainting> painting_;
+  std::unique_ptr<TsEditorSelection> selection_;
+};
+
+// Adds the caption label and the focus keys.
+class TsCustomStyle : public TsEditorStyle {
+ public:
+  explicit TsCustomStyle(sStyleSimply::TsStyleOwner* owner);
+  ~TsCustomStyle() override;
+
+  static const framework::TClassInfo& StaticClassInfo();
+  const framework::TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
+
+  int StyleTypeCode() const override { return 14; }
+
+  TsStyleCaption* Caption() const { return caption_.get(); }
+  const std::string& KeysNextControl() const { return keysNext_; }
+  void SetKeysNextControl(const std::string& value) { keysNext_ = value; }
+  const std::string& KeysPrevControl() const { return keysPrev_; }
+  void SetKeysPrevControl(const std::string& value) { keysPrev_ = value; }
+
+ private:
+  std::unique_ptr<TsStyleCaption> caption_;
+  std::string keysNext_;
+  std::string keysPrev_;
+};
+
+// The published style of edits and check boxes.
+class TsStyle : public TsCustomStyle {
+ public:
+  using TsCustomStyle::TsCustomStyle;
+  int StyleTypeCode() const override { return 15; }
+
+  static const framework::TClassInfo& StaticClassInfo();
+  const framework::TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
+};
+
+}  // namespace sStyleEdits

@@ -1,0 +1,86 @@
+#include <exception>
+
+#include "framework/classes/ClassBuilder.h"
+#include "skin/sBevelTypes.h"
+#include "style/sStyleEdits.h"
+
+namespace sStyleEdits {
+
+namespace {
+bool IsCheckKind(int kind) {
+  return kind >= 31 && kind <= 33;
+}
+}  // namespace
+
+const framework::TClassInfo& TsPainting::StaticClassInfo() {
+  using P = TsPainting;
+  static const framework::TClassInfo info =
+      framework::TClassBuilder<P, framework::TPersistent>("TsPainting")
+          .Enum("Bevel", sBevelTypes::EditorBevelType, &P::Bevel, &P::SetBevel,
+                sBevels::ebAsBottomBorder)
+          .Color("ColorBorderTop", &P::ColorBorderTop, &P::SetColorBorderTop,
+                 platform::TColor{0xFFFFFF})
+          .Color("ColorBorderBottom", &P::ColorBorderBottom, &P::SetColorBorderBottom,
+                 platform::TColor{0x7E756B})
+          .Color("Color", &P::Color, &P::SetColor, platform::TColor{0xECFFFF})
+          .Bool("ParentColor", &P::ParentColor, &P::SetParentColor, false)
+          .Build();
+  return info;
+}
+
+framework::TPersistent* TsPainting::GetOwner() const {
+  return style_;
+}
+
+void TsPainting::Assign(const framework::TPersistent* source) {
+  if (!source) return TPersistent::Assign(source);
+  sStyleSimply::AssignPublished(*this, *source);
+}
+
+void TsPainting::SetBevel(sBevels::TsEditorBevel value) {
+  if (bevel_ == value) return;
+  bevel_ = value;
+  InvalidateControl();
+}
+
+void TsPainting::SetColorBorderTop(platform::TColor value) {
+  colorBorderTop_ = value;
+  InvalidateControl();
+}
+
+void TsPainting::SetColorBorderBottom(platform::TColor value) {
+  colorBorderBottom_ = value;
+  InvalidateControl();
+}
+
+void TsPainting::SetColor(platform::TColor value) {
+  color_ = value;
+  parentColor_ = false;
+  InvalidateControl();
+}
+
+void TsPainting::SetParentColor(bool value) {
+  sStyleSimply::TsStyleOwner* owner = style_->OwnerControl();
+  // A check control always shows its parent's colour.
+  if (IsCheckKind(style_->ControlKind())) {
+    parentColor_ = true;
+    if (owner) color_ = owner->OwnerColor();
+    return;
+  }
+  parentColor_ = value;
+  if (!owner) return;
+  owner->SetOwnerParentColor(value);
+  if (!value) return;
+  color_ = owner->OwnerColor();
+  InvalidateControl();
+}
+
+void TsPainting::InvalidateControl() {
+  // A control that cannot repaint yet (still being created) simply paints later.
+  try {
+    style_->Invalidate();
+  } catch (const std::exception&) {
+  }
+}
+
+}  // namespace sStyleEdits

@@ -1,0 +1,79 @@
+#include <string_view>
+
+#include "framework/classes/ClassBuilder.h"
+#include "skin/sBevelTypes.h"
+#include "style/sStyleEdits.h"
+
+namespace sStyleEdits {
+
+namespace {
+constexpr std::string_view CaptionLayoutNames[] = {"sclLeft", "sclTopLeft", "sclTopCenter",
+                                                   "sclTopRight"};
+constexpr std::string_view SelectionModeNames[] = {"msBorder", "msColor"};
+}  // namespace
+
+const framework::TEnumType CaptionLayoutType{"TsCaptionLayout", CaptionLayoutNames};
+const framework::TEnumType SelectionModeType{"TsSelectionMode", SelectionModeNames};
+
+const framework::TClassInfo& TsEditorBorder::StaticClassInfo() {
+  using B = TsEditorBorder;
+  static const framework::TClassInfo info =
+      framework::TClassBuilder<B, framework::TPersistent>("TsEditorBorder")
+          .Int("Width", &B::Width, &B::SetWidth, 2)
+          .Enum("Bevel", sBevelTypes::EditorBevelType, &B::Bevel, &B::SetBevel,
+                sBevels::ebAsBottomBorder)
+          .Build();
+  return info;
+}
+
+void TsEditorBorder::Assign(const framework::TPersistent* source) {
+  if (!source) return TPersistent::Assign(source);
+  sStyleSimply::AssignPublished(*this, *source);
+}
+
+TsEditorSelection::TsEditorSelection(framework::TPersistent* owner)
+    : owner_(owner), border_(std::make_unique<TsEditorBorder>(this)) {}
+
+TsEditorSelection::~TsEditorSelection() = default;
+
+const framework::TClassInfo& TsEditorSelection::StaticClassInfo() {
+  using S = TsEditorSelection;
+  static const framework::TClassInfo info =
+      framework::TClassBuilder<S, framework::TPersistent>("TsEditorSelection")
+          .Object("Border", &S::Border)
+          .Color("Color", &S::Color, &S::SetColor, platform::clWindow)
+          .Set("Mode", SelectionModeType, &S::Mode, &S::SetMode,
+               TsSelectionModes{msBorder, msColor})
+          .Build();
+  return info;
+}
+
+void TsEditorSelection::Assign(const framework::TPersistent* source) {
+  if (!source) return TPersistent::Assign(source);
+  sStyleSimply::AssignPublished(*this, *source);
+}
+
+TsStyleCaption::TsStyleCaption(framework::TPersistent* owner)
+    : owner_(owner), font_(std::make_unique<framework::TFont>()) {}
+
+TsStyleCaption::~TsStyleCaption() = default;
+
+const framework::TClassInfo& TsStyleCaption::StaticClassInfo() {
+  using C = TsStyleCaption;
+  static const framework::TClassInfo info =
+      framework::TClassBuilder<C, framework::TPersistent>("TsStyleCaption")
+          .Enum("Layout", CaptionLayoutType, &C::Layout, &C::SetLayout, framework::NoDefault)
+          .Int("MaxWidth", &C::MaxWidth, &C::SetMaxWidth, framework::NoDefault)
+          .Object("Font", &C::Font)
+          .String("Text", &C::Text, &C::SetText)
+          .Bool("Active", &C::Active, &C::SetActive, framework::NoDefault)
+          .Build();
+  return info;
+}
+
+void TsStyleCaption::Assign(const framework::TPersistent* source) {
+  if (!source) return TPersistent::Assign(source);
+  sStyleSimply::AssignPublished(*this, *source);
+}
+
+}  // namespace sStyleEdits

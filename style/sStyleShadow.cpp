@@ -1,0 +1,96 @@
+#include <algorithm>
+
+#include "framework/classes/ClassBuilder.h"
+#include "style/sStyleSimply.h"
+
+namespace sStyleSimply {
+
+TsShadow::TsShadow(TsGenStyle* style) : style_(style) {}
+
+TsShadow::~TsShadow() = default;
+
+const framework::TClassInfo& TsShadow::StaticClassInfo() {
+  using S = TsShadow;
+  static const framework::TClassInfo info =
+      framework::TClassBuilder<S, framework::TPersistent>("TsShadow")
+          .Int("Transparency", &S::Transparency, &S::SetTransparency, 60)
+          .Bool("DontUse", &S::DontUse, &S::SetDontUse, true)
+          .Bool("Enabled", &S::Enabled, &S::SetEnabled, false)
+          .Color("Color", &S::Color, &S::SetColor, platform::TColor{0})
+          .Int("Offset", &S::Offset, &S::SetOffset, 8)
+          .Int("Blur", &S::Blur, &S::SetBlur, 4)
+          .Build();
+  return info;
+}
+
+framework::TPersistent* TsShadow::GetOwner() const {
+  return style_->Effects();
+}
+
+void TsShadow::Assign(const framework::TPersistent* source) {
+  if (!source) return TPersistent::Assign(source);
+  AssignPublished(*this, *source);
+}
+
+void TsShadow::SetTransparency(int value) {
+  value = std::clamp(value, 0, 100);
+  if (transparency_ == value) return;
+  transparency_ = value;
+  if (enabled_) style_->RepaintParent();
+}
+
+void TsShadow::SetDontUse(bool value) {
+  dontUse_ = value;
+  if (enabled_ && value) SetEnabled(false);
+}
+
+void TsShadow::SetEnabled(bool value) {
+  // Only a parent that paints itself from a style can carry the shadow.
+  const TsStyleOwner* owner = style_->OwnerControl();
+  if (!owner || !owner->HasSkinnedParent() || IsNoShadowKind(style_->ControlKind())) return;
+  if (value) dontUse_ = false;
+  enabled_ = value;
+  style_->RepaintParent();
+}
+
+void TsShadow::SetColor(platform::TColor value) {
+  if (color_ == value) return;
+  color_ = value;
+  style_->RepaintParent();
+}
+
+void TsShadow::SetOffset(int value) {
+  if (offset_ == value) return;
+  offset_ = value;
+  style_->RepaintParent();
+}
+
+void TsShadow::SetBlur(int value) {
+  if (blur_ == value) return;
+  blur_ = value;
+  style_->RepaintParent();
+}
+
+TsEffects::TsEffects(TsGenStyle* style)
+    : style_(style), shadow_(std::make_unique<TsShadow>(style)) {}
+
+TsEffects::~TsEffects() = default;
+
+const framework::TClassInfo& TsEffects::StaticClassInfo() {
+  static const framework::TClassInfo info =
+      framework::TClassBuilder<TsEffects, framework::TPersistent>("TsEffects")
+          .Object("Shadow", &TsEffects::Shadow)
+          .Build();
+  return info;
+}
+
+framework::TPersistent* TsEffects::GetOwner() const {
+  return style_;
+}
+
+void TsEffects::Assign(const framework::TPersistent* source) {
+  if (!source) return TPersistent::Assign(source);
+  AssignPublished(*this, *source);
+}
+
+}  // namespace sStyleSimply

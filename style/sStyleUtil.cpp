@@ -1,0 +1,57 @@
+#include "style/sStyleUtil.h"
+
+#include "framework/classes/ClassBuilder.h"
+
+namespace sStyleUtil {
+
+TsPaintStyle::TsPaintStyle(sStyleSimply::TsStyleOwner* owner)
+    : TsGenStyle(owner), painting_(std::make_unique<TsPainting>(this)) {}
+
+TsPaintStyle::~TsPaintStyle() = default;
+
+const framework::TClassInfo& TsPaintStyle::StaticClassInfo() {
+  using S = TsPaintStyle;
+  static const framework::TClassInfo info =
+      framework::TClassBuilder<S, sStyleSimply::TsGenStyle>("TsPaintStyle")
+          .Int("GroupIndex", &S::PublishedGroupIndex, &S::SetPublishedGroupIndex,
+               framework::NoDefault)
+          .Object("Painting", &S::Painting)
+          .Build();
+  return info;
+}
+
+TsPassiveBGStyle::TsPassiveBGStyle(sStyleSimply::TsStyleOwner* owner)
+    : TsPaintStyle(owner), background_(std::make_unique<sStyleActive::TsBackground>(this)) {
+  background_->OnChange = [this](framework::TObject*) { Invalidate(); };
+}
+
+TsPassiveBGStyle::~TsPassiveBGStyle() = default;
+
+const framework::TClassInfo& TsPassiveBGStyle::StaticClassInfo() {
+  static const framework::TClassInfo info =
+      framework::TClassBuilder<TsPassiveBGStyle, TsPaintStyle>("TsPassiveBGStyle")
+          .Object("Background", &TsPassiveBGStyle::Background)
+          .Build();
+  return info;
+}
+
+TsActiveBGStyle::TsActiveBGStyle(sStyleSimply::TsStyleOwner* owner)
+    : TsPassiveBGStyle(owner),
+      hotStyle_(std::make_unique<sStyleActive::TsHotStyle>(this)),
+      btnEffects_(std::make_unique<sStyleActive::TsActiveEffects>(this)) {
+  btnEffects_->MaskedBorders()->OnChange = [this](framework::TObject*) { Invalidate(); };
+}
+
+TsActiveBGStyle::~TsActiveBGStyle() = default;
+
+const framework::TClassInfo& TsActiveBGStyle::StaticClassInfo() {
+  using S = TsActiveBGStyle;
+  static const framework::TClassInfo info =
+      framework::TClassBuilder<S, TsPassiveBGStyle>("TsActiveBGStyle")
+          .Object("HotStyle", &S::HotStyle)
+          .Object("BtnEffects", &S::BtnEffects)
+          .Build();
+  return info;
+}
+
+}  // namespace sStyleUtil

@@ -1,0 +1,65 @@
+#include <algorithm>
+
+#include "framework/classes/ClassBuilder.h"
+#include "skin/sBevelTypes.h"
+#include "style/sStyleUtil.h"
+
+namespace sStyleUtil {
+
+const framework::TClassInfo& TsPainting::StaticClassInfo() {
+  using P = TsPainting;
+  static const framework::TClassInfo info =
+      framework::TClassBuilder<P, framework::TPersistent>("TsPainting")
+          .Enum("Bevel", sBevelTypes::ControlBevelType, &P::Bevel, &P::SetBevel,
+                sBevels::cbRaisedSoft)
+          .Int("Transparency", &P::Transparency, &P::SetTransparency, 0)
+          .Color("Color", &P::Color, &P::SetColor, platform::TColor{0xCAC2B7})
+          .Bool("ParentColor", &P::ParentColor, &P::SetParentColor, true)
+          .Build();
+  return info;
+}
+
+framework::TPersistent* TsPainting::GetOwner() const {
+  return style_;
+}
+
+void TsPainting::Assign(const framework::TPersistent* source) {
+  if (!source) return TPersistent::Assign(source);
+  sStyleSimply::AssignPublished(*this, *source);
+}
+
+void TsPainting::SetBevel(sBevels::TsControlBevel value) {
+  if (bevel_ == value) return;
+  bevel_ = value;
+  style_->Invalidate();
+}
+
+void TsPainting::SetTransparency(int value) {
+  value = std::clamp(value, 0, 100);
+  if (transparency_ == value) return;
+  transparency_ = value;
+  style_->RepaintParent();
+  style_->Invalidate();
+}
+
+void TsPainting::SetColor(platform::TColor value) {
+  if (color_ == value) return;
+  color_ = value;
+  parentColor_ = false;
+  if (sStyleSimply::TsStyleOwner* owner = style_->OwnerControl()) owner->SetOwnerColor(value);
+  style_->Invalidate();
+}
+
+void TsPainting::SetParentColor(bool value) {
+  if (parentColor_ == value) return;
+  parentColor_ = value;
+  sStyleSimply::TsStyleOwner* owner = style_->OwnerControl();
+  if (!owner) return;
+  owner->SetOwnerParentColor(value);
+  platform::TColor parentColor = 0;
+  if (!value || !owner->ParentColorOf(parentColor) || parentColor == color_) return;
+  color_ = parentColor;
+  style_->Invalidate();
+}
+
+}  // namespace sStyleUtil

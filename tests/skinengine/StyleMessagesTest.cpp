@@ -1,0 +1,101 @@
+#include <gtest/gtest.h>
+
+#include <cstdint>
+
+#include "skin/sMessages.h"
+#include "skin/sSkinLists.h"
+#include "tests/skinengine/SkinDataTestSupport.h"
+#include "tests/skinengine/StyleTestSupport.h"
+
+namespace {
+
+using styletests::TFakeControl;
+
+platform::TMessage Message(std::uint32_t msg, platform::WPARAM wParam, platform::LPARAM lParam) {
+  platform::TMessage message;
+  message.Msg = msg;
+  message.WParam = wParam;
+  message.LParam = lParam;
+  return message;
+}
+
+class StyleMessages : public ::testing::Test {
+ protected:
+  skintests::SkinStateReset reset;
+  TFakeControl control;
+};
+
+TEST_F(StyleMessages, TheIdentifyQueryReportsTheKindOfStyle) {
+  sStyleEdits::TsStyle edit(&control);
+  sStyleEdits::TsCustomStyle custom(&control);
+  sStyleUtil::TsActiveBGStyle button(&control);
+  for (auto [style, code] :
+       {std::pair<sStyleSimply::TsGenStyle*, int>{&edit, 15}, {&custom, 14}, {&button, 1}}) {
+    platform::TMessage message = Message(sMessages::SM_GETSTYLE, 5, 0);
+    EXPECT_TRUE(style->HandleKitMessage(message));
+    EXPECT_EQ(message.WParam, static_cast<platform::WPARAM>(code));
+    EXPECT_EQ(message.LParam, reinterpret_cast<std::intptr_t>(style));
+    EXPECT_EQ(message.Result, 1);
+  }
+}
+
+TEST_F(StyleMessages, SkinNoticesRebindOrUnbindAndRepaint) {
+  sSkinManager::SkinSections().push_back(skintests::Section("TsEdit"));
+  sSkinManager::SetSkinLoaded(true);
+  sStyleEdits::TsStyle style(&control);
+  style.BindSkin();
+  style.SetSkinSection("Other");
+  EXPECT_EQ(style.SkinIndex(), -1);
+
+  platform::TMessage unloaded = Message(sMessages::SM_SKINREMOVED, 0, 0);
+  style.SetSkinSection("TsEdit");
+  style.SetRegionStale(false);
+  EXPECT_TRUE(style.HandleKitMessage(unloaded));
+  EXPECT_EQ(style.SkinIndex(), -1);
+  EXPECT_TRUE(style.RegionStale());
+  EXPECT_EQ(control.invalidates, 1);
+
+  platform::TMessage loaded = Message(sMessages::SM_SKINLOADED, 0, 0);
+  EXPECT_TRUE(style.HandleKitMessage(loaded));
+  EXPECT_EQ(style.SkinIndex(), 0);
+  EXPECT_EQ(control.invalidates, 2);
+}
+
+TEST_F(StyleMessages, NoticesOfAnotherGroupAreLeftAlone) {
+  sStyleEdits::TsStyle style(&control);
+  style.SetGroupIndex(3);
+  platform::TMessage stale = Message(sMessages::SM_REBUILDCACHE, 0, 0);
+  EXPECT_FALSE(style.HandleKitMessage(stale));
+  EXPECT_TRUE(style.CacheStale());
+  stale.WParam = 3;
+  EXPECT_TRUE(style.HandleKitMessage(stale));
+  EXPECT_FALSE(style.CacheStale());
+}
+
+TEST_F(StyleMessages, APaintStyleMatchesItsBaseGroupWhateverItPublishes) {
+  sStyleUtil::TsPassiveBGStyle style(&control);
+  style.SetPublishedGroupIndex(6);
+  platform::TMessage soft = Message(sMessages::SM_SOFTCORNERS, 0, 0);
+  EXPECT_TRUE(style.HandleKitMessage(soft));
+  EXPECT_FALSE(style.SoftControl());
+  EXPECT_TRUE(style.CacheStale());
+}
+
+TEST_F(StyleMessages, TheFormStyleListensToItsGroupAndTheFrameGroup) {
+  sSkinManager::SkinSections().push_back(skintests::Section("Form"));
+  sSkinManager::SetSkinLoaded(true);
+  sStylePassive::TsPassivePaintStyle style(nullptr);
+  style.SetSkinSection("Form");
+  style.SetGroupIndex(2);
+  platform::TMessage loaded = Message(sMessages::SM_SKINLOADED, 0, 0);
+  EXPECT_FALSE(style.HandleKitMessage(loaded));
+  EXPECT_EQ(style.SkinIndex(), -1);
+  loaded.WParam = sMessages::FrameGroupIndex;
+  EXPECT_TRUE(style.HandleKitMessage(loaded));
+  EXPECT_EQ(style.SkinIndex(), 0);
+  platform::TMessage removed = Message(sMessages::SM_SKINREMOVED, 2, 0);
+  EXPECT_TRUE(style.HandleKitMessage(removed));
+  EXPECT_EQ(style.SkinIndex(), -1);
+}
+
+}  // namespace
