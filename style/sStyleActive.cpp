@@ -35,11 +35,6 @@ const framework::TClassInfo& TsMaskedBorders::StaticClassInfo() {
   return info;
 }
 
-void TsMaskedBorders::Assign(const framework::TPersistent* source) {
-  if (!source) return TPersistent::Assign(source);
-  sStyleSimply::AssignPublished(*this, *source);
-}
-
 void TsMaskedBorders::SetMask(const framework::TBitmap* value) {
   // A TBitmap always holds 24 bits per pixel, which the mask painters read.
   mask_->Assign(value);

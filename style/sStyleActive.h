@@ -14,6 +14,7 @@
 #include "platform/graphics/Color.h"
 #include "style/sBevels.h"
 #include "style/sGradient.h"
+#include "style/sStylePart.h"
 
 // The background layers, the hot look and the button effects of the styles.
 namespace sStyleActive {
@@ -35,7 +36,7 @@ enum TsPredefinedBorders {
 extern const framework::TEnumType PredefinedBordersType;
 
 // The border mask a button-like control lays over itself, and whether it uses one at all.
-class TsMaskedBorders : public framework::TPersistent {
+class TsMaskedBorders : public sStyleSimply::TsStylePart {
  public:
   explicit TsMaskedBorders(framework::TPersistent* owner = nullptr);
   ~TsMaskedBorders() override;
@@ -45,7 +46,6 @@ class TsMaskedBorders : public framework::TPersistent {
   static const framework::TClassInfo& StaticClassInfo();
   const framework::TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
   framework::TPersistent* GetOwner() const override { return owner_; }
-  void Assign(const framework::TPersistent* source) override;
 
   framework::TBitmap* Mask() const { return mask_.get(); }
   // Copies the picture (null empties the mask) and switches to it.
@@ -77,14 +77,13 @@ const platform::Bitmap& BorderMaskOf(const TsMaskedBorders& borders);
 class TsHotBackground;
 
 // A layer of a background; every change is reported to the background that owns it.
-class TsBGAddon : public framework::TPersistent {
+class TsBGAddon : public sStyleSimply::TsStylePart {
  public:
   explicit TsBGAddon(TsHotBackground* background) : background_(background) {}
   TsBGAddon(const TsBGAddon&) = delete;
   TsBGAddon& operator=(const TsBGAddon&) = delete;
 
   framework::TPersistent* GetOwner() const override;
-  void Assign(const framework::TPersistent* source) override;
   TsHotBackground* Background() const { return background_; }
 
  protected:
@@ -140,7 +139,7 @@ class TsBGGradient : public TsBGAddon {
 };
 
 // A picture and a gradient that share the background; their shares add up to 100 at most.
-class TsHotBackground : public framework::TPersistent {
+class TsHotBackground : public sStyleSimply::TsStylePart {
  public:
   explicit TsHotBackground(framework::TPersistent* owner);
   ~TsHotBackground() override;
@@ -150,7 +149,6 @@ class TsHotBackground : public framework::TPersistent {
   static const framework::TClassInfo& StaticClassInfo();
   const framework::TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
   framework::TPersistent* GetOwner() const override { return owner_; }
-  void Assign(const framework::TPersistent* source) override;
 
   TsBGImage* Image() const { return image_.get(); }
   TsBGGradient* Gradient() const { return gradient_.get(); }
@@ -183,7 +181,7 @@ class TsBackground : public TsHotBackground {
 };
 
 // Colours and bevel of the hot look.
-class TsHotPainting : public framework::TPersistent {
+class TsHotPainting : public sStyleSimply::TsStylePart {
  public:
   explicit TsHotPainting(framework::TPersistent* owner) : owner_(owner) {}
   TsHotPainting(const TsHotPainting&) = delete;
@@ -192,7 +190,6 @@ class TsHotPainting : public framework::TPersistent {
   static const framework::TClassInfo& StaticClassInfo();
   const framework::TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
   framework::TPersistent* GetOwner() const override { return owner_; }
-  void Assign(const framework::TPersistent* source) override;
 
   platform::TColor Color() const { return color_; }
   void SetColor(platform::TColor value) { color_ = value; }
@@ -218,7 +215,7 @@ class TsHotPainting : public framework::TPersistent {
 };
 
 // The look of a button while the mouse is over it.
-class TsHotStyle : public framework::TPersistent {
+class TsHotStyle : public sStyleSimply::TsStylePart {
  public:
   explicit TsHotStyle(framework::TPersistent* owner);
   ~TsHotStyle() override;
@@ -228,7 +225,6 @@ class TsHotStyle : public framework::TPersistent {
   static const framework::TClassInfo& StaticClassInfo();
   const framework::TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
   framework::TPersistent* GetOwner() const override { return owner_; }
-  void Assign(const framework::TPersistent* source) override;
 
   TsHotBackground* HotBackground() const { return hotBackground_.get(); }
   TsHotPainting* HotPainting() const { return hotPainting_.get(); }
@@ -240,7 +236,7 @@ class TsHotStyle : public framework::TPersistent {
 };
 
 // How a button fades between its normal and its hot look.
-class TsFading : public framework::TPersistent {
+class TsFading : public sStyleSimply::TsStylePart {
  public:
   explicit TsFading(framework::TPersistent* owner) : owner_(owner) {}
   TsFading(const TsFading&) = delete;
@@ -249,7 +245,6 @@ class TsFading : public framework::TPersistent {
   static const framework::TClassInfo& StaticClassInfo();
   const framework::TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
   framework::TPersistent* GetOwner() const override { return owner_; }
-  void Assign(const framework::TPersistent* source) override;
 
   bool Enabled() const { return enabled_; }
   void SetEnabled(bool value) { enabled_ = value; }
@@ -269,7 +264,7 @@ class TsFading : public framework::TPersistent {
 };
 
 // Fading and border masks of a button.
-class TsActiveEffects : public framework::TPersistent {
+class TsActiveEffects : public sStyleSimply::TsStylePart {
  public:
   explicit TsActiveEffects(framework::TPersistent* owner);
   ~TsActiveEffects() override;
@@ -279,7 +274,6 @@ class TsActiveEffects : public framework::TPersistent {
   static const framework::TClassInfo& StaticClassInfo();
   const framework::TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
   framework::TPersistent* GetOwner() const override { return owner_; }
-  void Assign(const framework::TPersistent* source) override;
 
   TsFading* Fading() const { return fading_.get(); }
   TsMaskedBorders* MaskedBorders() const { return maskedBorders_.get(); }

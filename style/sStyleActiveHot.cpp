@@ -27,11 +27,6 @@ const framework::TClassInfo& TsHotPainting::StaticClassInfo() {
   return info;
 }
 
-void TsHotPainting::Assign(const framework::TPersistent* source) {
-  if (!source) return TPersistent::Assign(source);
-  sStyleSimply::AssignPublished(*this, *source);
-}
-
 TsHotStyle::TsHotStyle(framework::TPersistent* owner)
     : owner_(owner),
       hotPainting_(std::make_unique<TsHotPainting>(this)),
@@ -49,11 +44,6 @@ const framework::TClassInfo& TsHotStyle::StaticClassInfo() {
   return info;
 }
 
-void TsHotStyle::Assign(const framework::TPersistent* source) {
-  if (!source) return TPersistent::Assign(source);
-  sStyleSimply::AssignPublished(*this, *source);
-}
-
 const framework::TClassInfo& TsFading::StaticClassInfo() {
   using F = TsFading;
   static const framework::TClassInfo info =
@@ -64,11 +54,6 @@ const framework::TClassInfo& TsFading::StaticClassInfo() {
           .Int("IntervalOut", &F::IntervalOut, &F::SetIntervalOut, 5)
           .Build();
   return info;
-}
-
-void TsFading::Assign(const framework::TPersistent* source) {
-  if (!source) return TPersistent::Assign(source);
-  sStyleSimply::AssignPublished(*this, *source);
 }
 
 TsActiveEffects::TsActiveEffects(framework::TPersistent* owner)
@@ -86,11 +71,6 @@ const framework::TClassInfo& TsActiveEffects::StaticClassInfo() {
           .Object("MaskedBorders", &E::MaskedBorders)
           .Build();
   return info;
-}
-
-void TsActiveEffects::Assign(const framework::TPersistent* source) {
-  if (!source) return TPersistent::Assign(source);
-  sStyleSimply::AssignPublished(*this, *source);
 }
 
 }  // namespace sStyleActive

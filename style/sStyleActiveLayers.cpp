@@ -10,11 +10,6 @@ framework::TPersistent* TsBGAddon::GetOwner() const {
   return background_;
 }
 
-void TsBGAddon::Assign(const framework::TPersistent* source) {
-  if (!source) return TPersistent::Assign(source);
-  sStyleSimply::AssignPublished(*this, *source);
-}
-
 void TsBGAddon::Changed() {
   background_->LayerChanged();
 }
@@ -103,11 +98,6 @@ const framework::TClassInfo& TsHotBackground::StaticClassInfo() {
           .Object("Gradient", &B::Gradient)
           .Build();
   return info;
-}
-
-void TsHotBackground::Assign(const framework::TPersistent* source) {
-  if (!source) return TPersistent::Assign(source);
-  sStyleSimply::AssignPublished(*this, *source);
 }
 
 void TsHotBackground::LayerChanged() {

@@ -20,4 +20,9 @@ void AssignPublished(framework::TPersistent& dest, const framework::TPersistent&
   }
 }
 
+void TsStylePart::Assign(const framework::TPersistent* source) {
+  if (!source) return TPersistent::Assign(source);
+  AssignPublished(*this, *source);
+}
+
 }  // namespace sStyleSimply

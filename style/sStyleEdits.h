@@ -22,7 +22,7 @@ extern const framework::TEnumType SelectionModeType;
 class TsEditorStyle;
 
 // Colours and bevel of an editor.
-class TsPainting : public framework::TPersistent {
+class TsPainting : public sStyleSimply::TsStylePart {
  public:
   explicit TsPainting(TsEditorStyle* style) : style_(style) {}
   TsPainting(const TsPainting&) = delete;
@@ -31,7 +31,6 @@ class TsPainting : public framework::TPersistent {
   static const framework::TClassInfo& StaticClassInfo();
   const framework::TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
   framework::TPersistent* GetOwner() const override;
-  void Assign(const framework::TPersistent* source) override;
 
   sBevels::TsEditorBevel Bevel() const { return bevel_; }
   void SetBevel(sBevels::TsEditorBevel value);
@@ -56,7 +55,7 @@ class TsPainting : public framework::TPersistent {
 };
 
 // The focus border of an editor.
-class TsEditorBorder : public framework::TPersistent {
+class TsEditorBorder : public sStyleSimply::TsStylePart {
  public:
   explicit TsEditorBorder(framework::TPersistent* owner) : owner_(owner) {}
   TsEditorBorder(const TsEditorBorder&) = delete;
@@ -65,7 +64,6 @@ class TsEditorBorder : public framework::TPersistent {
   static const framework::TClassInfo& StaticClassInfo();
   const framework::TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
   framework::TPersistent* GetOwner() const override { return owner_; }
-  void Assign(const framework::TPersistent* source) override;
 
   int Width() const { return width_; }
   void SetWidth(int value) { width_ = value; }
@@ -79,7 +77,7 @@ class TsEditorBorder : public framework::TPersistent {
 };
 
 // The look of a focused editor.
-class TsEditorSelection : public framework::TPersistent {
+class TsEditorSelection : public sStyleSimply::TsStylePart {
  public:
   explicit TsEditorSelection(framework::TPersistent* owner);
   ~TsEditorSelection() override;
@@ -89,7 +87,6 @@ class TsEditorSelection : public framework::TPersistent {
   static const framework::TClassInfo& StaticClassInfo();
   const framework::TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
   framework::TPersistent* GetOwner() const override { return owner_; }
-  void Assign(const framework::TPersistent* source) override;
 
   TsEditorBorder* Border() const { return border_.get(); }
   platform::TColor Color() const { return color_; }
@@ -105,7 +102,7 @@ class TsEditorSelection : public framework::TPersistent {
 };
 
 // The caption label an editor can attach to itself.
-class TsStyleCaption : public framework::TPersistent {
+class TsStyleCaption : public sStyleSimply::TsStylePart {
  public:
   explicit TsStyleCaption(framework::TPersistent* owner);
   ~TsStyleCaption() override;
@@ -115,7 +112,6 @@ class TsStyleCaption : public framework::TPersistent {
   static const framework::TClassInfo& StaticClassInfo();
   const framework::TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
   framework::TPersistent* GetOwner() const override { return owner_; }
-  void Assign(const framework::TPersistent* source) override;
 
   TsCaptionLayout Layout() const { return layout_; }
   void SetLayout(TsCaptionLayout value) { layout_ = value; }

@@ -26,11 +26,6 @@ const framework::TClassInfo& TsEditorBorder::StaticClassInfo() {
   return info;
 }
 
-void TsEditorBorder::Assign(const framework::TPersistent* source) {
-  if (!source) return TPersistent::Assign(source);
-  sStyleSimply::AssignPublished(*this, *source);
-}
-
 TsEditorSelection::TsEditorSelection(framework::TPersistent* owner)
     : owner_(owner), border_(std::make_unique<TsEditorBorder>(this)) {}
 
@@ -46,11 +41,6 @@ const framework::TClassInfo& TsEditorSelection::StaticClassInfo() {
                TsSelectionModes{msBorder, msColor})
           .Build();
   return info;
-}
-
-void TsEditorSelection::Assign(const framework::TPersistent* source) {
-  if (!source) return TPersistent::Assign(source);
-  sStyleSimply::AssignPublished(*this, *source);
 }
 
 TsStyleCaption::TsStyleCaption(framework::TPersistent* owner)
@@ -69,11 +59,6 @@ const framework::TClassInfo& TsStyleCaption::StaticClassInfo() {
           .Bool("Active", &C::Active, &C::SetActive, framework::NoDefault)
           .Build();
   return info;
-}
-
-void TsStyleCaption::Assign(const framework::TPersistent* source) {
-  if (!source) return TPersistent::Assign(source);
-  sStyleSimply::AssignPublished(*this, *source);
 }
 
 }  // namespace sStyleEdits

@@ -44,11 +44,6 @@ const framework::TClassInfo& TsPassivePaintStyle::StaticClassInfo() {
   return info;
 }
 
-void TsPassivePaintStyle::Assign(const framework::TPersistent* source) {
-  if (!source) return TPersistent::Assign(source);
-  sStyleSimply::AssignPublished(*this, *source);
-}
-
 bool TsPassivePaintStyle::HandleKitMessage(platform::TMessage& message) {
   const auto group = static_cast<platform::WPARAM>(static_cast<std::int64_t>(groupIndex_));
   if (message.WParam != group && message.WParam != sMessages::FrameGroupIndex) return false;

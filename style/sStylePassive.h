@@ -15,7 +15,7 @@
 namespace sStylePassive {
 
 // Colours, bevel and transparency of the form's background.
-class TsPassivePainting : public framework::TPersistent {
+class TsPassivePainting : public sStyleSimply::TsStylePart {
  public:
   explicit TsPassivePainting(framework::TPersistent* owner) : owner_(owner) {}
   TsPassivePainting(const TsPassivePainting&) = delete;
@@ -24,7 +24,6 @@ class TsPassivePainting : public framework::TPersistent {
   static const framework::TClassInfo& StaticClassInfo();
   const framework::TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
   framework::TPersistent* GetOwner() const override { return owner_; }
-  void Assign(const framework::TPersistent* source) override;
 
   sBevels::TsControlBevel Bevel() const { return bevel_; }
   void SetBevel(sBevels::TsControlBevel value) { bevel_ = value; }
@@ -47,7 +46,7 @@ class TsPassivePainting : public framework::TPersistent {
 };
 
 // Shadow settings of the form's background.
-class TsPassiveShadow : public framework::TPersistent {
+class TsPassiveShadow : public sStyleSimply::TsStylePart {
  public:
   explicit TsPassiveShadow(framework::TPersistent* owner) : owner_(owner) {}
   TsPassiveShadow(const TsPassiveShadow&) = delete;
@@ -56,7 +55,6 @@ class TsPassiveShadow : public framework::TPersistent {
   static const framework::TClassInfo& StaticClassInfo();
   const framework::TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
   framework::TPersistent* GetOwner() const override { return owner_; }
-  void Assign(const framework::TPersistent* source) override;
 
   sStyleActive::TPercent Transparency() const { return transparency_; }
   void SetTransparency(sStyleActive::TPercent value) {
@@ -81,7 +79,7 @@ class TsPassiveShadow : public framework::TPersistent {
 };
 
 // The form's background style; the frame painter binds and paints it.
-class TsPassivePaintStyle : public framework::TPersistent {
+class TsPassivePaintStyle : public sStyleSimply::TsStylePart {
  public:
   explicit TsPassivePaintStyle(framework::TComponent* form);
   ~TsPassivePaintStyle() override;
@@ -91,7 +89,6 @@ class TsPassivePaintStyle : public framework::TPersistent {
   static const framework::TClassInfo& StaticClassInfo();
   const framework::TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
   framework::TPersistent* GetOwner() const override { return form_; }
-  void Assign(const framework::TPersistent* source) override;
 
   sStyleActive::TsBackground* Background() const { return background_.get(); }
   TsPassiveShadow* Shadow() const { return shadow_.get(); }

@@ -21,11 +21,6 @@ const framework::TClassInfo& TsPassivePainting::StaticClassInfo() {
   return info;
 }
 
-void TsPassivePainting::Assign(const framework::TPersistent* source) {
-  if (!source) return TPersistent::Assign(source);
-  sStyleSimply::AssignPublished(*this, *source);
-}
-
 const framework::TClassInfo& TsPassiveShadow::StaticClassInfo() {
   using S = TsPassiveShadow;
   static const framework::TClassInfo info =
@@ -37,11 +32,6 @@ const framework::TClassInfo& TsPassiveShadow::StaticClassInfo() {
           .Int("Blur", &S::Blur, &S::SetBlur, 6)
           .Build();
   return info;
-}
-
-void TsPassiveShadow::Assign(const framework::TPersistent* source) {
-  if (!source) return TPersistent::Assign(source);
-  sStyleSimply::AssignPublished(*this, *source);
 }
 
 }  // namespace sStylePassive

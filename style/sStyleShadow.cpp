@@ -27,11 +27,6 @@ framework::TPersistent* TsShadow::GetOwner() const {
   return style_->Effects();
 }
 
-void TsShadow::Assign(const framework::TPersistent* source) {
-  if (!source) return TPersistent::Assign(source);
-  AssignPublished(*this, *source);
-}
-
 void TsShadow::SetTransparency(int value) {
   value = std::clamp(value, 0, 100);
   if (transparency_ == value) return;
@@ -86,11 +81,6 @@ const framework::TClassInfo& TsEffects::StaticClassInfo() {
 
 framework::TPersistent* TsEffects::GetOwner() const {
   return style_;
-}
-
-void TsEffects::Assign(const framework::TPersistent* source) {
-  if (!source) return TPersistent::Assign(source);
-  AssignPublished(*this, *source);
 }
 
 }  // namespace sStyleSimply

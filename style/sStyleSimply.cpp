@@ -30,11 +30,6 @@ const framework::TClassInfo& TsGenStyle::StaticClassInfo() {
   return info;
 }
 
-void TsGenStyle::Assign(const framework::TPersistent* source) {
-  if (!source) return TPersistent::Assign(source);
-  AssignPublished(*this, *source);
-}
-
 void TsGenStyle::SetSoftControl(bool value) {
   softControl_ = value;
   regionStale_ = true;

@@ -9,6 +9,7 @@
 #include "framework/graphics/Bitmap.h"
 #include "platform/graphics/Color.h"
 #include "platform/window/WindowTypes.h"
+#include "style/sStylePart.h"
 
 // The root of the control styles: skin binding, cache state and the shadow settings.
 namespace sStyleSimply {
@@ -52,7 +53,7 @@ inline constexpr int KindGauge = 161;
 class TsGenStyle;
 
 // Drop shadow settings of a control.
-class TsShadow : public framework::TPersistent {
+class TsShadow : public sStyleSimply::TsStylePart {
  public:
   explicit TsShadow(TsGenStyle* style);
   ~TsShadow() override;
@@ -62,7 +63,6 @@ class TsShadow : public framework::TPersistent {
   static const framework::TClassInfo& StaticClassInfo();
   const framework::TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
   framework::TPersistent* GetOwner() const override;
-  void Assign(const framework::TPersistent* source) override;
 
   int Transparency() const { return transparency_; }
   void SetTransparency(int value);
@@ -88,7 +88,7 @@ class TsShadow : public framework::TPersistent {
 };
 
 // Holder of the shadow.
-class TsEffects : public framework::TPersistent {
+class TsEffects : public sStyleSimply::TsStylePart {
  public:
   explicit TsEffects(TsGenStyle* style);
   ~TsEffects() override;
@@ -98,7 +98,6 @@ class TsEffects : public framework::TPersistent {
   static const framework::TClassInfo& StaticClassInfo();
   const framework::TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
   framework::TPersistent* GetOwner() const override;
-  void Assign(const framework::TPersistent* source) override;
 
   TsShadow* Shadow() const { return shadow_.get(); }
 
@@ -108,7 +107,7 @@ class TsEffects : public framework::TPersistent {
 };
 
 // The root of every control style.
-class TsGenStyle : public framework::TPersistent {
+class TsGenStyle : public sStyleSimply::TsStylePart {
  public:
   explicit TsGenStyle(TsStyleOwner* owner);
   ~TsGenStyle() override;
@@ -117,7 +116,6 @@ class TsGenStyle : public framework::TPersistent {
 
   static const framework::TClassInfo& StaticClassInfo();
   const framework::TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
-  void Assign(const framework::TPersistent* source) override;
 
   TsEffects* Effects() const { return effects_.get(); }
   framework::TNotifyEvent OnMouseEnter;
@@ -177,9 +175,5 @@ class TsGenStyle : public framework::TPersistent {
   bool focused_ = false;
   bool mouseInside_ = false;
 };
-
-// Copies every published property of source into dest, nested objects through their Assign;
-// both must be of the same class.
-void AssignPublished(framework::TPersistent& dest, const framework::TPersistent& source);
 
 }  // namespace sStyleSimply

@@ -13,7 +13,7 @@ namespace sStyleUtil {
 class TsPaintStyle;
 
 // Colour, bevel and transparency of a painted background.
-class TsPainting : public framework::TPersistent {
+class TsPainting : public sStyleSimply::TsStylePart {
  public:
   explicit TsPainting(TsPaintStyle* style) : style_(style) {}
   TsPainting(const TsPainting&) = delete;
@@ -22,7 +22,6 @@ class TsPainting : public framework::TPersistent {
   static const framework::TClassInfo& StaticClassInfo();
   const framework::TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
   framework::TPersistent* GetOwner() const override;
-  void Assign(const framework::TPersistent* source) override;
 
   sBevels::TsControlBevel Bevel() const { return bevel_; }
   void SetBevel(sBevels::TsControlBevel value);

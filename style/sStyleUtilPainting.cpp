@@ -23,11 +23,6 @@ framework::TPersistent* TsPainting::GetOwner() const {
   return style_;
 }
 
-void TsPainting::Assign(const framework::TPersistent* source) {
-  if (!source) return TPersistent::Assign(source);
-  sStyleSimply::AssignPublished(*this, *source);
-}
-
 void TsPainting::SetBevel(sBevels::TsControlBevel value) {
   if (bevel_ == value) return;
   bevel_ = value;
