@@ -76,7 +76,8 @@ void PaintVertical(platform::Bitmap& bitmap, const platform::TRect& r, const Gra
 }
 
 // Bands of columns side by side. Every row gets the same colours, so the first row is
-// computed and copied to the others.
+// computed and copied to the others. A band keeps its stated end column and slope even where
+// it runs past the rectangle; only the columns outside are left unpainted.
 void PaintHorizontal(platform::Bitmap& bitmap, const platform::TRect& r,
                      const GradientArray& steps) {
   const int lastColumn = r.Right - 1;
@@ -87,15 +88,14 @@ void PaintHorizontal(platform::Bitmap& bitmap, const platform::TRect& r,
     const int start = x;
     const bool last = i + 1 == steps.size();
     x = last ? bitmap.Width() - 1 : start + steps[i].Percent * r.Width() / 100;
-    // Shares adding up to more than 100 stop at the rectangle instead of running past it.
-    x = std::min(x, lastColumn);
     if (x - start <= 0) continue;
     ColorRamp ramp(steps[i].Color1, steps[i].Color2, x - start);
-    for (int column = start; column <= x; ++column) {
+    const int end = std::min(x, lastColumn);
+    for (int column = start; column <= end; ++column) {
       ramp.Store(first + 3 * column);
       ramp.Advance();
     }
-    painted = x + 1;
+    painted = std::max(painted, end + 1);
   }
   const std::size_t bytes = static_cast<std::size_t>(painted - r.Left) * 3;
   for (int row = r.Top + 1; row < r.Bottom && bytes > 0; ++row)

@@ -135,6 +135,46 @@ TEST(GradientFill, StaysInsideAPartialRectangle) {
   EXPECT_EQ(bitmap.Pixel(7, 8), kGreen);
 }
 
+// A left-to-right band that runs past the rectangle keeps its stated end column x and its
+// slope (c2 - c1) / d with d = x - start; only the columns outside are skipped.
+TEST(GradientFill, LeftToRightBandsPastTheRectangleKeepTheirSlope) {
+  const char* const kTwoHalfBands =
+      "14696596;10226201;50;1;0;7422690;13408072;50;1;0;8331740;2828206;0;1;0;809241;12190720;0;"
+      "1;0";
+  struct Case {
+    const char* text;
+    int width, height;
+    platform::TRect rect;
+    int x, y;
+    TColor expected;  // 0x00BBGGRR
+  };
+  const Case cases[] = {
+      // One 100 % band over a 21-wide bitmap: x = 21, d = 21; column 2: 147 + 2 x -146 / 21,
+      // 5 + 2 x 189 / 21, 153 + 2 x -149 / 21 = (133.1, 23, 138.8).
+      {"10028435;311809;100;1;0;7155830;2741696;0;1;0", 21, 24, {0, 0, 21, 24}, 2, 0, 0x8B1785},
+      // Two 50 % bands over 26 columns: the second runs 13..26, d = 13; column 14:
+      // 226 - 154 / 13, 66 + 85 / 13, 113 + 91 / 13 = (214.2, 72.5, 120).
+      {kTwoHalfBands, 26, 3, {0, 0, 26, 3}, 14, 0, 0x7849D6},
+      // The single last step runs to the bitmap's last column 21 from 3, d = 18:
+      // columns 3, 4, 5 = (44, 103, 156), (42.9, 97.7, 149.7), (41.9, 92.4, 143.4).
+      {"10250028;2820121;74;1;0", 22, 6, {3, 2, 6, 3}, 3, 2, 0x9C672C},
+      {"10250028;2820121;74;1;0", 22, 6, {3, 2, 6, 3}, 4, 2, 0x96622B},
+      {"10250028;2820121;74;1;0", 22, 6, {3, 2, 6, 3}, 5, 2, 0x8F5C2A},
+      // A rectangle from column 5, 7 wide: the 100 % band ends at 12, d = 7; column 11 is
+      // red 255 - 6 x 255 / 7 = 36.4 and blue 6 x 255 / 7 = 218.6.
+      {"255;16711680;100;1;0;0;0;0;1;0", 16, 5, {5, 1, 12, 4}, 11, 3, 0xDB0024},
+  };
+  for (const Case& c : cases) {
+    Bitmap bitmap(c.width, c.height);
+    bitmap.Fill(kGrey);
+    PaintGradient(bitmap, c.rect, Parse(c.text));
+    EXPECT_EQ(bitmap.Pixel(c.x, c.y), c.expected) << c.text << " at " << c.x;
+    for (int y = 0; y < c.height; ++y)
+      for (int x = 0; x < c.width; ++x)
+        if (!c.rect.Contains({x, y})) ASSERT_EQ(bitmap.Pixel(x, y), kGrey) << x << "," << y;
+  }
+}
+
 // Shares adding up to far more than 100 and rectangles reaching past every edge must stop
 // at the bitmap (the sanitizer build catches any stray write) and at the rectangle.
 TEST(GradientFill, OversizedSharesAndRectanglesStayInsideTheBitmap) {
