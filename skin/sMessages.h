@@ -2,6 +2,15 @@
 
 #include <cstdint>
 
+#include "platform/window/MessageParams.h"
+
+namespace framework {
+class TPersistent;
+}
+namespace sSkinManager {
+class TsSkinManager;
+}
+
 // The skin engine's own window messages. They are sent synchronously with the standard
 // message record and stay clear of the framework's notices, which start at 0xB000.
 namespace sMessages {
@@ -24,5 +33,23 @@ inline constexpr std::uint32_t SM_SOFTCORNERS = 0xA40B;
 
 // A form frame's style also accepts skin notices sent with this group index.
 inline constexpr std::uint64_t FrameGroupIndex = 21;
+
+// SM_GETSTYLE's reply.
+inline void ReplyStyle(platform::TMessage& m, int typeCode, framework::TPersistent* style) {
+  m.WParam = static_cast<platform::WPARAM>(typeCode);
+  m.LParam = platform::LParamOf(style);
+  m.Result = 1;
+}
+inline int StyleTypeOf(const platform::TMessage& reply) {
+  return static_cast<int>(reply.WParam);
+}
+inline framework::TPersistent* StyleOf(const platform::TMessage& reply) {
+  return platform::LParamPointer<framework::TPersistent>(reply);
+}
+
+// SM_SKINLOADED, SM_SKINREMOVED: the skin manager.
+inline platform::LPARAM SkinManagerParam(sSkinManager::TsSkinManager* manager) {
+  return platform::LParamOf(manager);
+}
 
 }  // namespace sMessages

@@ -40,7 +40,7 @@ void SendToOwned(TComponent& owner, std::uint32_t msg, platform::WPARAM wParam,
 void TsSkinManager::Broadcast(std::uint32_t msg) {
   framework::TApplication* application = framework::Application();
   if (!application) return;
-  const auto lParam = reinterpret_cast<platform::LPARAM>(this);
+  const platform::LPARAM lParam = sMessages::SkinManagerParam(this);
   for (int i = 0; i < application->ComponentCount(); ++i)
     if (auto* form = dynamic_cast<TWinControl*>(application->Components(i)))
       SendToOwned(*form, msg, groupIndex_, lParam);
@@ -50,13 +50,13 @@ framework::TPersistent* SkinStyleOf(TComponent* component) {
   auto* control = dynamic_cast<framework::TControl*>(component);
   if (!control) return nullptr;
   const TMessage reply = Perform(*control, sMessages::SM_GETSTYLE, 0, 0);
-  return reinterpret_cast<framework::TPersistent*>(reply.LParam);
+  return sMessages::StyleOf(reply);
 }
 
 int IsSkinnedControl(TComponent* component) {
   auto* control = dynamic_cast<TWinControl*>(component);
   if (!control) return 0;
-  return static_cast<int>(Perform(*control, sMessages::SM_GETSTYLE, 0, 0).WParam);
+  return sMessages::StyleTypeOf(Perform(*control, sMessages::SM_GETSTYLE, 0, 0));
 }
 
 }  // namespace sSkinManager

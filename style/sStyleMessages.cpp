@@ -7,9 +7,7 @@ namespace sStyleSimply {
 
 bool TsGenStyle::HandleKitMessage(platform::TMessage& message) {
   if (message.Msg == sMessages::SM_GETSTYLE) {
-    message.WParam = static_cast<platform::WPARAM>(StyleTypeCode());
-    message.LParam = static_cast<platform::LPARAM>(reinterpret_cast<std::intptr_t>(this));
-    message.Result = 1;
+    sMessages::ReplyStyle(message, StyleTypeCode(), this);
     return true;
   }
   // A paint style publishes a group number of its own; notices match the base one.

@@ -49,9 +49,7 @@ bool TsPassivePaintStyle::HandleKitMessage(platform::TMessage& message) {
   if (message.WParam != group && message.WParam != sMessages::FrameGroupIndex) return false;
   switch (message.Msg) {
     case sMessages::SM_GETSTYLE:
-      message.WParam = 1;
-      message.LParam = static_cast<platform::LPARAM>(reinterpret_cast<std::intptr_t>(this));
-      message.Result = 1;
+      sMessages::ReplyStyle(message, 1, this);
       return true;
     case sMessages::SM_SKINLOADED:
       BindSkin();

@@ -1,6 +1,7 @@
 #include "styled/suiGrid.h"
 
 #include "framework/classes/ClassBuilder.h"
+#include "platform/window/MessageParams.h"
 #include "platform/window/Messages.h"
 #include "styled/suiMgr.h"
 
@@ -127,7 +128,7 @@ void TsuiStringGrid::Paint() {
 void TsuiStringGrid::WndProc(framework::TMessage& message) {
   // Painting everything in answer to the erase leaves no moment with a bare background.
   if (message.Msg == platform::WM_ERASEBKGND) {
-    if (auto* canvas = reinterpret_cast<platform::Canvas*>(message.WParam)) PaintWindow(*canvas);
+    if (platform::Canvas* canvas = platform::CanvasOf(message)) PaintWindow(*canvas);
     message.Result = 1;
     return;
   }

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "framework/controls/Frame3D.h"
+#include "platform/window/MessageParams.h"
 #include "platform/window/Messages.h"
 #include "platform/window/Paint.h"
 #include "platform/window/Windows.h"
@@ -17,7 +18,7 @@ int ClientEdgeWidth(TBorderStyle style, bool ctl3D) {
 }
 
 void ShrinkClientRect(TMessage& m, int width) {
-  auto* client = reinterpret_cast<TRect*>(m.LParam);
+  TRect* client = RectOf(m);
   if (!client || width <= 0) return;
   const int w = std::min(width, std::max(client->Width(), 0) / 2);
   const int h = std::min(width, std::max(client->Height(), 0) / 2);

@@ -7,6 +7,7 @@
 #include "framework/controls/WinControl.h"
 #include "framework/forms/Menus.h"
 #include "platform/window/Input.h"
+#include "platform/window/MessageParams.h"
 #include "platform/window/Messages.h"
 #include "platform/window/Paint.h"
 
@@ -301,8 +302,7 @@ void TControl::WndProc(TMessage& m) {
 void TControl::DefaultHandler(TMessage& /*message*/) {}
 
 void TControl::HandleMouse(TMessage& m) {
-  const int x = GET_X_LPARAM(m.LParam);
-  const int y = GET_Y_LPARAM(m.LParam);
+  const auto [x, y] = PointOf(m);
   const TShiftState shift = MouseShift(m.WParam);
   auto buttonOf = [](std::uint32_t msg) {
     switch (msg) {

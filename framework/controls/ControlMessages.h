@@ -2,7 +2,11 @@
 
 #include <cstdint>
 
+#include "platform/window/MessageParams.h"
+
 namespace framework {
+
+class TWinControl;
 
 // Framework notices: window messages of the framework's own, sent synchronously to
 // controls, windowed or not. The skin engine's messages start at 0xA000.
@@ -33,5 +37,13 @@ inline constexpr std::uint32_t CM_TABSTOPCHANGED = CM_BASE + 40;
 // Sent to the top-level parent before a control handles a key (WParam); a result other
 // than 0 means the key was used (a menu shortcut) and the control does not see it.
 inline constexpr std::uint32_t CM_CHILDKEY = CM_BASE + 46;
+
+// CM_FOCUSCHANGED's control.
+inline platform::LPARAM FocusChangedParam(TWinControl* control) {
+  return platform::LParamOf(control);
+}
+inline TWinControl* FocusedControlOf(const platform::TMessage& m) {
+  return platform::LParamPointer<TWinControl>(m);
+}
 
 }  // namespace framework

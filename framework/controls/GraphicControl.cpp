@@ -1,6 +1,7 @@
 #include "framework/controls/GraphicControl.h"
 
 #include "framework/classes/ClassBuilder.h"
+#include "platform/window/MessageParams.h"
 #include "platform/window/Messages.h"
 
 namespace framework {
@@ -17,11 +18,12 @@ const TClassInfo& TGraphicControl::StaticClassInfo() {
 }
 
 void TGraphicControl::WndProc(TMessage& m) {
-  if (m.Msg != platform::WM_PAINT || m.WParam == 0) {
+  platform::Canvas* given = m.Msg == platform::WM_PAINT ? platform::CanvasOf(m) : nullptr;
+  if (!given) {
     TControl::WndProc(m);
     return;
   }
-  canvas_->PaintOn(*reinterpret_cast<platform::Canvas*>(m.WParam), [this] { Paint(); });
+  canvas_->PaintOn(*given, [this] { Paint(); });
 }
 
 }  // namespace framework

@@ -1,5 +1,6 @@
 #include "framework/controls/ScrollingControl.h"
 
+#include "platform/window/MessageParams.h"
 #include "platform/window/Messages.h"
 #include "platform/window/Timers.h"
 
@@ -107,7 +108,7 @@ void TScrollingControl::WndProc(TMessage& m) {
     case WM_MOUSEWHEEL: {
       // Fine wheels send parts of a notch; they add up to whole lines.
       constexpr int PerLine = WHEEL_DELTA / WheelLines;
-      wheelRest_ += static_cast<std::int16_t>(HIWORD(m.WParam));
+      wheelRest_ += WheelDeltaOf(m);
       const int lines = wheelRest_ / PerLine;
       wheelRest_ -= lines * PerLine;
       if (lines != 0) SetScrollPosition(true, ScrollPosition(true) - lines);

@@ -7,6 +7,7 @@
 #include "framework/controls/HandleException.h"
 #include "framework/controls/MouseControl.h"
 #include "platform/window/Input.h"
+#include "platform/window/MessageParams.h"
 #include "platform/window/Messages.h"
 #include "platform/window/Paint.h"
 #include "platform/window/Windows.h"
@@ -359,7 +360,7 @@ void TWinControl::WndProc(TMessage& m) {
       break;
     case WM_NCCALCSIZE:
       DefaultHandler(m);
-      if (auto* client = reinterpret_cast<TRect*>(m.LParam); client && borderWidth_ > 0) {
+      if (TRect* client = RectOf(m); client && borderWidth_ > 0) {
         const int w = std::min(borderWidth_, std::max(client->Width(), 0) / 2);
         const int h = std::min(borderWidth_, std::max(client->Height(), 0) / 2);
         *client = client->Inflate(-w, -h);
@@ -372,7 +373,7 @@ void TWinControl::WndProc(TMessage& m) {
       break;
     case WM_SETFOCUS:
       DefaultHandler(m);
-      TopParent()->Perform(CM_FOCUSCHANGED, 0, reinterpret_cast<LPARAM>(this));
+      TopParent()->Perform(CM_FOCUSCHANGED, 0, FocusChangedParam(this));
       return;
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN:
@@ -442,7 +443,7 @@ void TWinControl::DefaultHandler(TMessage& m) {
 
 // Mouse messages over a graphic child, or while one holds the capture, are the child's.
 bool TWinControl::RouteMouse(TMessage& m) {
-  const TPoint p{GET_X_LPARAM(m.LParam), GET_Y_LPARAM(m.LParam)};
+  const TPoint p = PointOf(m);
   TControl* target = nullptr;
   if (captureControl_ && HandleAllocated() && GetCapture() == handle_) {
     target = captureControl_;
@@ -453,7 +454,7 @@ bool TWinControl::RouteMouse(TMessage& m) {
   if (!target) return false;
   if (m.Msg == WM_MOUSEMOVE) SetMouseControl(target);
   const TPoint local = p - target->BoundsRect().TopLeft();
-  m.Result = target->Perform(m.Msg, m.WParam, MAKELPARAM(local.X, local.Y));
+  m.Result = target->Perform(m.Msg, m.WParam, PointParam(local));
   return true;
 }
 
@@ -488,8 +489,8 @@ void TWinControl::HandleChar(TMessage& m) {
 }
 
 void TWinControl::HandlePaint(TMessage& m) {
-  if (m.WParam != 0) {
-    PaintHandler(*reinterpret_cast<platform::Canvas*>(m.WParam));
+  if (platform::Canvas* given = CanvasOf(m)) {
+    PaintHandler(*given);
     return;
   }
   PaintStruct paint;
@@ -514,7 +515,7 @@ void TWinControl::PaintControls(platform::Canvas& canvas) {
     const Region saved = canvas.ClipRegion();
     canvas.SetOrigin(origin + control->BoundsRect().TopLeft());
     canvas.IntersectClipRect(control->ClientRect());
-    control->Perform(WM_PAINT, reinterpret_cast<WPARAM>(&canvas));
+    control->Perform(WM_PAINT, CanvasParam(canvas));
     canvas.SetOrigin(origin);
     canvas.SetClipRegion(saved);
   }

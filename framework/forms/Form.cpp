@@ -5,6 +5,7 @@
 #include "framework/forms/Application.h"
 #include "platform/window/Input.h"
 #include "platform/window/Menus.h"
+#include "platform/window/MessageParams.h"
 #include "platform/window/Messages.h"
 #include "platform/window/Metrics.h"
 #include "platform/window/Windows.h"
@@ -259,7 +260,7 @@ bool TCustomForm::DialogKey(std::uint16_t key, TShiftState shift) {
 void TCustomForm::WndProc(TMessage& m) {
   switch (m.Msg) {
     case CM_FOCUSCHANGED:
-      FocusChanged(reinterpret_cast<TWinControl*>(m.LParam));
+      FocusChanged(FocusedControlOf(m));
       return;
     case CM_DIALOGKEY:
       m.Result = DialogKey(static_cast<std::uint16_t>(m.WParam),
@@ -272,22 +273,22 @@ void TCustomForm::WndProc(TMessage& m) {
           menu_ && menu_->IsShortCut(static_cast<std::uint16_t>(m.WParam), KeyboardShift()) ? 1 : 0;
       return;
     case WM_COMMAND:
-      if (menu_ && menu_->DispatchCommand(static_cast<std::uint32_t>(LOWORD(m.WParam)))) return;
+      if (menu_ && menu_->DispatchCommand(CommandOf(m))) return;
       break;
     case WM_MEASUREITEM:
-      if (menu_ && menu_->MeasureItem(*reinterpret_cast<MeasureItemStruct*>(m.LParam))) {
+      if (menu_ && menu_->MeasureItem(MeasureItemOf(m))) {
         m.Result = 1;
         return;
       }
       break;
     case WM_DRAWITEM:
-      if (menu_ && menu_->DrawItem(*reinterpret_cast<const DrawItemStruct*>(m.LParam))) {
+      if (menu_ && menu_->DrawItem(DrawItemOf(m))) {
         m.Result = 1;
         return;
       }
       break;
     case WM_ACTIVATE:
-      if (LOWORD(m.WParam) != WA_INACTIVE) {
+      if (ActivationOf(m) != WA_INACTIVE) {
         // A form activated with no control chosen yet gives the focus to the first one in
         // tab order, so typing goes somewhere at once.
         TWinControl* target = activeControl_ && activeControl_->CanFocus()

@@ -8,6 +8,7 @@
 #include "framework/forms/Form.h"
 #include "framework/graphics/Bitmap.h"
 #include "platform/window/Menus.h"
+#include "platform/window/MessageParams.h"
 #include "platform/window/Messages.h"
 #include "platform/window/Metrics.h"
 #include "platform/window/Windows.h"
@@ -443,10 +444,9 @@ TPopupMenu::TPopupMenu(TComponent* owner) : TMenu(owner) {
   params.Style = WS_POPUP;
   params.Proc = [this](HWND window, TMessage& m) {
     try {
-      if (m.Msg == WM_MEASUREITEM && MeasureItem(*reinterpret_cast<MeasureItemStruct*>(m.LParam))) {
+      if (m.Msg == WM_MEASUREITEM && MeasureItem(MeasureItemOf(m))) {
         m.Result = 1;
-      } else if (m.Msg == WM_DRAWITEM &&
-                 DrawItem(*reinterpret_cast<const DrawItemStruct*>(m.LParam))) {
+      } else if (m.Msg == WM_DRAWITEM && DrawItem(DrawItemOf(m))) {
         m.Result = 1;
       } else {
         DefWindowProc(window, m);

@@ -10,6 +10,7 @@
 #include "platform/desktop/WindowShape.h"
 #include "platform/window/Input.h"
 #include "platform/window/Menus.h"
+#include "platform/window/MessageParams.h"
 #include "platform/window/Messages.h"
 #include "platform/window/WindowSystem.h"
 #include "platform/window/Windows.h"
@@ -200,8 +201,7 @@ SDL_HitTestResult DesktopBackend::HitTest(SDL_Window* native, const SDL_Point* a
     return SDL_HITTEST_NORMAL;
   }
   const TPoint screen = WindowToScreen(window, {area->x, area->y});
-  const int hit =
-      static_cast<int>(SendMessage(window, WM_NCHITTEST, 0, MAKELPARAM(screen.X, screen.Y)));
+  const int hit = static_cast<int>(SendMessage(window, WM_NCHITTEST, 0, PointParam(screen)));
   const bool sizeable = (GetWindowStyle(window) & WS_THICKFRAME) != 0;
   const SDL_HitTestResult result = ToSdlHit(hit);
   return result == SDL_HITTEST_DRAGGABLE || sizeable ? result : SDL_HITTEST_NORMAL;

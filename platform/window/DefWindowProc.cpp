@@ -1,5 +1,6 @@
 #include "platform/window/Input.h"
 #include "platform/window/MenuSystem.h"
+#include "platform/window/MessageParams.h"
 #include "platform/window/Messages.h"
 #include "platform/window/NonClient.h"
 #include "platform/window/Paint.h"
@@ -17,9 +18,9 @@ void NcButtonDown(HWND h, int hit) {
   InputState& in = Sys().Input;
   const WindowState state = GetWindowState(h);
   if (hit == HTCAPTION && state == WindowState::Normal) {
-    SendMessage(h, WM_SYSCOMMAND, SC_MOVE | HTCAPTION);
+    SendMessage(h, WM_SYSCOMMAND, SysCommandParam(SC_MOVE, HTCAPTION));
   } else if (IsSizingBorder(hit) && state == WindowState::Normal) {
-    SendMessage(h, WM_SYSCOMMAND, SC_SIZE | static_cast<WPARAM>(hit - HTLEFT + 1));
+    SendMessage(h, WM_SYSCOMMAND, SysCommandParam(SC_SIZE, hit - HTLEFT + 1));
   } else if (hit == HTMENU) {
     Sys().Menus->ClearHot(h);
     Sys().Menus->StartBar(h, -1, true, false);
@@ -80,7 +81,7 @@ void KeyMenu(HWND h, TMessage& m) {
 }
 
 void SystemCommand(HWND h, TMessage& m) {
-  const std::uint32_t command = static_cast<std::uint32_t>(m.WParam) & 0xFFF0;
+  const std::uint32_t command = SysCommandOf(m);
   if (command == SC_KEYMENU) {
     KeyMenu(h, m);
   } else if (command == SC_MOUSEMENU) {
@@ -91,7 +92,7 @@ void SystemCommand(HWND h, TMessage& m) {
 }
 
 void EraseBackground(HWND h, TMessage& m) {
-  auto* canvas = reinterpret_cast<Canvas*>(m.WParam);
+  Canvas* canvas = CanvasOf(m);
   Window* w = FindWindow(h);
   if (canvas == nullptr || w == nullptr || w->Background == clNone) return;
   canvas->GetBrush().Color = w->Background;
@@ -100,8 +101,7 @@ void EraseBackground(HWND h, TMessage& m) {
 }
 
 void SysKeyDown(HWND h, const TMessage& m) {
-  const bool alt = (m.LParam & (LPARAM{1} << 29)) != 0;
-  if (m.WParam == VK_F4 && alt) {
+  if (m.WParam == VK_F4 && AltDownOf(m)) {
     PostMessage(GetTopLevel(h), WM_SYSCOMMAND, SC_CLOSE);
   } else if (m.WParam == VK_F10) {
     SendMessage(GetTopLevel(h), WM_SYSCOMMAND, SC_KEYMENU);
@@ -116,7 +116,7 @@ void DefWindowProc(HWND h, TMessage& m) {
       DefaultCalcSize(h, m);
       break;
     case WM_NCHITTEST:
-      m.Result = DefaultHitTest(h, {GET_X_LPARAM(m.LParam), GET_Y_LPARAM(m.LParam)});
+      m.Result = DefaultHitTest(h, PointOf(m));
       break;
     case WM_NCPAINT:
       DefaultNcPaint(h);
@@ -126,7 +126,7 @@ void DefWindowProc(HWND h, TMessage& m) {
       m.Result = 1;
       break;
     case WM_ACTIVATE:
-      if (LOWORD(m.WParam) != WA_INACTIVE && !IsSelfOrDescendant(GetFocus(), h)) SetFocus(h);
+      if (ActivationOf(m) != WA_INACTIVE && !IsSelfOrDescendant(GetFocus(), h)) SetFocus(h);
       break;
     case WM_ERASEBKGND:
       EraseBackground(h, m);
@@ -153,7 +153,7 @@ void DefWindowProc(HWND h, TMessage& m) {
       break;
     case WM_NCMOUSEMOVE:
       if (m.WParam == HTMENU) {
-        Sys().Menus->HotTrack(h, {GET_X_LPARAM(m.LParam), GET_Y_LPARAM(m.LParam)});
+        Sys().Menus->HotTrack(h, PointOf(m));
       } else {
         Sys().Menus->ClearHot(h);
       }

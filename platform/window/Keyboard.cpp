@@ -2,6 +2,7 @@
 
 #include "platform/window/Input.h"
 #include "platform/window/MenuSystem.h"
+#include "platform/window/MessageParams.h"
 #include "platform/window/Messages.h"
 #include "platform/window/WindowSystem.h"
 #include "platform/window/Windows.h"
@@ -68,10 +69,7 @@ void InputKey(std::uint32_t vk, bool down) {
   const bool system = target == NullWindow || (alt && !ctrl) || vk == VK_F10 || vk == VK_MENU;
   if (target == NullWindow) target = in.Active;
   if (target == NullWindow) return;
-  LPARAM flags = 1;
-  if (alt) flags |= LPARAM{1} << 29;
-  if (wasDown) flags |= LPARAM{1} << 30;
-  if (!down) flags |= LPARAM{3} << 30;
+  const LPARAM flags = KeyParam(alt, wasDown, down);
   const std::uint32_t msg =
       down ? (system ? WM_SYSKEYDOWN : WM_KEYDOWN) : (system ? WM_SYSKEYUP : WM_KEYUP);
   SendMessage(target, msg, vk, flags);
@@ -90,7 +88,8 @@ void InputText(std::string_view utf8) {
   for (std::size_t i = 0; i < utf8.size();) {
     const char32_t cp = NextCodePoint(utf8, i);
     if (sys.Menus->HandleChar(cp)) continue;
-    if (sys.Input.Focus != NullWindow) SendMessage(sys.Input.Focus, WM_CHAR, cp, 1);
+    if (sys.Input.Focus != NullWindow)
+      SendMessage(sys.Input.Focus, WM_CHAR, cp, KeyParam(false, false, true));
   }
 }
 

@@ -3,6 +3,7 @@
 #include "platform/window/MenuSystem.h"
 #include "platform/window/MenuTracker.h"
 #include "platform/window/Menus.h"
+#include "platform/window/MessageParams.h"
 #include "platform/window/Messages.h"
 #include "platform/window/Metrics.h"
 #include "platform/window/NonClient.h"
@@ -85,7 +86,7 @@ void PaintBarItem(MenuSystem& menus, HWND h, Canvas& c, int index, const TRect& 
   if (info.OwnerDraw) {
     DrawItemStruct dis{ODT_MENU, info.Id, ODA_DRAWENTIRE, state, w->Menu, index, h,
                        &c,       r,       info.ItemData};
-    SendMessage(h, WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&dis));
+    SendMessage(h, WM_DRAWITEM, 0, DrawItemParam(dis));
   } else {
     PaintPlainBarItem(c, info, r, state);
   }
@@ -102,7 +103,7 @@ TSize MenuSystem::MeasureItem(HWND owner, HMENU menu, int index) {
   TSize size;
   if (item.Info.OwnerDraw) {
     MeasureItemStruct mis{ODT_MENU, item.Info.Id, menu, index, 0, 0, item.Info.ItemData};
-    SendMessage(owner, WM_MEASUREITEM, 0, reinterpret_cast<LPARAM>(&mis));
+    SendMessage(owner, WM_MEASUREITEM, 0, MeasureItemParam(mis));
     size = {std::max(0, mis.ItemWidth), std::max(0, mis.ItemHeight)};
   } else if (item.Info.Separator) {
     size = {0, GetSystemMetrics(SM_CYMENU) / 2};

@@ -2,6 +2,7 @@
 
 #include "platform/window/MenuSystem.h"
 #include "platform/window/MenuTracker.h"
+#include "platform/window/MessageParams.h"
 #include "platform/window/Messages.h"
 #include "platform/window/Metrics.h"
 #include "platform/window/NonClient.h"
@@ -165,7 +166,7 @@ void MenuSystem::PaintPopupItem(HWND popup, Canvas& c, int index) {
     DrawItemStruct dis{ODT_MENU, info->Id,      ODA_DRAWENTIRE, ItemState(*info, selected),
                        p->Menu,  index,         popup,          &c,
                        r,        info->ItemData};
-    SendMessage(tracker_->Owner, WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&dis));
+    SendMessage(tracker_->Owner, WM_DRAWITEM, 0, DrawItemParam(dis));
   } else {
     PaintPlainItem(c, *info, r, selected);
   }

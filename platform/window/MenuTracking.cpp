@@ -5,6 +5,7 @@
 #include "platform/window/MenuSystem.h"
 #include "platform/window/MenuTracker.h"
 #include "platform/window/MessageLoop.h"
+#include "platform/window/MessageParams.h"
 #include "platform/window/Messages.h"
 #include "platform/window/Paint.h"
 #include "platform/window/WindowSystem.h"
@@ -83,7 +84,7 @@ void MenuSystem::Close(std::uint32_t chosen) {
     SendMessage(t->Owner, WM_UNINITMENUPOPUP, static_cast<WPARAM>(it->Menu));
   }
   if (t->BarWindow != NullWindow) RepaintBarItem(t->BarWindow, t->BarItem);
-  SendMessage(t->Owner, WM_MENUSELECT, MAKEWPARAM(0, 0xFFFF), 0);
+  SendMessage(t->Owner, WM_MENUSELECT, MenuClosedParam, 0);
   SendMessage(t->Owner, WM_EXITMENULOOP, t->Modal ? 1 : 0);
   finishedGeneration_ = t->Generation;
   finishedChoice_ = chosen;
@@ -102,14 +103,14 @@ void MenuSystem::NotifySelect(HMENU menu, int index, bool byMouse) {
   if (info->OwnerDraw) flags |= MF_OWNERDRAW;
   if (byMouse) flags |= MF_MOUSESELECT;
   const int item = info->SubMenu != NullMenu ? index : static_cast<int>(info->Id);
-  SendMessage(tracker_->Owner, WM_MENUSELECT, MAKEWPARAM(item, static_cast<int>(flags)),
+  SendMessage(tracker_->Owner, WM_MENUSELECT, MenuSelectParam(item, flags),
               static_cast<LPARAM>(menu));
 }
 
 void MenuSystem::OpenPopup(HMENU menu, TPoint screen, int parentIndex) {
   const std::uint64_t generation = tracker_->Generation;
   SendMessage(tracker_->Owner, WM_INITMENUPOPUP, static_cast<WPARAM>(menu),
-              MAKELPARAM(std::max(parentIndex, 0), 0));
+              PopupPositionParam(std::max(parentIndex, 0)));
   if (!Alive(generation) || Find(menu) == nullptr) return;
   PopupLevel popup;
   popup.Menu = menu;

@@ -4,6 +4,7 @@
 #include "platform/kernel/Clock.h"
 #include "platform/window/Input.h"
 #include "platform/window/MenuSystem.h"
+#include "platform/window/MessageParams.h"
 #include "platform/window/Messages.h"
 #include "platform/window/Metrics.h"
 #include "platform/window/WindowSystem.h"
@@ -26,8 +27,7 @@ Target Route(TPoint screen) {
   for (;;) {
     const HWND h = HitWindow(screen, skip);
     if (h == NullWindow) return {};
-    const int hit =
-        static_cast<int>(SendMessage(h, WM_NCHITTEST, 0, MAKELPARAM(screen.X, screen.Y)));
+    const int hit = static_cast<int>(SendMessage(h, WM_NCHITTEST, 0, PointParam(screen)));
     if (hit != HTTRANSPARENT) return {h, hit};
     skip.push_back(h);
   }
@@ -57,9 +57,9 @@ void UpdateHover(HWND h, bool client) {
 void Deliver(const Target& t, TPoint screen, std::uint32_t clientMsg, std::uint32_t ncMsg) {
   if (t.Hit == HTCLIENT) {
     const TPoint p = ScreenToClient(t.Window, screen);
-    SendMessage(t.Window, clientMsg, KeyFlags(), MAKELPARAM(p.X, p.Y));
+    SendMessage(t.Window, clientMsg, KeyFlags(), PointParam(p));
   } else if (t.Hit != HTNOWHERE && t.Hit != HTERROR) {
-    SendMessage(t.Window, ncMsg, static_cast<WPARAM>(t.Hit), MAKELPARAM(screen.X, screen.Y));
+    SendMessage(t.Window, ncMsg, static_cast<WPARAM>(t.Hit), PointParam(screen));
   }
 }
 
@@ -108,7 +108,7 @@ void ContinueTracking(TPoint screen) {
   TRect r = TrackedBounds(in, screen - in.TrackStart);
   const HWND h = in.TrackWindow;
   SendMessage(h, in.Tracking == TrackingKind::Move ? WM_MOVING : WM_SIZING,
-              static_cast<WPARAM>(in.TrackHit), reinterpret_cast<LPARAM>(&r));
+              static_cast<WPARAM>(in.TrackHit), RectParam(r));
   if (in.Tracking != TrackingKind::None) SetWindowBounds(h, r);
 }
 
@@ -187,7 +187,7 @@ void InputMouseButton(TPoint screen, MouseButton button, bool down) {
   if (in.ContextHelpMode && button == MouseButton::Left) {
     in.ContextHelpMode = false;
     if (t.Hit == HTCLIENT) {
-      SendMessage(t.Window, WM_HELP, 0, MAKELPARAM(screen.X, screen.Y));
+      SendMessage(t.Window, WM_HELP, 0, PointParam(screen));
       return;
     }
   }
@@ -202,8 +202,7 @@ void InputMouseWheel(TPoint screen, int delta) {
   HWND target = sys.Input.Focus;
   if (target == NullWindow) target = Route(screen).Window;
   if (target == NullWindow) return;
-  SendMessage(target, WM_MOUSEWHEEL, MAKEWPARAM(static_cast<int>(KeyFlags()), delta),
-              MAKELPARAM(screen.X, screen.Y));
+  SendMessage(target, WM_MOUSEWHEEL, WheelParam(KeyFlags(), delta), PointParam(screen));
 }
 
 void InputMouseExit() {

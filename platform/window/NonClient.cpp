@@ -2,6 +2,7 @@
 
 #include "platform/window/Input.h"
 #include "platform/window/MenuSystem.h"
+#include "platform/window/MessageParams.h"
 #include "platform/window/Messages.h"
 #include "platform/window/Metrics.h"
 #include "platform/window/Paint.h"
@@ -187,7 +188,7 @@ TRect MenuBarRect(HWND h) {
 
 void DefaultCalcSize(HWND h, TMessage& m) {
   Window* w = FindWindow(h);
-  auto* rect = reinterpret_cast<TRect*>(m.LParam);
+  TRect* rect = RectOf(m);
   if (w == nullptr || rect == nullptr) return;
   const int f = FrameSize(*w);
   const int top = CaptionRect(*w).Height() + MenuBarRect(h).Height();

@@ -1,5 +1,6 @@
 #include "platform/window/Paint.h"
 
+#include "platform/window/MessageParams.h"
 #include "platform/window/Messages.h"
 #include "platform/window/WindowSystem.h"
 #include "platform/window/Windows.h"
@@ -84,7 +85,7 @@ WindowCanvas BeginPaint(HWND h, PaintStruct& paint) {
   w->PaintValidated = true;
   WindowCanvas canvas = CanvasFor(h, true, &update);
   if (paint.Erase) {
-    paint.Erase = SendMessage(h, WM_ERASEBKGND, reinterpret_cast<WPARAM>(&canvas.Get())) == 0;
+    paint.Erase = SendMessage(h, WM_ERASEBKGND, CanvasParam(canvas.Get())) == 0;
   }
   return canvas;
 }

@@ -1,4 +1,5 @@
 #include "platform/window/Input.h"
+#include "platform/window/MessageParams.h"
 #include "platform/window/Messages.h"
 #include "platform/window/WindowSystem.h"
 #include "platform/window/Windows.h"
@@ -116,8 +117,8 @@ void ShowWindow(HWND h, ShowCommand command) {
 }
 
 void DefaultSysCommand(HWND h, TMessage& m) {
-  const std::uint32_t command = static_cast<std::uint32_t>(m.WParam) & 0xFFF0;
-  const int hit = static_cast<int>(m.WParam & 0x000F);
+  const std::uint32_t command = SysCommandOf(m);
+  const int hit = static_cast<int>(SysCommandExtraOf(m));
   switch (command) {
     case SC_CLOSE:
       SendMessage(h, WM_CLOSE);

@@ -5,6 +5,7 @@
 #include "platform/Error.h"
 #include "platform/window/MenuSystem.h"
 #include "platform/window/Menus.h"
+#include "platform/window/MessageParams.h"
 #include "platform/window/Messages.h"
 #include "platform/window/Windows.h"
 
@@ -101,7 +102,7 @@ HWND CreateWindow(const CreateParams& params) {
   }
   if (!IsWindow(h)) return NullWindow;
   const TRect client = GetClientRect(h);
-  SendMessage(h, WM_SIZE, SIZE_RESTORED, MAKELPARAM(client.Width(), client.Height()));
+  SendMessage(h, WM_SIZE, SIZE_RESTORED, SizeParam(client.Size()));
   if ((params.Style & WS_VISIBLE) != 0) {
     ShowWindow(h, (params.Style & WS_MAXIMIZE) != 0   ? ShowCommand::Maximize
                   : (params.Style & WS_MINIMIZE) != 0 ? ShowCommand::Minimize

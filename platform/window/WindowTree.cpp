@@ -1,6 +1,7 @@
 #include <algorithm>
 
 #include "platform/window/Input.h"
+#include "platform/window/MessageParams.h"
 #include "platform/window/Messages.h"
 #include "platform/window/Paint.h"
 #include "platform/window/WindowSystem.h"
@@ -48,8 +49,8 @@ void SendMoveAndSize(HWND h, bool moved, bool sized) {
                        : w->State == WindowState::Minimized ? SIZE_MINIMIZED
                                                             : SIZE_RESTORED;
   SendMessage(h, WM_WINDOWPOSCHANGED);
-  if (moved) SendMessage(h, WM_MOVE, 0, MAKELPARAM(clientOrigin.X, clientOrigin.Y));
-  if (sized) SendMessage(h, WM_SIZE, sizeType, MAKELPARAM(client.Width(), client.Height()));
+  if (moved) SendMessage(h, WM_MOVE, 0, PointParam(clientOrigin));
+  if (sized) SendMessage(h, WM_SIZE, sizeType, SizeParam(client.Size()));
 }
 
 // Repaints what of the parent (or the window itself, for a top-level) the window covered.
@@ -117,7 +118,7 @@ void RecalcClient(HWND h) {
   Window* w = FindWindow(h);
   if (w == nullptr) return;
   TRect r = w->Bounds;
-  SendMessage(h, WM_NCCALCSIZE, 0, reinterpret_cast<LPARAM>(&r));
+  SendMessage(h, WM_NCCALCSIZE, 0, RectParam(r));
   if ((w = FindWindow(h)) == nullptr) return;
   r = r.Offset(-w->Bounds.Left, -w->Bounds.Top);
   r.Right = std::max(r.Left, r.Right);

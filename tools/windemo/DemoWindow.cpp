@@ -6,6 +6,7 @@
 #include "platform/window/Input.h"
 #include "platform/window/Menus.h"
 #include "platform/window/MessageLoop.h"
+#include "platform/window/MessageParams.h"
 #include "platform/window/Messages.h"
 #include "platform/window/Paint.h"
 #include "platform/window/Timers.h"
@@ -133,13 +134,13 @@ void DemoWindow::Create() {
 void DemoWindow::MainMessage(HWND h, TMessage& m) {
   switch (m.Msg) {
     case WM_COMMAND:
-      Command(static_cast<std::uint32_t>(m.WParam));
+      Command(CommandOf(m));
       return;
     case WM_RBUTTONUP: {
       const HMENU context = CreatePopupMenu();
       AppendMenuItem(context, CommandItem("&Reset counters", CmdReset));
       AppendMenuItem(context, CommandItem("&About...", CmdAbout));
-      const TPoint at = ClientToScreen(h, {GET_X_LPARAM(m.LParam), GET_Y_LPARAM(m.LParam)});
+      const TPoint at = ClientToScreen(h, PointOf(m));
       Command(TrackPopupMenu(context, TPM_RETURNCMD, at, h));
       DestroyMenu(context);
       return;
