@@ -14,10 +14,15 @@ if(BEZIER_SANITIZE)
   add_link_options(${BEZIER_SANITIZER_FLAGS})
 endif()
 
-# Collects the sources of one layer so that new files need no CMake edit.
+# Collects the sources of one layer so that new files need no CMake edit. Subfolders named
+# after EXCLUDE are libraries of their own.
 function(bezier_layer_library name)
+  cmake_parse_arguments(LAYER "" "" "EXCLUDE" ${ARGN})
   file(GLOB_RECURSE sources CONFIGURE_DEPENDS
     ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
+  foreach(folder ${LAYER_EXCLUDE})
+    list(FILTER sources EXCLUDE REGEX "^${CMAKE_CURRENT_SOURCE_DIR}/${folder}/")
+  endforeach()
   add_library(${name} STATIC ${sources})
   target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
   target_link_libraries(${name} PRIVATE bezier_options)
