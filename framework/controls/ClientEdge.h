@@ -1,7 +1,7 @@
 #pragma once
 
+#include "framework/controls/BorderStyle.h"
 #include "framework/controls/WinControl.h"
-#include "framework/forms/Form.h"
 
 namespace framework {
 

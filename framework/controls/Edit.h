@@ -4,9 +4,9 @@
 #include <string>
 #include <string_view>
 
+#include "framework/controls/BorderStyle.h"
 #include "framework/controls/CustomControl.h"
 #include "framework/controls/EditText.h"
-#include "framework/forms/Form.h"
 
 namespace framework {
 

@@ -5,8 +5,8 @@
 #include "framework/classes/ClassInfo.h"
 #include "framework/classes/Events.h"
 #include "framework/classes/Set.h"
+#include "framework/controls/BorderStyle.h"
 #include "framework/controls/Control.h"
-#include "framework/forms/Form.h"
 
 namespace framework {
 

@@ -4,8 +4,8 @@
 #include <memory>
 
 #include "framework/classes/StringList.h"
+#include "framework/controls/BorderStyle.h"
 #include "framework/controls/ScrollingControl.h"
-#include "framework/forms/Form.h"
 
 namespace framework {
 

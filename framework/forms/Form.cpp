@@ -15,8 +15,6 @@ namespace framework {
 using namespace platform;
 
 namespace {
-constexpr std::string_view BorderStyleNames[] = {"bsNone",   "bsSingle",     "bsSizeable",
-                                                 "bsDialog", "bsToolWindow", "bsSizeToolWin"};
 constexpr std::string_view BorderIconNames[] = {"biSystemMenu", "biMinimize", "biMaximize",
                                                 "biHelp"};
 constexpr std::string_view PositionNames[] = {
@@ -29,9 +27,6 @@ constexpr std::uint32_t FrameStyles =
 constexpr std::uint32_t FrameExStyles = WS_EX_TOOLWINDOW | WS_EX_CONTEXTHELP;
 }  // namespace
 
-const TEnumType FormBorderStyleType{"TFormBorderStyle", BorderStyleNames};
-const TEnumType BorderStyleType{"TBorderStyle",
-                                std::span<const std::string_view>(BorderStyleNames).first(2)};
 const TEnumType BorderIconType{"TBorderIcon", BorderIconNames};
 const TEnumType PositionType{"TPosition", PositionNames};
 const TEnumType WindowStateType{"TWindowState", WindowStateNames};

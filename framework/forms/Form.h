@@ -4,6 +4,7 @@
 #include <optional>
 #include <string_view>
 
+#include "framework/controls/BorderStyle.h"
 #include "framework/controls/WinControl.h"
 #include "framework/description/DescriptionReader.h"
 #include "framework/forms/FormMenu.h"
@@ -11,7 +12,6 @@
 
 namespace framework {
 
-enum TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
 enum TBorderIcon { biSystemMenu, biMinimize, biMaximize, biHelp };
 using TBorderIcons = TSet<TBorderIcon>;
 enum TPosition {
@@ -25,10 +25,6 @@ enum TPosition {
   poOwnerFormCenter
 };
 enum TWindowState { wsNormal, wsMinimized, wsMaximized };
-extern const TEnumType FormBorderStyleType;
-// A control's frame: bsNone or bsSingle of the form border styles.
-using TBorderStyle = TFormBorderStyle;
-extern const TEnumType BorderStyleType;
 extern const TEnumType BorderIconType;
 extern const TEnumType PositionType;
 extern const TEnumType WindowStateType;
