@@ -2,11 +2,13 @@
 
 #include <cassert>
 #include <concepts>
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
 #include <type_traits>
 #include <utility>
+#include <vector>
 
 #include "framework/classes/ClassInfo.h"
 #include "framework/classes/Collection.h"

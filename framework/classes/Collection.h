@@ -41,7 +41,6 @@ class TCollection : public TPersistent {
   static const TClassInfo& StaticClassInfo();
   const TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
 
-  const TClassInfo& ItemClass() const { return itemClass_; }
   TPersistent* GetOwner() const override { return owner_; }
 
   int Count() const { return static_cast<int>(items_.size()); }

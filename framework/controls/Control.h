@@ -75,7 +75,6 @@ class TControl : public TComponent {
   TRect BoundsRect() const { return bounds_; }
   TAlign Align() const { return align_; }
   void SetAlign(TAlign align);
-  void SetBoundsRect(const TRect& r) { SetBounds(r.Left, r.Top, r.Width(), r.Height()); }
   virtual TRect ClientRect() const { return {0, 0, Width(), Height()}; }
   int ClientWidth() const { return ClientRect().Width(); }
   int ClientHeight() const { return ClientRect().Height(); }

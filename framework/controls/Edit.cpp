@@ -113,15 +113,6 @@ void TCustomEdit::SetSelStart(int start) {
   CaretMoved();
 }
 
-void TCustomEdit::SetSelLength(int length) {
-  text_.Select(text_.SelStart(), length);
-  CaretMoved();
-}
-
-void TCustomEdit::SetSelText(const std::string& text) {
-  Insert(text);
-}
-
 void TCustomEdit::SelectAll() {
   text_.Select(0, text_.Length());
   CaretMoved();

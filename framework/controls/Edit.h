@@ -49,10 +49,7 @@ class TCustomEdit : public TCustomControl {
   int SelStart() const { return text_.SelStart(); }
   void SetSelStart(int start);
   int SelLength() const { return text_.SelLength(); }
-  void SetSelLength(int length);
   std::string SelText() const { return text_.SelText(); }
-  // Replaces the selection, as typing would (MaxLength and CharCase apply, ReadOnly not).
-  void SetSelText(const std::string& text);
   void SelectAll();
   void ClearSelection();
   void CutToClipboard();

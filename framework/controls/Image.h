@@ -19,7 +19,6 @@ class TImage : public TGraphicControl {
   const TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
 
   TPicture* Picture() const { return picture_.get(); }
-  void SetPicture(const TPicture* picture) { picture_->Assign(picture); }
   // The picture's canvas (this hides the control's own, which only painting uses).
   TCanvas* Canvas();
   bool Stretch() const { return stretch_; }

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 
 #include "framework/classes/StringList.h"
 #include "framework/controls/BorderStyle.h"

@@ -54,11 +54,8 @@ class TApplication : public TComponent {
 
   bool ShowHint() const { return showHint_; }
   void SetShowHint(bool showHint);
-  // Milliseconds before a hint shows and before it goes again.
+  // Milliseconds before a hint shows.
   int HintPause() const { return hintPause_; }
-  void SetHintPause(int ms) { hintPause_ = ms; }
-  int HintHidePause() const { return hintHidePause_; }
-  void SetHintHidePause(int ms) { hintHidePause_ = ms; }
   void CancelHint();
   THintWindow* HintWindow() const { return hintWindow_; }
 
@@ -77,7 +74,7 @@ class TApplication : public TComponent {
   bool terminated_ = false;
   bool showHint_ = true;
   int hintPause_ = 500;
-  int hintHidePause_ = 2500;
+  int hintHidePause_ = 2500;  // and before it goes again
   TControl* hintControl_ = nullptr;
   THintWindow* hintWindow_ = nullptr;
   platform::HWND timerWindow_{};

@@ -47,9 +47,6 @@ void TCanvas::Changed() {
 TPoint TCanvas::PenPos() {
   return Required().PenPos();
 }
-void TCanvas::SetPenPos(TPoint p) {
-  Required().MoveTo(p.X, p.Y);
-}
 void TCanvas::MoveTo(int x, int y) {
   Required().MoveTo(x, y);
 }

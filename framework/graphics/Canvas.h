@@ -42,7 +42,6 @@ class TCanvas : public TPersistent {
   bool HandleAllocated() const { return handle_ != nullptr; }
 
   TPoint PenPos();
-  void SetPenPos(TPoint p);
   void MoveTo(int x, int y);
   void LineTo(int x, int y);
   void Polyline(std::span<const TPoint> points);

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
+#include <span>
 
 #include "framework/graphics/Graphic.h"
 #include "platform/graphics/Bitmap.h"

@@ -2,7 +2,10 @@
 
 #include <SDL.h>
 
+#include <cstdint>
 #include <map>
+#include <optional>
+#include <string>
 
 #include "platform/window/Backend.h"
 

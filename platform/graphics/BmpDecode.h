@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/BmpLayout.h"
 

@@ -1,10 +1,12 @@
 #pragma once
 
+#include <cstdint>
 #include <deque>
 #include <functional>
 #include <map>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/window/Backend.h"
@@ -70,7 +72,6 @@ class HeadlessBackend : public Backend {
   void AdvanceClock(std::uint32_t milliseconds) { clock_.Advance(milliseconds); }
   // Steps run one by one whenever a modal loop waits for input (a popup menu, a message loop).
   void ScheduleStep(std::function<void()> step) { steps_.push_back(std::move(step)); }
-  std::size_t PendingSteps() const { return steps_.size(); }
   // The answers of the next file dialogs, in order; nullopt cancels. Unanswered dialogs are
   // cancelled; message boxes are always confirmed with OK.
   void AnswerFileDialog(std::optional<std::string> fileName, int filterIndex = 1);

@@ -3,6 +3,8 @@
 // Menus inside the window system: the menu table, the bar layout and painting, and the
 // tracker that runs open menus. Used by the window files only.
 
+#include <cstddef>
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <unordered_map>

@@ -151,11 +151,6 @@ WindowProc SetWindowProc(HWND h, WindowProc proc) {
   return previous;
 }
 
-WindowProc GetWindowProc(HWND h) {
-  Window* w = FindWindow(h);
-  return w != nullptr ? *w->Proc : WindowProc{};
-}
-
 void SendMessage(HWND h, TMessage& message) {
   Window* w = FindWindow(h);
   if (w == nullptr) return;

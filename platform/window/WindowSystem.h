@@ -7,6 +7,7 @@
 #include <deque>
 #include <memory>
 #include <optional>
+#include <string>
 #include <unordered_map>
 #include <vector>
 
@@ -31,7 +32,6 @@ struct Window {
   std::uint32_t ClassStyle = 0;
   std::string Text;
   TColor Background = clBtnFace;
-  std::uint64_t UserData = 0;
 
   TRect Bounds;  // in the parent's client coordinates; screen coordinates for top-level
   TRect Client;  // in window coordinates

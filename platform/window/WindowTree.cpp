@@ -197,15 +197,6 @@ void SetWindowText(HWND h, const std::string& text) {
   SendMessage(h, WM_SETTEXT);
 }
 
-void SetWindowData(HWND h, std::uint64_t data) {
-  if (Window* w = FindWindow(h)) w->UserData = data;
-}
-
-std::uint64_t GetWindowData(HWND h) {
-  Window* w = FindWindow(h);
-  return w != nullptr ? w->UserData : 0;
-}
-
 void SetWindowBackground(HWND h, TColor color) {
   if (Window* w = FindWindow(h)) w->Background = color;
 }
@@ -328,11 +319,6 @@ void SetWindowRgn(HWND h, std::optional<Region> region, bool redraw) {
   w->Shape = std::move(region);
   if (!w->IsChild()) Sys().Back->SetNativeShape(h, w->Shape ? &*w->Shape : nullptr);
   if (visible && redraw) InvalidateWhole(h);
-}
-
-std::optional<Region> GetWindowRgn(HWND h) {
-  Window* w = FindWindow(h);
-  return w != nullptr ? w->Shape : std::nullopt;
 }
 
 }  // namespace platform

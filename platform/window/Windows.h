@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
@@ -29,7 +30,6 @@ bool IsWindow(HWND window);
 
 // Installs a new message procedure and answers the one it replaces.
 WindowProc SetWindowProc(HWND window, WindowProc proc);
-WindowProc GetWindowProc(HWND window);
 // The platform's own handling of every message.
 void DefWindowProc(HWND window, TMessage& message);
 
@@ -50,8 +50,6 @@ std::uint32_t GetWindowExStyle(HWND window);
 void SetWindowStyle(HWND window, std::uint32_t style);
 std::string GetWindowText(HWND window);
 void SetWindowText(HWND window, const std::string& text);
-void SetWindowData(HWND window, std::uint64_t data);
-std::uint64_t GetWindowData(HWND window);
 // The colour WM_ERASEBKGND fills the client with by default; clNone erases nothing.
 void SetWindowBackground(HWND window, TColor color);
 
@@ -80,7 +78,6 @@ bool IsWindowEnabled(HWND window);
 // --- Window region ----------------------------------------------------------------------
 // Limits where the window paints and is hit, in window coordinates; nullopt removes it.
 void SetWindowRgn(HWND window, std::optional<Region> region, bool redraw);
-std::optional<Region> GetWindowRgn(HWND window);
 
 // The deepest visible, enabled window at a screen point, through shapes, without hit-test
 // messages.
