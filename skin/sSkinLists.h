@@ -1,6 +1,5 @@
 #pragma once
 
-#include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -9,65 +8,26 @@
 #include "framework/graphics/Bitmap.h"
 #include "framework/graphics/JpegImage.h"
 #include "platform/graphics/Color.h"
-#include "style/sBevels.h"
-#include "style/sGradient.h"
+#include "skin/sSkinSection.h"
 
 // The process-wide lists of the active skin (sections, images, patterns) and their lookups.
 // All painting code reads the skin through these; a lookup answers -1, never an error.
 namespace sSkinManager {
 
-// Text colour and the four outline colours drawn one pixel to each side; -1 skips a side.
-struct TsFontColor {
-  std::int32_t Color = 0;
-  std::int32_t Left = 0;
-  std::int32_t Top = 0;
-  std::int32_t Right = 0;
-  std::int32_t Bottom = 0;
-
-  friend bool operator==(const TsFontColor&, const TsFontColor&) = default;
-};
-
-// A plain text colour without outlines: "0 -1 -1 -1 -1".
-inline constexpr TsFontColor PlainFontColor{0, -1, -1, -1, -1};
-
-// One loaded section. A record whose loading failed half-way keeps zeros in the rest.
+// One loaded section, its keys in the order of BEZIER_SKIN_SECTION_KEYS. A record whose
+// loading failed half-way keeps zeros in the rest.
 struct SkinSectionData {
-  std::string ParentClassName;
-  std::string SectionName;
-  platform::TColor PaintingColor = 0;
-  sBevels::TsControlBevel PaintingBevel = sBevels::cbNone;
-  std::int32_t PaintingBevelWidth = 0;
-  TsFontColor FontColor;
-  TsFontColor HotFontColor;
-  bool ReservedBoolean = false;
-  std::int32_t ShadowBlur = 0;
-  platform::TColor ShadowColor = 0;
-  bool ShadowEnabled = false;
-  std::int32_t ShadowOffset = 0;
-  std::int32_t ShadowTransparency = 0;
-  std::int32_t PaintingTransparency = 0;
-  std::int32_t GradientPercent = 0;
-  std::string GradientData;
-  sGradient::GradientArray Gradient;
-  std::int32_t ImagePercent = 0;
-  bool ShowFocus = false;
-  bool FadingEnabled = false;
-  std::int32_t FadingIntervalIn = 0;
-  std::int32_t FadingIntervalOut = 0;
-  std::int32_t FadingIterations = 0;
-  platform::TColor HotPaintingColor = 0;
-  std::int32_t HotPaintingTransparency = 0;
-  sBevels::TsControlBevel HotPaintingBevel = sBevels::cbNone;
-  std::int32_t HotPaintingBevelWidth = 0;
-  std::int32_t HotGradientPercent = 0;
-  std::string HotGradientData;
-  sGradient::GradientArray HotGradient;
-  std::int32_t HotImagePercent = 0;
-  platform::TColor PaintingColorBorderTop = 0;
-  platform::TColor PaintingColorBorderBottom = 0;
-  sBevels::TsEditorBevel SelectionBorderBevel = sBevels::ebNone;
-  std::int32_t SelectionBorderWidth = 0;
-  platform::TColor SelectionColor = 0;
+#define BEZIER_LOADED_KEY(name, kind, ...) TsKeyType<TsKeyKind::kind>::Loaded name{};
+#define BEZIER_LOADED_GRADIENT(name, parsed, ...) \
+  std::string name;                               \
+  sGradient::GradientArray parsed;
+#define BEZIER_NOT_LOADED(...)
+  BEZIER_SKIN_SECTION_KEYS(BEZIER_LOADED_KEY, BEZIER_LOADED_GRADIENT, BEZIER_NOT_LOADED)
+#undef BEZIER_LOADED_KEY
+#undef BEZIER_LOADED_GRADIENT
+#undef BEZIER_NOT_LOADED
+
+  friend bool operator==(const SkinSectionData&, const SkinSectionData&) = default;
 };
 
 // The transparent colour of every skin image.

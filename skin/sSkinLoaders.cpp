@@ -11,33 +11,32 @@ const TsStoredSkin* ActiveStoredSkin() {
   return manager ? manager->InternalSkins()->Find(manager->SkinName()) : nullptr;
 }
 
+// From the open "Options.dat" of the skin state, or else from the registered manager's stored
+// skin.
+template <class FromOptions, class FromStored>
+void LoadFromEither(FromOptions fromOptions, FromStored fromStored) {
+  const TsSkinData& data = SkinData();
+  if (data.Ini) {
+    fromOptions(*data.Ini, data.SkinPath);
+  } else {
+    fromStored(ActiveStoredSkin());
+  }
+}
+
 }  // namespace
 
 void LoadSkinImages() {
-  const TsSkinData& data = SkinData();
-  if (data.Ini) {
-    LoadOptionsImages(*data.Ini, data.SkinPath);
-  } else {
-    LoadStoredImages(ActiveStoredSkin());
-  }
+  LoadFromEither(LoadOptionsImages, LoadStoredImages);
 }
 
 void LoadSkinPatterns() {
-  const TsSkinData& data = SkinData();
-  if (data.Ini) {
-    LoadOptionsPatterns(*data.Ini, data.SkinPath);
-  } else {
-    LoadStoredPatterns(ActiveStoredSkin());
-  }
+  LoadFromEither(LoadOptionsPatterns, LoadStoredPatterns);
 }
 
 void LoadSkinSections() {
-  const TsSkinData& data = SkinData();
-  if (data.Ini) {
-    LoadOptionsSections(*data.Ini);
-  } else {
-    LoadStoredSections(ActiveStoredSkin());
-  }
+  LoadFromEither(
+      [](const framework::TMemIniFile& ini, const std::string&) { LoadOptionsSections(ini); },
+      LoadStoredSections);
 }
 
 }  // namespace sSkinManager

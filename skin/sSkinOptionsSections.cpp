@@ -17,6 +17,8 @@ class TInheritedKeys {
   TInheritedKeys(const framework::TMemIniFile& ini, const std::string& section)
       : ini_(ini), section_(section) {}
 
+  const std::string& Section() const { return section_; }
+
   // A stored -1 counts as missing.
   std::int32_t Int(std::string_view key, std::int32_t fallback) const {
     const std::int32_t value = Walk<std::int32_t>(
@@ -34,14 +36,26 @@ class TInheritedKeys {
     return value == "?" ? std::string(fallback) : value;
   }
 
-  bool Bool(std::string_view key) const {
-    return framework::UpperCase(String(key, "FALSE")) == "TRUE";
+  bool Bool(std::string_view key, bool fallback) const {
+    return framework::UpperCase(String(key, fallback ? "TRUE" : "FALSE")) == "TRUE";
   }
 
-  TsFontColor FontColor(std::string_view prefix) const {
-    const std::string p(prefix);
-    return {Int(p + "FONTCOLOR", 0), Int(p + "TCLEFT", -1), Int(p + "TCTOP", -1),
-            Int(p + "TCRIGHT", -1), Int(p + "TCBOTTOM", -1)};
+  // The five keys of a font colour list: "FontColor" reads FONTCOLOR, TCLEFT, TCTOP, TCRIGHT
+  // and TCBOTTOM, "HotFontColor" the same keys with HOT in front.
+  TsFontColor FontColor(std::string_view key, const TsFontColor& fallback) const {
+    const std::string p(key.substr(0, key.size() - std::string_view("FontColor").size()));
+    return {Int(p + "FONTCOLOR", fallback.Color), Int(p + "TCLEFT", fallback.Left),
+            Int(p + "TCTOP", fallback.Top), Int(p + "TCRIGHT", fallback.Right),
+            Int(p + "TCBOTTOM", fallback.Bottom)};
+  }
+
+  // The section's own value, not inherited.
+  std::string OwnString(std::string_view key, std::string_view fallback) const {
+    return ini_.ReadString(section_, key, fallback);
+  }
+  platform::TColor OwnColor(std::string_view key, platform::TColor fallback) const {
+    return static_cast<platform::TColor>(
+        ini_.ReadInteger(section_, key, static_cast<std::int32_t>(fallback)));
   }
 
  private:
@@ -62,50 +76,53 @@ class TInheritedKeys {
   const std::string& section_;
 };
 
-void ParseGradient(const std::string& text, sGradient::GradientArray& steps) {
+template <TsKeyKind Kind, class Value, class Default>
+void ReadKey(const TInheritedKeys& keys, std::string_view key, const Default& fallback,
+             Value& value) {
+  using enum TsKeyKind;
+  if constexpr (Kind == SectionName) {
+    value = keys.Section();
+  } else if constexpr (Kind == ParentName) {
+    value = keys.OwnString(key, fallback);
+  } else if constexpr (Kind == Int) {
+    value = keys.Int(key, fallback);
+  } else if constexpr (Kind == Color) {
+    value = keys.Color(key, fallback);
+  } else if constexpr (Kind == OwnColor) {
+    // Not inherited, as the skin format has it: its skins set the shadow colour per section.
+    value = keys.OwnColor(key, fallback);
+  } else if constexpr (Kind == Bool) {
+    value = keys.Bool(key, fallback);
+  } else if constexpr (Kind == ControlBevel) {
+    value = sBevelTypes::ControlBevelOf(keys.Int(key, fallback));
+  } else if constexpr (Kind == EditorBevel) {
+    value = sBevelTypes::EditorBevelOf(keys.Int(key, fallback));
+  } else {
+    static_assert(Kind == FontColors);
+    value = keys.FontColor(key, fallback);
+  }
+}
+
+// Gradient text is cut to its stored length and parsed unless it is the one blank that
+// stands for no gradient.
+void ReadGradient(const TInheritedKeys& keys, std::string_view key, std::string_view fallback,
+                  std::string& text, sGradient::GradientArray& steps) {
+  text = sGradient::TsGradientData(keys.String(key, fallback)).Text();
   if (text != " ") sGradient::ParseGradientData(text, steps);
 }
 
 SkinSectionData ReadSection(const framework::TMemIniFile& ini, const std::string& name) {
   const TInheritedKeys keys(ini, name);
   SkinSectionData s;
-  s.ParentClassName = ini.ReadString(name, "ParentClassName", "");
-  s.SectionName = name;
-  s.PaintingColor = keys.Color("PaintingColor", 0xFFFFFF);
-  s.PaintingBevel = sBevelTypes::ControlBevelOf(keys.Int("PaintingBevel", sBevels::cbNone));
-  s.PaintingBevelWidth = keys.Int("PaintingBevelWidth", 2);
-  s.FontColor = keys.FontColor("");
-  s.HotFontColor = keys.FontColor("HOT");
-  s.ReservedBoolean = keys.Bool("RESERVEDBOOLEAN");
-  s.ShadowBlur = keys.Int("ShadowBlur", 6);
-  s.ShadowColor = static_cast<platform::TColor>(ini.ReadInteger(name, "ShadowColor", 0));
-  s.ShadowEnabled = keys.Bool("ShadowEnabled");
-  s.ShadowOffset = keys.Int("ShadowOffset", 3);
-  s.ShadowTransparency = keys.Int("ShadowTransparency", 60);
-  s.PaintingTransparency = keys.Int("PaintingTransparency", 0);
-  s.GradientPercent = keys.Int("GradientPercent", 0);
-  s.GradientData = sGradient::TsGradientData(keys.String("GradientData", " ")).Text();
-  ParseGradient(s.GradientData, s.Gradient);
-  s.ImagePercent = keys.Int("ImagePercent", 0);
-  s.ShowFocus = keys.Bool("ShowFocus");
-  s.FadingEnabled = keys.Bool("FadingEnabled");
-  s.FadingIntervalIn = keys.Int("FadingIntervalIn", 5);
-  s.FadingIntervalOut = keys.Int("FadingIntervalOut", 5);
-  s.FadingIterations = keys.Int("FadingIterations", 5);
-  s.HotPaintingColor = keys.Color("HotPaintingColor", 0xFFFFFF);
-  s.HotPaintingTransparency = keys.Int("HotPaintingTransparency", 0);
-  s.HotPaintingBevel = sBevelTypes::ControlBevelOf(keys.Int("HotPaintingBevel", sBevels::cbNone));
-  s.HotPaintingBevelWidth = keys.Int("HotPaintingBevelWidth", 2);
-  s.HotGradientPercent = keys.Int("HotGradientPercent", 0);
-  s.HotGradientData = sGradient::TsGradientData(keys.String("HotGradientData", "")).Text();
-  ParseGradient(s.HotGradientData, s.HotGradient);
-  s.HotImagePercent = keys.Int("HotImagePercent", 0);
-  s.PaintingColorBorderTop = keys.Color("PaintingColorBorderTop", 0);
-  s.PaintingColorBorderBottom = keys.Color("PaintingColorBorderBottom", 0);
-  s.SelectionBorderBevel =
-      sBevelTypes::EditorBevelOf(keys.Int("SelectionBorderBevel", sBevels::ebLowered));
-  s.SelectionBorderWidth = keys.Int("SelectionBorderWidth", 2);
-  s.SelectionColor = keys.Color("SelectionColor", 0xFFFFFF);
+#define BEZIER_READ_KEY(key, kind, fallback, ...) \
+  ReadKey<TsKeyKind::kind>(keys, #key, fallback, s.key);
+#define BEZIER_READ_GRADIENT(key, parsed, fallback, ...) \
+  ReadGradient(keys, #key, fallback, s.key, s.parsed);
+#define BEZIER_NOT_READ(...)
+  BEZIER_SKIN_SECTION_KEYS(BEZIER_READ_KEY, BEZIER_READ_GRADIENT, BEZIER_NOT_READ)
+#undef BEZIER_READ_KEY
+#undef BEZIER_READ_GRADIENT
+#undef BEZIER_NOT_READ
   return s;
 }
 

@@ -1,3 +1,12 @@
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <iterator>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
 #include "framework/runtime/Conversions.h"
 #include "framework/runtime/Exceptions.h"
 #include "framework/runtime/Text.h"
@@ -22,77 +31,78 @@ TsFontColor ParseFontColor(std::string_view text) {
   return {words[0], words[1], words[2], words[3], words[4]};
 }
 
-// Copies the stored values in the record's field order, so that a failure leaves the rest zero.
+template <class T>
+void Load(const T& stored, T& loaded) {
+  loaded = stored;
+}
+void Load(const std::string& stored, TsFontColor& loaded) {
+  loaded = ParseFontColor(stored);
+}
+
+// One place of the loaded record, filled from the stored values.
+using TCopy = void(const TsGeneralValues& stored, SkinSectionData& loaded);
+struct TCopyStep {
+  int Place;
+  TCopy* Copy;
+};
+
+#define BEZIER_COPY_KEY(name, kind, fallback, place) \
+  {place, [](const TsGeneralValues& v, SkinSectionData& s) { Load(v.name, s.name); }},
+#define BEZIER_COPY_GRADIENT(name, parsed, fallback, place)  \
+  {place, [](const TsGeneralValues& v, SkinSectionData& s) { \
+     s.name = v.name.Text();                                 \
+     sGradient::ParseGradientData(v.name, s.parsed);         \
+   }},
+#define BEZIER_NOT_COPIED(...)
+constexpr TCopyStep CopySteps[] = {
+    BEZIER_SKIN_SECTION_KEYS(BEZIER_COPY_KEY, BEZIER_COPY_GRADIENT, BEZIER_NOT_COPIED)};
+#undef BEZIER_COPY_KEY
+#undef BEZIER_COPY_GRADIENT
+#undef BEZIER_NOT_COPIED
+
+// The steps in the record's order; a place out of range does not compile.
+constexpr auto InRecordOrder() {
+  std::array<TCopy*, std::size(CopySteps)> ordered{};
+  for (const TCopyStep& step : CopySteps)
+    ordered.at(static_cast<std::size_t>(step.Place - 1)) = step.Copy;
+  return ordered;
+}
+constexpr auto RecordOrder = InRecordOrder();
+static_assert(std::ranges::none_of(RecordOrder, [](TCopy* copy) { return copy == nullptr; }),
+              "every place of the loaded record is filled once");
+
+// Copies the stored values in the record's order, so that a failure leaves the rest zero.
 void CopySection(const TsGeneralValues& v, SkinSectionData& s) {
-  s.ParentClassName = v.ParentClassName;
-  s.SectionName = v.SectionName;
-  s.PaintingColor = v.PaintingColor;
-  s.PaintingBevel = v.PaintingBevel;
-  s.PaintingBevelWidth = v.PaintingBevelWidth;
-  s.FontColor = ParseFontColor(v.FontColor);
-  s.HotFontColor = ParseFontColor(v.HotFontColor);
-  s.ReservedBoolean = v.ReservedBoolean;
-  s.ShadowBlur = v.ShadowBlur;
-  s.ShadowColor = v.ShadowColor;
-  s.ShadowEnabled = v.ShadowEnabled;
-  s.ShadowOffset = v.ShadowOffset;
-  s.ShadowTransparency = v.ShadowTransparency;
-  s.PaintingTransparency = v.PaintingTransparency;
-  s.GradientPercent = v.GradientPercent;
-  s.GradientData = v.GradientData.Text();
-  sGradient::ParseGradientData(v.GradientData, s.Gradient);
-  s.ImagePercent = v.ImagePercent;
-  s.ShowFocus = v.ShowFocus;
-  s.FadingEnabled = v.FadingEnabled;
-  s.FadingIntervalIn = v.FadingIntervalIn;
-  s.FadingIntervalOut = v.FadingIntervalOut;
-  s.FadingIterations = v.FadingIterations;
-  s.HotPaintingColor = v.HotPaintingColor;
-  s.HotPaintingTransparency = v.HotPaintingTransparency;
-  s.HotPaintingBevel = v.HotPaintingBevel;
-  s.HotPaintingBevelWidth = v.HotPaintingBevelWidth;
-  s.HotGradientPercent = v.HotGradientPercent;
-  s.HotGradientData = v.HotGradientData.Text();
-  sGradient::ParseGradientData(v.HotGradientData, s.HotGradient);
-  s.HotImagePercent = v.HotImagePercent;
-  s.PaintingColorBorderTop = v.PaintingColorBorderTop;
-  s.PaintingColorBorderBottom = v.PaintingColorBorderBottom;
-  s.SelectionBorderBevel = v.SelectionBorderBevel;
-  s.SelectionBorderWidth = v.SelectionBorderWidth;
-  s.SelectionColor = v.SelectionColor;
+  for (TCopy* copy : RecordOrder) copy(v, s);
+}
+
+// A copy of every picture of the stored list, named in upper case. Painters cut images into
+// cells, so a picture without pixels is left out.
+template <class Entry, class Items, class Picture>
+void AppendCopies(std::vector<Entry>& list, const Items& items,
+                  std::unique_ptr<Picture> Entry::*picture) {
+  for (int i = 0; i < items.Count(); ++i) {
+    const auto& item = *items.Items(i);
+    if (item.Image()->Empty()) continue;
+    Entry entry;
+    entry.*picture = std::make_unique<Picture>();
+    (entry.*picture)->Assign(item.Image());
+    entry.SectionName = framework::UpperCase(item.SectionName());
+    entry.PropertyName = framework::UpperCase(item.PropertyName());
+    list.push_back(std::move(entry));
+  }
 }
 
 }  // namespace
 
 void LoadStoredImages(const TsStoredSkin* skin) {
   ClearSkinImages();
-  if (!skin) return;
-  std::vector<SkinImageEntry>& images = SkinImages();
-  for (int i = 0; i < skin->Images()->Count(); ++i) {
-    const TsSkinImage& image = *skin->Images()->Items(i);
-    // Painters cut images into cells; one without pixels is no image at all.
-    if (image.Image()->Empty()) continue;
-    SkinImageEntry entry{std::make_unique<framework::TBitmap>(),
-                         framework::UpperCase(image.SectionName()),
-                         framework::UpperCase(image.PropertyName())};
-    entry.Bitmap->Assign(image.Image());
-    images.push_back(std::move(entry));
-  }
+  if (skin) AppendCopies(SkinImages(), *skin->Images(), &SkinImageEntry::Bitmap);
 }
 
 void LoadStoredPatterns(const TsStoredSkin* skin) {
-  std::vector<SkinPatternEntry>& patterns = SkinPatterns();
-  patterns.clear();
-  if (!skin) return;
-  for (int i = 0; i < skin->Patterns()->Count(); ++i) {
-    const TsSkinPattern& pattern = *skin->Patterns()->Items(i);
-    if (pattern.Image()->Empty()) continue;
-    SkinPatternEntry entry{std::make_unique<framework::TJPEGImage>(),
-                           framework::UpperCase(pattern.SectionName()),
-                           framework::UpperCase(pattern.PropertyName())};
-    entry.Image->Assign(pattern.Image());
-    patterns.push_back(std::move(entry));
-  }
+  SkinPatterns().clear();
+  if (skin) AppendCopies(SkinPatterns(), *skin->Patterns(), &SkinPatternEntry::Image);
 }
 
 void LoadStoredSections(const TsStoredSkin* skin) {

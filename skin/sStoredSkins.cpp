@@ -1,5 +1,8 @@
 #include "skin/sStoredSkins.h"
 
+#include <cstdint>
+#include <string>
+
 #include "framework/classes/ClassBuilder.h"
 #include "skin/sBevelTypes.h"
 
@@ -11,71 +14,69 @@ using framework::TClassInfo;
 using framework::TCollection;
 using framework::TCollectionItem;
 using framework::TPersistent;
+using G = TsSkinGeneral;
+
+namespace {
+
+// A default as a stored skin holds it: font colours as their blank-separated list.
+std::string StoredForm(const TsFontColor& colors) {
+  std::string text;
+  for (const std::int32_t c : {colors.Color, colors.Left, colors.Top, colors.Right, colors.Bottom})
+    text += (text.empty() ? "" : " ") + std::to_string(c);
+  return text;
+}
+template <class T>
+const T& StoredForm(const T& value) {
+  return value;
+}
+
+}  // namespace
+
+TsGeneralValues DefaultGeneralValues() {
+  TsGeneralValues values;
+#define BEZIER_DEFAULT(name, kind, fallback, ...) values.name = StoredForm(fallback);
+#define BEZIER_NO_DEFAULT(...)
+  BEZIER_SKIN_SECTION_KEYS(BEZIER_DEFAULT, BEZIER_DEFAULT, BEZIER_NO_DEFAULT)
+#undef BEZIER_DEFAULT
+#undef BEZIER_NO_DEFAULT
+  return values;
+}
+
+template <TsKeyKind Kind, auto Field>
+void TsSkinGeneral::Publish(TBuilder& builder, const char* name) {
+  using enum TsKeyKind;
+  if constexpr (Kind == Int) {
+    builder.Int(name, &G::Get<Field>, &G::Set<Field>, NoDefault);
+  } else if constexpr (Kind == Color || Kind == OwnColor) {
+    builder.Color(name, &G::Get<Field>, &G::Set<Field>, NoDefault);
+  } else if constexpr (Kind == Bool) {
+    builder.Bool(name, &G::Get<Field>, &G::Set<Field>, NoDefault);
+  } else if constexpr (Kind == ControlBevel) {
+    builder.Enum(name, sBevelTypes::ControlBevelType, &G::Get<Field>, &G::Set<Field>, NoDefault);
+  } else if constexpr (Kind == EditorBevel) {
+    builder.Enum(name, sBevelTypes::EditorBevelType, &G::Get<Field>, &G::Set<Field>, NoDefault);
+  } else {
+    // Names, text and the font colour lists, which are read only when the skin is loaded.
+    builder.String(name, &G::Get<Field>, &G::Set<Field>);
+  }
+}
+
+template <auto Field>
+void TsSkinGeneral::PublishGradient(TBuilder& builder, const char* name) {
+  builder.String(name, &G::GetGradient<Field>, &G::SetGradient<Field>);
+}
 
 const TClassInfo& TsSkinGeneral::StaticClassInfo() {
-  using G = TsSkinGeneral;
-  using V = TsGeneralValues;
-  static const TClassInfo info =
-      TClassBuilder<G, TCollectionItem>("TsSkinGeneral")
-          .String("SectionName", &G::Get<&V::SectionName>, &G::Set<&V::SectionName>)
-          .String("ParentClassName", &G::Get<&V::ParentClassName>, &G::Set<&V::ParentClassName>)
-          .Color("PaintingColor", &G::Get<&V::PaintingColor>, &G::Set<&V::PaintingColor>, NoDefault)
-          .Enum("PaintingBevel", sBevelTypes::ControlBevelType, &G::Get<&V::PaintingBevel>,
-                &G::Set<&V::PaintingBevel>, NoDefault)
-          .Int("PaintingBevelWidth", &G::Get<&V::PaintingBevelWidth>,
-               &G::Set<&V::PaintingBevelWidth>, NoDefault)
-          .Int("ShadowBlur", &G::Get<&V::ShadowBlur>, &G::Set<&V::ShadowBlur>, NoDefault)
-          .Color("ShadowColor", &G::Get<&V::ShadowColor>, &G::Set<&V::ShadowColor>, NoDefault)
-          .Bool("ShadowDontUse", &G::Get<&V::ShadowDontUse>, &G::Set<&V::ShadowDontUse>, NoDefault)
-          .Bool("ShadowEnabled", &G::Get<&V::ShadowEnabled>, &G::Set<&V::ShadowEnabled>, NoDefault)
-          .Bool("ReservedBoolean", &G::Get<&V::ReservedBoolean>, &G::Set<&V::ReservedBoolean>,
-                NoDefault)
-          .Int("ShadowOffset", &G::Get<&V::ShadowOffset>, &G::Set<&V::ShadowOffset>, NoDefault)
-          .Int("ShadowTransparency", &G::Get<&V::ShadowTransparency>,
-               &G::Set<&V::ShadowTransparency>, NoDefault)
-          .String("FontColor", &G::Get<&V::FontColor>, &G::Set<&V::FontColor>)
-          .String("HotFontColor", &G::Get<&V::HotFontColor>, &G::Set<&V::HotFontColor>)
-          .Int("PaintingTransparency", &G::Get<&V::PaintingTransparency>,
-               &G::Set<&V::PaintingTransparency>, NoDefault)
-          .Int("GradientPercent", &G::Get<&V::GradientPercent>, &G::Set<&V::GradientPercent>,
-               NoDefault)
-          .String("GradientData", &G::GetGradient<&V::GradientData>,
-                  &G::SetGradient<&V::GradientData>)
-          .Int("ImagePercent", &G::Get<&V::ImagePercent>, &G::Set<&V::ImagePercent>, NoDefault)
-          .Bool("ShowFocus", &G::Get<&V::ShowFocus>, &G::Set<&V::ShowFocus>, NoDefault)
-          .Bool("FadingEnabled", &G::Get<&V::FadingEnabled>, &G::Set<&V::FadingEnabled>, NoDefault)
-          .Int("FadingIntervalIn", &G::Get<&V::FadingIntervalIn>, &G::Set<&V::FadingIntervalIn>,
-               NoDefault)
-          .Int("FadingIntervalOut", &G::Get<&V::FadingIntervalOut>, &G::Set<&V::FadingIntervalOut>,
-               NoDefault)
-          .Int("FadingIterations", &G::Get<&V::FadingIterations>, &G::Set<&V::FadingIterations>,
-               NoDefault)
-          .Color("HotPaintingColor", &G::Get<&V::HotPaintingColor>, &G::Set<&V::HotPaintingColor>,
-                 NoDefault)
-          .Int("HotPaintingTransparency", &G::Get<&V::HotPaintingTransparency>,
-               &G::Set<&V::HotPaintingTransparency>, NoDefault)
-          .Enum("HotPaintingBevel", sBevelTypes::ControlBevelType, &G::Get<&V::HotPaintingBevel>,
-                &G::Set<&V::HotPaintingBevel>, NoDefault)
-          .Int("HotPaintingBevelWidth", &G::Get<&V::HotPaintingBevelWidth>,
-               &G::Set<&V::HotPaintingBevelWidth>, NoDefault)
-          .Int("HotGradientPercent", &G::Get<&V::HotGradientPercent>,
-               &G::Set<&V::HotGradientPercent>, NoDefault)
-          .String("HotGradientData", &G::GetGradient<&V::HotGradientData>,
-                  &G::SetGradient<&V::HotGradientData>)
-          .Int("HotImagePercent", &G::Get<&V::HotImagePercent>, &G::Set<&V::HotImagePercent>,
-               NoDefault)
-          .Color("PaintingColorBorderTop", &G::Get<&V::PaintingColorBorderTop>,
-                 &G::Set<&V::PaintingColorBorderTop>, NoDefault)
-          .Color("PaintingColorBorderBottom", &G::Get<&V::PaintingColorBorderBottom>,
-                 &G::Set<&V::PaintingColorBorderBottom>, NoDefault)
-          .Enum("SelectionBorderBevel", sBevelTypes::EditorBevelType,
-                &G::Get<&V::SelectionBorderBevel>, &G::Set<&V::SelectionBorderBevel>, NoDefault)
-          .Int("SelectionBorderWidth", &G::Get<&V::SelectionBorderWidth>,
-               &G::Set<&V::SelectionBorderWidth>, NoDefault)
-          .Color("SelectionColor", &G::Get<&V::SelectionColor>, &G::Set<&V::SelectionColor>,
-                 NoDefault)
-          .String("Name", &G::Get<&V::Name>, &G::Set<&V::Name>)
-          .Build();
+  static const TClassInfo info = [] {
+    TBuilder builder("TsSkinGeneral");
+#define BEZIER_PUBLISH_KEY(name, kind, ...) \
+  Publish<TsKeyKind::kind, &TsGeneralValues::name>(builder, #name);
+#define BEZIER_PUBLISH_GRADIENT(name, ...) PublishGradient<&TsGeneralValues::name>(builder, #name);
+    BEZIER_SKIN_SECTION_KEYS(BEZIER_PUBLISH_KEY, BEZIER_PUBLISH_GRADIENT, BEZIER_PUBLISH_KEY)
+#undef BEZIER_PUBLISH_KEY
+#undef BEZIER_PUBLISH_GRADIENT
+    return builder.Build();
+  }();
   return info;
 }
 
@@ -91,29 +92,37 @@ const TClassInfo& TsSkinGenerals::StaticClassInfo() {
   return info;
 }
 
-TsSkinImage::TsSkinImage(TCollection* collection)
-    : TCollectionItem(collection), image_(std::make_unique<framework::TBitmap>()) {}
-
-TsSkinImage::~TsSkinImage() = default;
-
-const TClassInfo& TsSkinImage::StaticClassInfo() {
-  using I = TsSkinImage;
-  static const TClassInfo info = TClassBuilder<I, TCollectionItem>("TsSkinImage")
-                                     .String("SectionName", &I::SectionName, &I::SetSectionName)
-                                     .Object("Image", &I::Image)
-                                     .String("Name", &I::Name, &I::SetName)
-                                     .String("PropertyName", &I::PropertyName, &I::SetPropertyName)
-                                     .Build();
-  return info;
-}
-
-void TsSkinImage::Assign(const TPersistent* source) {
-  const auto* other = dynamic_cast<const TsSkinImage*>(source);
+template <class Picture>
+void TsSkinPicture<Picture>::Assign(const TPersistent* source) {
+  const auto* other = dynamic_cast<const TsSkinPicture*>(source);
   if (!other) return TCollectionItem::Assign(source);
   sectionName_ = other->sectionName_;
-  SetImage(other->Image());
+  image_->Assign(other->Image());
   name_ = other->name_;
   propertyName_ = other->propertyName_;
+}
+
+template class TsSkinPicture<framework::TBitmap>;
+template class TsSkinPicture<TsPatternImage>;
+
+namespace {
+
+// Bitmaps and textures stream alike.
+template <class P>
+TClassInfo PictureClassInfo(const char* className) {
+  return TClassBuilder<P, TCollectionItem>(className)
+      .String("SectionName", &P::SectionName, &P::SetSectionName)
+      .Object("Image", &P::Image)
+      .String("Name", &P::Name, &P::SetName)
+      .String("PropertyName", &P::PropertyName, &P::SetPropertyName)
+      .Build();
+}
+
+}  // namespace
+
+const TClassInfo& TsSkinImage::StaticClassInfo() {
+  static const TClassInfo info = PictureClassInfo<TsSkinImage>("TsSkinImage");
+  return info;
 }
 
 const TClassInfo& TsSkinImages::StaticClassInfo() {
@@ -138,29 +147,9 @@ void TsPatternImage::SetData(const framework::TBytes& data) {
   }
 }
 
-TsSkinPattern::TsSkinPattern(TCollection* collection)
-    : TCollectionItem(collection), image_(std::make_unique<TsPatternImage>()) {}
-
-TsSkinPattern::~TsSkinPattern() = default;
-
 const TClassInfo& TsSkinPattern::StaticClassInfo() {
-  using P = TsSkinPattern;
-  static const TClassInfo info = TClassBuilder<P, TCollectionItem>("TsSkinPattern")
-                                     .String("SectionName", &P::SectionName, &P::SetSectionName)
-                                     .Object("Image", &P::Image)
-                                     .String("Name", &P::Name, &P::SetName)
-                                     .String("PropertyName", &P::PropertyName, &P::SetPropertyName)
-                                     .Build();
+  static const TClassInfo info = PictureClassInfo<TsSkinPattern>("TsSkinPattern");
   return info;
-}
-
-void TsSkinPattern::Assign(const TPersistent* source) {
-  const auto* other = dynamic_cast<const TsSkinPattern*>(source);
-  if (!other) return TCollectionItem::Assign(source);
-  sectionName_ = other->sectionName_;
-  SetImage(other->Image());
-  name_ = other->name_;
-  propertyName_ = other->propertyName_;
 }
 
 const TClassInfo& TsSkinPatterns::StaticClassInfo() {

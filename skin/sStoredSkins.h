@@ -1,15 +1,12 @@
 #pragma once
 
-#include <cstdint>
 #include <memory>
 #include <string>
 
 #include "framework/classes/Collection.h"
 #include "framework/graphics/Bitmap.h"
 #include "framework/graphics/JpegImage.h"
-#include "platform/graphics/Color.h"
-#include "style/sBevels.h"
-#include "style/sGradient.h"
+#include "skin/sSkinSection.h"
 
 // Skins kept inside the skin manager and streamed with the form that owns it. None of the
 // properties declares a default, so every value but an empty string is stored.
@@ -26,45 +23,18 @@ class TsTypedCollection : public framework::TCollection {
   Item* Add() { return static_cast<Item*>(TCollection::Add()); }
 };
 
-// The stored values of one section, as the description holds them.
+// The stored values of one section, as the description holds them: the keys of
+// BEZIER_SKIN_SECTION_KEYS, Name included, which is kept for the description only.
 struct TsGeneralValues {
-  std::string SectionName;
-  std::string ParentClassName;
-  platform::TColor PaintingColor = 0;
-  sBevels::TsControlBevel PaintingBevel = sBevels::cbNone;
-  std::int32_t PaintingBevelWidth = 0;
-  std::int32_t ShadowBlur = 0;
-  platform::TColor ShadowColor = 0;
-  bool ShadowDontUse = false;
-  bool ShadowEnabled = false;
-  bool ReservedBoolean = false;
-  std::int32_t ShadowOffset = 0;
-  std::int32_t ShadowTransparency = 0;
-  std::string FontColor;
-  std::string HotFontColor;
-  std::int32_t PaintingTransparency = 0;
-  std::int32_t GradientPercent = 0;
-  sGradient::TsGradientData GradientData;
-  std::int32_t ImagePercent = 0;
-  bool ShowFocus = false;
-  bool FadingEnabled = false;
-  std::int32_t FadingIntervalIn = 0;
-  std::int32_t FadingIntervalOut = 0;
-  std::int32_t FadingIterations = 0;
-  platform::TColor HotPaintingColor = 0;
-  std::int32_t HotPaintingTransparency = 0;
-  sBevels::TsControlBevel HotPaintingBevel = sBevels::cbNone;
-  std::int32_t HotPaintingBevelWidth = 0;
-  std::int32_t HotGradientPercent = 0;
-  sGradient::TsGradientData HotGradientData;
-  std::int32_t HotImagePercent = 0;
-  platform::TColor PaintingColorBorderTop = 0;
-  platform::TColor PaintingColorBorderBottom = 0;
-  sBevels::TsEditorBevel SelectionBorderBevel = sBevels::ebNone;
-  std::int32_t SelectionBorderWidth = 0;
-  platform::TColor SelectionColor = 0;
-  std::string Name;  // kept for the description only; no loader reads it
+#define BEZIER_STORED_KEY(name, kind, ...) TsKeyType<TsKeyKind::kind>::Stored name{};
+#define BEZIER_STORED_GRADIENT(name, ...) sGradient::TsGradientData name;
+  BEZIER_SKIN_SECTION_KEYS(BEZIER_STORED_KEY, BEZIER_STORED_GRADIENT, BEZIER_STORED_KEY)
+#undef BEZIER_STORED_KEY
+#undef BEZIER_STORED_GRADIENT
 };
+
+// Every key at its "Options.dat" default, as a stored skin holds it.
+TsGeneralValues DefaultGeneralValues();
 
 // One section of a stored skin. Every setter only stores the value.
 class TsSkinGeneral : public framework::TCollectionItem {
@@ -104,6 +74,13 @@ class TsSkinGeneral : public framework::TCollectionItem {
     values_.*Field = text;
   }
 
+  using TBuilder = framework::TClassBuilder<TsSkinGeneral, framework::TCollectionItem>;
+  // Publishes one key of the values, as its kind is streamed.
+  template <TsKeyKind Kind, auto Field>
+  static void Publish(TBuilder& builder, const char* name);
+  template <auto Field>
+  static void PublishGradient(TBuilder& builder, const char* name);
+
   TsGeneralValues values_;
 };
 
@@ -114,21 +91,19 @@ class TsSkinGenerals : public TsTypedCollection<TsSkinGeneral> {
   const framework::TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
 };
 
-// A bitmap of a stored skin, addressed by section and property name.
-class TsSkinImage : public framework::TCollectionItem {
+// A picture of a stored skin, addressed by section and property name.
+template <class Picture>
+class TsSkinPicture : public framework::TCollectionItem {
  public:
-  explicit TsSkinImage(framework::TCollection* collection);
-  ~TsSkinImage() override;
+  explicit TsSkinPicture(framework::TCollection* collection)
+      : TCollectionItem(collection), image_(std::make_unique<Picture>()) {}
 
-  static const framework::TClassInfo& StaticClassInfo();
-  const framework::TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
+  // Copies the names and the picture.
   void Assign(const framework::TPersistent* source) override;
 
   const std::string& SectionName() const { return sectionName_; }
   void SetSectionName(const std::string& name) { sectionName_ = name; }
-  framework::TBitmap* Image() const { return image_.get(); }
-  // Copies the picture.
-  void SetImage(const framework::TBitmap* image) { image_->Assign(image); }
+  Picture* Image() const { return image_.get(); }
   const std::string& Name() const { return name_; }
   void SetName(const std::string& name) { name_ = name; }
   const std::string& PropertyName() const { return propertyName_; }
@@ -136,9 +111,17 @@ class TsSkinImage : public framework::TCollectionItem {
 
  private:
   std::string sectionName_;
-  std::unique_ptr<framework::TBitmap> image_;
+  std::unique_ptr<Picture> image_;
   std::string name_;
   std::string propertyName_;
+};
+
+// A bitmap of a stored skin.
+class TsSkinImage : public TsSkinPicture<framework::TBitmap> {
+ public:
+  using TsSkinPicture::TsSkinPicture;
+  static const framework::TClassInfo& StaticClassInfo();
+  const framework::TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
 };
 
 class TsSkinImages : public TsTypedCollection<TsSkinImage> {
@@ -158,31 +141,12 @@ class TsPatternImage : public framework::TJPEGImage {
   void SetData(const framework::TBytes& data);
 };
 
-// A texture of a stored skin, addressed by section and property name.
-class TsSkinPattern : public framework::TCollectionItem {
+// A texture of a stored skin.
+class TsSkinPattern : public TsSkinPicture<TsPatternImage> {
  public:
-  explicit TsSkinPattern(framework::TCollection* collection);
-  ~TsSkinPattern() override;
-
+  using TsSkinPicture::TsSkinPicture;
   static const framework::TClassInfo& StaticClassInfo();
   const framework::TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
-  void Assign(const framework::TPersistent* source) override;
-
-  const std::string& SectionName() const { return sectionName_; }
-  void SetSectionName(const std::string& name) { sectionName_ = name; }
-  TsPatternImage* Image() const { return image_.get(); }
-  // Copies the picture.
-  void SetImage(const framework::TJPEGImage* image) { image_->Assign(image); }
-  const std::string& Name() const { return name_; }
-  void SetName(const std::string& name) { name_ = name; }
-  const std::string& PropertyName() const { return propertyName_; }
-  void SetPropertyName(const std::string& name) { propertyName_ = name; }
-
- private:
-  std::string sectionName_;
-  std::unique_ptr<TsPatternImage> image_;
-  std::string name_;
-  std::string propertyName_;
 };
 
 class TsSkinPatterns : public TsTypedCollection<TsSkinPattern> {

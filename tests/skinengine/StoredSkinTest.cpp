@@ -8,6 +8,7 @@
 #include "framework/description/DescriptionWriter.h"
 #include "framework/graphics/Graphic.h"
 #include "framework/runtime/Exceptions.h"
+#include "skin/sSkinLoaders.h"
 #include "tests/skinengine/SkinDataTestSupport.h"
 
 namespace {
@@ -196,6 +197,23 @@ end)",
                     manager),
                framework::EInvalidGraphic)
       << "named with its line, in the class of the error";
+}
+
+TEST_F(StoredSkin, AStoredSectionOfDefaultsLoadsAsAnOptionsSectionWithoutKeys) {
+  TsSkinManager manager(nullptr);
+  TsStoredSkin& skin = *manager.InternalSkins()->Add();
+  skin.SetName("Defaults");
+  TsGeneralValues& values = skin.GeneralData()->Add()->Values();
+  values = DefaultGeneralValues();
+  values.SectionName = "S";
+  manager.SetSkinName("Defaults");
+  const SkinSectionData stored = SkinSections().at(0);
+  EXPECT_EQ(stored.FontColor, PlainFontColor) << "the list \"0 -1 -1 -1 -1\" read back";
+
+  framework::TMemIniFile ini;
+  ini.SetText("[S]\n");
+  LoadOptionsSections(ini);
+  EXPECT_TRUE(SkinSections().at(0) == stored);
 }
 
 TEST_F(StoredSkin, LongGradientTextKeepsItsFirst255Characters) {
