@@ -3,8 +3,11 @@
 #include <benchmark/benchmark.h>
 
 #include "skin/sMaskData.h"
+#include "skin/sSkinLists.h"
 
 namespace {
+
+using sSkinManager::SkinTransparentColor;
 
 // A border mask with rounded-off corners (transparent) and a half-transparent centre.
 platform::Bitmap Mask(int width, int height) {
@@ -14,7 +17,7 @@ platform::Bitmap Mask(int width, int height) {
     for (int x = 0; x < width; ++x) {
       const int cx = x % (width / 3);
       const bool corner = (cx < 2 || cx >= width / 3 - 2) && (y < 2 || y >= half - 2);
-      mask.SetPixel(x, y, corner ? 0xFF00FF : platform::RGB(x * 3, y * 5, 200));
+      mask.SetPixel(x, y, corner ? SkinTransparentColor : platform::RGB(x * 3, y * 5, 200));
       mask.SetPixel(x, y + half, static_cast<platform::TColor>(y * 4) * 0x010101u);
     }
   return mask;
@@ -25,7 +28,7 @@ void BM_MaskedButtonBorder(benchmark::State& state) {
   platform::Bitmap cache(110, 26);
   for (auto _ : state) {
     platform::Region region(cache.BoundsRect());
-    sMaskData::PaintMaskedBorder(cache, mask, 1, true, 0xFF00FF, region);
+    sMaskData::PaintMaskedBorder(cache, mask, 1, true, SkinTransparentColor, region);
     benchmark::DoNotOptimize(region);
   }
 }
@@ -45,7 +48,7 @@ void BM_GlyphCell(benchmark::State& state) {
   const platform::Bitmap glyph = Mask(48, 36);
   platform::Bitmap cache(100, 20);
   for (auto _ : state) {
-    sMaskData::PaintGlyphCell(cache, glyph, {0, 0}, sMaskData::GlyphPlain, 0xFF00FF, 1);
+    sMaskData::PaintGlyphCell(cache, glyph, {0, 0}, sMaskData::GlyphPlain, SkinTransparentColor, 1);
     benchmark::ClobberMemory();
   }
 }

@@ -10,12 +10,14 @@
 #include "platform/kernel/Resources.h"
 #include "resources/Embedded.h"
 #include "skin/sMaskData.h"
+#include "skin/sSkinLists.h"
 #include "style/sGradient.h"
 #include "style/sGraphUtils.h"
 
 namespace {
 
 using platform::Bitmap;
+using sSkinManager::SkinTransparentColor;
 
 constexpr int kWidth = 800;
 constexpr int kHeight = 600;
@@ -86,7 +88,7 @@ void BM_PaintMaskedBorder(benchmark::State& state) {
   Bitmap bitmap = Filled(platform::clSkyBlue);
   for (auto _ : state) {
     platform::Region region(bitmap.BoundsRect());
-    sMaskData::PaintMaskedBorder(bitmap, mask, 1, true, 0xFF00FF, region);
+    sMaskData::PaintMaskedBorder(bitmap, mask, 1, true, SkinTransparentColor, region);
     benchmark::DoNotOptimize(region);
   }
   state.SetItemsProcessed(state.iterations() * kWidth * kHeight);

@@ -30,10 +30,11 @@ TsButtonControl::TsButtonControl(TComponent* owner) : TCustomControl(owner) {
 
 const TClassInfo& TsButtonControl::StaticClassInfo() {
   using B = TsButtonControl;
-  static const TClassInfo info = TClassBuilder<B, TCustomControl>("TsButtonControl")
-                                     .Int("Margin", &B::Margin, &B::SetMargin, 0)
-                                     .Bool("AutoSize", &B::AutoSize, &B::SetAutoSize, false)
-                                     .Build();
+  static const TClassInfo info =
+      TClassBuilder<B, TCustomControl>("TsButtonControl")
+          .Int("Margin", &B::Margin, &B::SetMargin, B::DefaultMargin)
+          .Bool("AutoSize", &B::AutoSize, &B::SetAutoSize, B::DefaultAutoSize)
+          .Build();
   return info;
 }
 

@@ -17,6 +17,21 @@ class TsButtonControl : public framework::TCustomControl {
  public:
   static constexpr int DefaultBevelWidth = 2;
 
+  // Declared defaults of the published properties, which are the initial values too; the
+  // speed button publishes most of them.
+  static constexpr int DefaultMargin = 0;
+  static constexpr int DefaultNumGlyphs = 1;
+  static constexpr bool DefaultShowCaption = true;
+  static constexpr int DefaultImageIndex = 0;
+  static constexpr bool DefaultAutoSize = false;
+  static constexpr bool DefaultGrayed = false;
+  static constexpr int DefaultBlend = 0;
+  static constexpr bool DefaultAllowAllUp = false;
+  static constexpr int DefaultGroupIndex = 0;
+  static constexpr bool DefaultDown = false;
+  // Spacing's declared default; a new button starts at 3, so it stores its spacing.
+  static constexpr int DefaultSpacing = 4;
+
   explicit TsButtonControl(framework::TComponent* owner);
 
   static const framework::TClassInfo& StaticClassInfo();
@@ -68,17 +83,17 @@ class TsButtonControl : public framework::TCustomControl {
   void AdjustSize();
   void StopTracking();
 
-  int margin_ = 0;
-  int numGlyphs_ = 1;
-  bool showCaption_ = true;
+  int margin_ = DefaultMargin;
+  int numGlyphs_ = DefaultNumGlyphs;
+  bool showCaption_ = DefaultShowCaption;
   int spacing_ = 3;
-  int imageIndex_ = 0;
-  bool autoSize_ = false;
-  bool grayed_ = false;
-  int blend_ = 0;
-  bool allowAllUp_ = false;
-  int groupIndex_ = 0;
-  bool down_ = false;
+  int imageIndex_ = DefaultImageIndex;
+  bool autoSize_ = DefaultAutoSize;
+  bool grayed_ = DefaultGrayed;
+  int blend_ = DefaultBlend;
+  bool allowAllUp_ = DefaultAllowAllUp;
+  int groupIndex_ = DefaultGroupIndex;
+  bool down_ = DefaultDown;
   TButtonLayout layout_ = blGlyphLeft;
   bool tracking_ = false;  // the left button went down on this button and is held
   bool pointerInside_ = false;

@@ -15,17 +15,17 @@ TsCheckedControl::TsCheckedControl(TComponent* owner) : TCustomControl(owner) {
   SetControlStyle({csCaptureMouse, csDoubleClicks});
   SetBounds(0, 0, 100, 17);
   SetParentColor(true);
-  SetHeight(18);
+  SetHeight(DefaultHeight);
 }
 
 const TClassInfo& TsCheckedControl::StaticClassInfo() {
   using C = TsCheckedControl;
   static const TClassInfo info =
       TClassBuilder<C, TCustomControl>("TsCheckedControl")
-          .Int("Height", &C::Height, &C::SetHeight, 18)
+          .Int("Height", &C::Height, &C::SetHeight, C::DefaultHeight)
           .Enum("Alignment", AlignmentType, &C::Alignment, &C::SetAlignment, NoDefault)
           .String("Caption", &C::Caption, &C::SetCaption)
-          .Bool("Checked", &C::Checked, &C::SetChecked, false)
+          .Bool("Checked", &C::Checked, &C::SetChecked, C::DefaultChecked)
           .Event("OnChange", &C::OnChange)
           .Build();
   return info;

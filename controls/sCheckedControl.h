@@ -14,6 +14,9 @@ class TsCheckedControl : public framework::TCustomControl {
  public:
   static constexpr int BoxSize = 13;
   static constexpr int CaptionMargin = 1;
+  // Declared defaults, which are the initial values too.
+  static constexpr int DefaultHeight = 18;
+  static constexpr bool DefaultChecked = false;
 
   explicit TsCheckedControl(framework::TComponent* owner);
 
@@ -46,7 +49,7 @@ class TsCheckedControl : public framework::TCustomControl {
   void PaintBox(framework::TCanvas& canvas, const platform::TRect& box);
 
   framework::TAlignment alignment_ = framework::taLeftJustify;
-  bool checked_ = false;
+  bool checked_ = DefaultChecked;
   bool pressed_ = false;
 };
 

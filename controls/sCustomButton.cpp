@@ -12,16 +12,15 @@ const TClassInfo& TsSpeedButton::StaticClassInfo() {
   static const TClassInfo info =
       TClassBuilder<B, sButtonControl::TsButtonControl>("TsSpeedButton")
           .String("Caption", &B::Caption, &B::SetCaption)
-          .Int("NumGlyphs", &B::NumGlyphs, &B::SetNumGlyphs, 1)
-          .Bool("ShowCaption", &B::ShowCaption, &B::SetShowCaption, true)
-          // The constructor's 3 differs from the declared default, so a new button stores it.
-          .Int("Spacing", &B::Spacing, &B::SetSpacing, 4)
-          .Int("ImageIndex", &B::ImageIndex, &B::SetImageIndex, 0)
-          .Bool("Grayed", &B::Grayed, &B::SetGrayed, false)
-          .Int("Blend", &B::Blend, &B::SetBlend, 0)
-          .Bool("AllowAllUp", &B::AllowAllUp, &B::SetAllowAllUp, false)
-          .Int("GroupIndex", &B::GroupIndex, &B::SetGroupIndex, 0)
-          .Bool("Down", &B::Down, &B::SetDown, false)
+          .Int("NumGlyphs", &B::NumGlyphs, &B::SetNumGlyphs, B::DefaultNumGlyphs)
+          .Bool("ShowCaption", &B::ShowCaption, &B::SetShowCaption, B::DefaultShowCaption)
+          .Int("Spacing", &B::Spacing, &B::SetSpacing, B::DefaultSpacing)
+          .Int("ImageIndex", &B::ImageIndex, &B::SetImageIndex, B::DefaultImageIndex)
+          .Bool("Grayed", &B::Grayed, &B::SetGrayed, B::DefaultGrayed)
+          .Int("Blend", &B::Blend, &B::SetBlend, B::DefaultBlend)
+          .Bool("AllowAllUp", &B::AllowAllUp, &B::SetAllowAllUp, B::DefaultAllowAllUp)
+          .Int("GroupIndex", &B::GroupIndex, &B::SetGroupIndex, B::DefaultGroupIndex)
+          .Bool("Down", &B::Down, &B::SetDown, B::DefaultDown)
           .Enum("Layout", ButtonLayoutType, &B::Layout, &B::SetLayout, NoDefault)
           .Build();
   return info;

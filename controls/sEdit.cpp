@@ -8,15 +8,16 @@ using namespace framework;
 
 TsEdit::TsEdit(TComponent* owner) : TEdit(owner) {
   SetParentFont(true);
-  SetAutoSize(false);
+  SetAutoSize(DefaultAutoSize);
   SetHeight(21);
 }
 
 const TClassInfo& TsEdit::StaticClassInfo() {
   using E = TsEdit;
-  static const TClassInfo info = TClassBuilder<E, TEdit>("TsEdit")
-                                     .Bool("AutoSize", &E::AutoSize, &E::SetAutoSize, false)
-                                     .Build();
+  static const TClassInfo info =
+      TClassBuilder<E, TEdit>("TsEdit")
+          .Bool("AutoSize", &E::AutoSize, &E::SetAutoSize, E::DefaultAutoSize)
+          .Build();
   return info;
 }
 

@@ -8,6 +8,9 @@ namespace sEdit {
 // defaults: the parent's font, a fixed height of 21 pixels.
 class TsEdit : public framework::TEdit {
  public:
+  // The declared default, which is the initial value too.
+  static constexpr bool DefaultAutoSize = false;
+
   explicit TsEdit(framework::TComponent* owner);
 
   static const framework::TClassInfo& StaticClassInfo();

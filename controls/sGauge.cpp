@@ -40,11 +40,11 @@ const TClassInfo& TsGauge::StaticClassInfo() {
   using G = TsGauge;
   static const TClassInfo info =
       TClassBuilder<G, TCustomControl>("TsGauge")
-          .Int("MinValue", &G::MinValue, &G::SetMinValue, 0)
-          .Int("MaxValue", &G::MaxValue, &G::SetMaxValue, 100)
-          .Int("Progress", &G::Progress, &G::SetProgress, DefaultProgress)
-          .Enum("Kind", GaugeKindType, &G::Kind, &G::SetKind, gkHorizontalBar)
-          .Bool("ShowText", &G::ShowText, &G::SetShowText, true)
+          .Int("MinValue", &G::MinValue, &G::SetMinValue, G::DefaultMinValue)
+          .Int("MaxValue", &G::MaxValue, &G::SetMaxValue, G::DefaultMaxValue)
+          .Int("Progress", &G::Progress, &G::SetProgress, G::DefaultProgress)
+          .Enum("Kind", GaugeKindType, &G::Kind, &G::SetKind, G::DefaultKind)
+          .Bool("ShowText", &G::ShowText, &G::SetShowText, G::DefaultShowText)
           .Event("OnChange", &G::OnChange)
           .String("Suffix", &G::Suffix, &G::SetSuffix)
           .Build();

@@ -15,7 +15,12 @@ extern const framework::TEnumType GaugeKindType;
 // so a loop that steps Progress without handling messages shows every step.
 class TsGauge : public framework::TCustomControl {
  public:
+  // Declared defaults, which are the initial values too.
+  static constexpr std::int32_t DefaultMinValue = 0;
+  static constexpr std::int32_t DefaultMaxValue = 100;
   static constexpr std::int32_t DefaultProgress = 47;
+  static constexpr TsGaugeKind DefaultKind = gkHorizontalBar;
+  static constexpr bool DefaultShowText = true;
 
   explicit TsGauge(framework::TComponent* owner);
 
@@ -58,11 +63,11 @@ class TsGauge : public framework::TCustomControl {
   void PaintFigure(framework::TCanvas& canvas, const platform::TRect& r, int percent);
   bool Loading() const;
 
-  std::int32_t minValue_ = 0;
-  std::int32_t maxValue_ = 100;
+  std::int32_t minValue_ = DefaultMinValue;
+  std::int32_t maxValue_ = DefaultMaxValue;
   std::int32_t progress_ = DefaultProgress;
-  TsGaugeKind kind_ = gkHorizontalBar;
-  bool showText_ = true;
+  TsGaugeKind kind_ = DefaultKind;
+  bool showText_ = DefaultShowText;
   std::string suffix_ = "%";
   platform::TColor foreColor_ = platform::clHighlight;
 };

@@ -31,7 +31,7 @@ struct SkinSectionData {
 };
 
 // The transparent colour of every skin image.
-inline constexpr platform::TColor SkinTransparentColor = 0xFF00FF;
+inline constexpr platform::TColor SkinTransparentColor = platform::clFuchsia;
 
 struct SkinImageEntry {
   std::unique_ptr<framework::TBitmap> Bitmap;  // 24 bits per pixel

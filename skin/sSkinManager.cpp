@@ -47,7 +47,7 @@ const TClassInfo& TsSkinManager::StaticClassInfo() {
   using M = TsSkinManager;
   static const TClassInfo info =
       TClassBuilder<M, TComponent>("TsSkinManager")
-          .Bool("Active", &M::Active, &M::SetActive, true)
+          .Bool("Active", &M::Active, &M::SetActive, M::DefaultActive)
           .Object("InternalSkins", &M::InternalSkins)
           .String("SkinDirectory", &M::SkinDirectory, &M::SetSkinDirectory)
           .String("SkinName", &M::SkinName, &M::SetSkinName)

@@ -36,6 +36,9 @@ inline constexpr const char* SecondManagerWarning =
 
 class TsSkinManager : public framework::TComponent {
  public:
+  // The declared default, which is the initial value too.
+  static constexpr bool DefaultActive = true;
+
   explicit TsSkinManager(framework::TComponent* owner);
   ~TsSkinManager() override;
 
@@ -71,7 +74,7 @@ class TsSkinManager : public framework::TComponent {
   void RemoveSkin();
 
   std::uint64_t groupIndex_ = 0;
-  bool active_ = true;
+  bool active_ = DefaultActive;
   std::unique_ptr<TsStoredSkins> internalSkins_;
   std::string skinDirectory_;
   std::string skinName_;

@@ -27,10 +27,11 @@ const framework::TClassInfo& TsMaskedBorders::StaticClassInfo() {
   static const framework::TClassInfo info =
       framework::TClassBuilder<M, framework::TPersistent>("TsMaskedBorders")
           .Object("Mask", &M::Mask)
-          .Enum("Predefined", PredefinedBordersType, &M::Predefined, &M::SetPredefined, pdBorder1)
+          .Enum("Predefined", PredefinedBordersType, &M::Predefined, &M::SetPredefined,
+                M::DefaultPredefined)
           .Color("TransparentColor", &M::TransparentColor, &M::SetTransparentColor,
-                 platform::TColor{0xFF00FF})
-          .Bool("Enabled", &M::Enabled, &M::SetEnabled, true)
+                 M::DefaultTransparentColor)
+          .Bool("Enabled", &M::Enabled, &M::SetEnabled, M::DefaultEnabled)
           .Build();
   return info;
 }

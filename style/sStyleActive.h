@@ -12,6 +12,7 @@
 #include "framework/graphics/Picture.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Color.h"
+#include "skin/sSkinLists.h"
 #include "style/sBevels.h"
 #include "style/sGradient.h"
 #include "style/sStylePart.h"
@@ -38,6 +39,11 @@ extern const framework::TEnumType PredefinedBordersType;
 // The border mask a button-like control lays over itself, and whether it uses one at all.
 class TsMaskedBorders : public sStyleSimply::TsStylePart {
  public:
+  // Declared defaults, which are the initial values too.
+  static constexpr TsPredefinedBorders DefaultPredefined = pdBorder1;
+  static constexpr platform::TColor DefaultTransparentColor = sSkinManager::SkinTransparentColor;
+  static constexpr bool DefaultEnabled = true;
+
   explicit TsMaskedBorders(framework::TPersistent* owner = nullptr);
   ~TsMaskedBorders() override;
   TsMaskedBorders(const TsMaskedBorders&) = delete;
@@ -66,9 +72,9 @@ class TsMaskedBorders : public sStyleSimply::TsStylePart {
 
   framework::TPersistent* owner_;
   std::unique_ptr<framework::TBitmap> mask_;
-  TsPredefinedBorders predefined_ = pdBorder1;
-  platform::TColor transparentColor_ = 0xFF00FF;
-  bool enabled_ = true;
+  TsPredefinedBorders predefined_ = DefaultPredefined;
+  platform::TColor transparentColor_ = DefaultTransparentColor;
+  bool enabled_ = DefaultEnabled;
 };
 
 // The mask to paint: the built-in one chosen, or the own mask unless that is empty.
@@ -96,6 +102,9 @@ class TsBGAddon : public sStyleSimply::TsStylePart {
 // The picture layer of a background.
 class TsBGImage : public TsBGAddon {
  public:
+  // The declared default, which is the initial value too.
+  static constexpr TPercent DefaultPercent = 0;
+
   explicit TsBGImage(TsHotBackground* background);
   ~TsBGImage() override;
 
@@ -114,12 +123,15 @@ class TsBGImage : public TsBGAddon {
  private:
   std::unique_ptr<framework::TPicture> image_;
   std::string imageName_;
-  TPercent percent_ = 0;
+  TPercent percent_ = DefaultPercent;
 };
 
 // The gradient layer of a background, with its text parsed.
 class TsBGGradient : public TsBGAddon {
  public:
+  // The declared default, which is the initial value too.
+  static constexpr TPercent DefaultPercent = 70;
+
   using TsBGAddon::TsBGAddon;
 
   static const framework::TClassInfo& StaticClassInfo();
@@ -135,7 +147,7 @@ class TsBGGradient : public TsBGAddon {
  private:
   sGradient::TsGradientData data_;
   sGradient::GradientArray array_;
-  TPercent percent_ = 70;
+  TPercent percent_ = DefaultPercent;
 };
 
 // A picture and a gradient that share the background; their shares add up to 100 at most.
@@ -168,6 +180,9 @@ class TsHotBackground : public sStyleSimply::TsStylePart {
 // The normal background of a style.
 class TsBackground : public TsHotBackground {
  public:
+  // The declared default, which is the initial value too.
+  static constexpr bool DefaultListenMSG = false;
+
   using TsHotBackground::TsHotBackground;
 
   static const framework::TClassInfo& StaticClassInfo();
@@ -177,12 +192,19 @@ class TsBackground : public TsHotBackground {
   void SetListenMSG(bool value) { listenMSG_ = value; }
 
  private:
-  bool listenMSG_ = false;
+  bool listenMSG_ = DefaultListenMSG;
 };
 
 // Colours and bevel of the hot look.
 class TsHotPainting : public sStyleSimply::TsStylePart {
  public:
+  // Declared defaults, which are the initial values too.
+  static constexpr platform::TColor DefaultColor = 0xCFB78F;
+  static constexpr platform::TColor DefaultFontColor = 0;
+  static constexpr framework::TFontStyles DefaultFontStyle{};
+  static constexpr sBevels::TsControlBevel DefaultBevel = sBevels::cbRaisedSoft;
+  static constexpr int DefaultBevelWidth = 5;
+
   explicit TsHotPainting(framework::TPersistent* owner) : owner_(owner) {}
   TsHotPainting(const TsHotPainting&) = delete;
   TsHotPainting& operator=(const TsHotPainting&) = delete;
@@ -206,12 +228,12 @@ class TsHotPainting : public sStyleSimply::TsStylePart {
 
  private:
   framework::TPersistent* owner_;
-  platform::TColor color_ = 0xCFB78F;
-  platform::TColor fontColor_ = 0;
-  framework::TFontStyles fontStyle_;
+  platform::TColor color_ = DefaultColor;
+  platform::TColor fontColor_ = DefaultFontColor;
+  framework::TFontStyles fontStyle_ = DefaultFontStyle;
   TPercent transparency_ = 0;
-  sBevels::TsControlBevel bevel_ = sBevels::cbRaisedSoft;
-  int bevelWidth_ = 5;
+  sBevels::TsControlBevel bevel_ = DefaultBevel;
+  int bevelWidth_ = DefaultBevelWidth;
 };
 
 // The look of a button while the mouse is over it.
@@ -238,6 +260,12 @@ class TsHotStyle : public sStyleSimply::TsStylePart {
 // How a button fades between its normal and its hot look.
 class TsFading : public sStyleSimply::TsStylePart {
  public:
+  // Declared defaults, which are the initial values too.
+  static constexpr bool DefaultEnabled = true;
+  static constexpr TPercent DefaultIterations = 5;
+  static constexpr TPercent DefaultIntervalIn = 5;
+  static constexpr TPercent DefaultIntervalOut = 5;
+
   explicit TsFading(framework::TPersistent* owner) : owner_(owner) {}
   TsFading(const TsFading&) = delete;
   TsFading& operator=(const TsFading&) = delete;
@@ -257,10 +285,10 @@ class TsFading : public sStyleSimply::TsStylePart {
 
  private:
   framework::TPersistent* owner_;
-  bool enabled_ = true;
-  TPercent iterations_ = 5;
-  TPercent intervalIn_ = 5;
-  TPercent intervalOut_ = 5;
+  bool enabled_ = DefaultEnabled;
+  TPercent iterations_ = DefaultIterations;
+  TPercent intervalIn_ = DefaultIntervalIn;
+  TPercent intervalOut_ = DefaultIntervalOut;
 };
 
 // Fading and border masks of a button.

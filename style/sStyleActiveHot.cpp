@@ -15,14 +15,13 @@ const framework::TClassInfo& TsHotPainting::StaticClassInfo() {
   using P = TsHotPainting;
   static const framework::TClassInfo info =
       framework::TClassBuilder<P, framework::TPersistent>("TsHotPainting")
-          .Color("Color", &P::Color, &P::SetColor, platform::TColor{0xCFB78F})
-          .Color("FontColor", &P::FontColor, &P::SetFontColor, platform::TColor{0})
+          .Color("Color", &P::Color, &P::SetColor, P::DefaultColor)
+          .Color("FontColor", &P::FontColor, &P::SetFontColor, P::DefaultFontColor)
           .Set("FontStyle", framework::FontStyleType, &P::FontStyle, &P::SetFontStyle,
-               framework::TFontStyles{})
+               P::DefaultFontStyle)
           .Int("Transparency", &P::Transparency, &P::SetTransparency, framework::NoDefault)
-          .Enum("Bevel", sBevelTypes::ControlBevelType, &P::Bevel, &P::SetBevel,
-                sBevels::cbRaisedSoft)
-          .Int("BevelWidth", &P::BevelWidth, &P::SetBevelWidth, 5)
+          .Enum("Bevel", sBevelTypes::ControlBevelType, &P::Bevel, &P::SetBevel, P::DefaultBevel)
+          .Int("BevelWidth", &P::BevelWidth, &P::SetBevelWidth, P::DefaultBevelWidth)
           .Build();
   return info;
 }
@@ -48,10 +47,10 @@ const framework::TClassInfo& TsFading::StaticClassInfo() {
   using F = TsFading;
   static const framework::TClassInfo info =
       framework::TClassBuilder<F, framework::TPersistent>("TsFading")
-          .Bool("Enabled", &F::Enabled, &F::SetEnabled, true)
-          .Int("Iterations", &F::Iterations, &F::SetIterations, 5)
-          .Int("IntervalIn", &F::IntervalIn, &F::SetIntervalIn, 5)
-          .Int("IntervalOut", &F::IntervalOut, &F::SetIntervalOut, 5)
+          .Bool("Enabled", &F::Enabled, &F::SetEnabled, F::DefaultEnabled)
+          .Int("Iterations", &F::Iterations, &F::SetIterations, F::DefaultIterations)
+          .Int("IntervalIn", &F::IntervalIn, &F::SetIntervalIn, F::DefaultIntervalIn)
+          .Int("IntervalOut", &F::IntervalOut, &F::SetIntervalOut, F::DefaultIntervalOut)
           .Build();
   return info;
 }

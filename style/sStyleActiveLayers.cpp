@@ -28,7 +28,7 @@ const framework::TClassInfo& TsBGImage::StaticClassInfo() {
       framework::TClassBuilder<I, framework::TPersistent>("TsBGImage")
           .Object("Image", &I::Image)
           .String("ImageName", &I::ImageName, &I::SetImageName)
-          .Int("Percent", &I::Percent, &I::SetPercent, 0)
+          .Int("Percent", &I::Percent, &I::SetPercent, I::DefaultPercent)
           .Build();
   return info;
 }
@@ -59,7 +59,7 @@ const framework::TClassInfo& TsBGGradient::StaticClassInfo() {
   static const framework::TClassInfo info =
       framework::TClassBuilder<G, framework::TPersistent>("TsBGGradient")
           .String("Data", &G::Data, &G::SetData)
-          .Int("Percent", &G::Percent, &G::SetPercent, 70)
+          .Int("Percent", &G::Percent, &G::SetPercent, G::DefaultPercent)
           .Build();
   return info;
 }
@@ -108,7 +108,7 @@ const framework::TClassInfo& TsBackground::StaticClassInfo() {
   using B = TsBackground;
   static const framework::TClassInfo info =
       framework::TClassBuilder<B, TsHotBackground>("TsBackground")
-          .Bool("ListenMSG", &B::ListenMSG, &B::SetListenMSG, false)
+          .Bool("ListenMSG", &B::ListenMSG, &B::SetListenMSG, B::DefaultListenMSG)
           .Build();
   return info;
 }

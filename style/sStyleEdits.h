@@ -24,6 +24,15 @@ class TsEditorStyle;
 // Colours and bevel of an editor.
 class TsPainting : public sStyleSimply::TsStylePart {
  public:
+  // Declared defaults, which are the initial values too.
+  static constexpr sBevels::TsEditorBevel DefaultBevel = sBevels::ebAsBottomBorder;
+  static constexpr platform::TColor DefaultColorBorderBottom = 0x7E756B;
+  static constexpr platform::TColor DefaultColor = 0xECFFFF;
+  static constexpr bool DefaultParentColor = false;
+  // The declared default of ColorBorderTop; a new style starts from clBtnHighlight instead,
+  // so every stored editor style carries its ColorBorderTop.
+  static constexpr platform::TColor DefaultColorBorderTop = 0xFFFFFF;
+
   explicit TsPainting(TsEditorStyle* style) : style_(style) {}
   TsPainting(const TsPainting&) = delete;
   TsPainting& operator=(const TsPainting&) = delete;
@@ -47,16 +56,20 @@ class TsPainting : public sStyleSimply::TsStylePart {
   void InvalidateControl();
 
   TsEditorStyle* style_;
-  sBevels::TsEditorBevel bevel_ = sBevels::ebAsBottomBorder;
+  sBevels::TsEditorBevel bevel_ = DefaultBevel;
   platform::TColor colorBorderTop_ = platform::clBtnHighlight;
-  platform::TColor colorBorderBottom_ = 0x7E756B;
-  platform::TColor color_ = 0xECFFFF;
-  bool parentColor_ = false;
+  platform::TColor colorBorderBottom_ = DefaultColorBorderBottom;
+  platform::TColor color_ = DefaultColor;
+  bool parentColor_ = DefaultParentColor;
 };
 
 // The focus border of an editor.
 class TsEditorBorder : public sStyleSimply::TsStylePart {
  public:
+  // Declared defaults, which are the initial values too.
+  static constexpr int DefaultWidth = 2;
+  static constexpr sBevels::TsEditorBevel DefaultBevel = sBevels::ebAsBottomBorder;
+
   explicit TsEditorBorder(framework::TPersistent* owner) : owner_(owner) {}
   TsEditorBorder(const TsEditorBorder&) = delete;
   TsEditorBorder& operator=(const TsEditorBorder&) = delete;
@@ -72,13 +85,17 @@ class TsEditorBorder : public sStyleSimply::TsStylePart {
 
  private:
   framework::TPersistent* owner_;
-  int width_ = 2;
-  sBevels::TsEditorBevel bevel_ = sBevels::ebAsBottomBorder;
+  int width_ = DefaultWidth;
+  sBevels::TsEditorBevel bevel_ = DefaultBevel;
 };
 
 // The look of a focused editor.
 class TsEditorSelection : public sStyleSimply::TsStylePart {
  public:
+  // Declared defaults, which are the initial values too.
+  static constexpr platform::TColor DefaultColor = platform::clWindow;
+  static constexpr TsSelectionModes DefaultMode{msBorder, msColor};
+
   explicit TsEditorSelection(framework::TPersistent* owner);
   ~TsEditorSelection() override;
   TsEditorSelection(const TsEditorSelection&) = delete;
@@ -97,8 +114,8 @@ class TsEditorSelection : public sStyleSimply::TsStylePart {
  private:
   framework::TPersistent* owner_;
   std::unique_ptr<TsEditorBorder> border_;
-  platform::TColor color_ = platform::clWindow;
-  TsSelectionModes mode_{msBorder, msColor};
+  platform::TColor color_ = DefaultColor;
+  TsSelectionModes mode_ = DefaultMode;
 };
 
 // The caption label an editor can attach to itself.

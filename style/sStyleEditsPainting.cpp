@@ -16,14 +16,13 @@ const framework::TClassInfo& TsPainting::StaticClassInfo() {
   using P = TsPainting;
   static const framework::TClassInfo info =
       framework::TClassBuilder<P, framework::TPersistent>("TsPainting")
-          .Enum("Bevel", sBevelTypes::EditorBevelType, &P::Bevel, &P::SetBevel,
-                sBevels::ebAsBottomBorder)
+          .Enum("Bevel", sBevelTypes::EditorBevelType, &P::Bevel, &P::SetBevel, P::DefaultBevel)
           .Color("ColorBorderTop", &P::ColorBorderTop, &P::SetColorBorderTop,
-                 platform::TColor{0xFFFFFF})
+                 P::DefaultColorBorderTop)
           .Color("ColorBorderBottom", &P::ColorBorderBottom, &P::SetColorBorderBottom,
-                 platform::TColor{0x7E756B})
-          .Color("Color", &P::Color, &P::SetColor, platform::TColor{0xECFFFF})
-          .Bool("ParentColor", &P::ParentColor, &P::SetParentColor, false)
+                 P::DefaultColorBorderBottom)
+          .Color("Color", &P::Color, &P::SetColor, P::DefaultColor)
+          .Bool("ParentColor", &P::ParentColor, &P::SetParentColor, P::DefaultParentColor)
           .Build();
   return info;
 }

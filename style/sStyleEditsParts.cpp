@@ -19,9 +19,8 @@ const framework::TClassInfo& TsEditorBorder::StaticClassInfo() {
   using B = TsEditorBorder;
   static const framework::TClassInfo info =
       framework::TClassBuilder<B, framework::TPersistent>("TsEditorBorder")
-          .Int("Width", &B::Width, &B::SetWidth, 2)
-          .Enum("Bevel", sBevelTypes::EditorBevelType, &B::Bevel, &B::SetBevel,
-                sBevels::ebAsBottomBorder)
+          .Int("Width", &B::Width, &B::SetWidth, B::DefaultWidth)
+          .Enum("Bevel", sBevelTypes::EditorBevelType, &B::Bevel, &B::SetBevel, B::DefaultBevel)
           .Build();
   return info;
 }
@@ -36,9 +35,8 @@ const framework::TClassInfo& TsEditorSelection::StaticClassInfo() {
   static const framework::TClassInfo info =
       framework::TClassBuilder<S, framework::TPersistent>("TsEditorSelection")
           .Object("Border", &S::Border)
-          .Color("Color", &S::Color, &S::SetColor, platform::clWindow)
-          .Set("Mode", SelectionModeType, &S::Mode, &S::SetMode,
-               TsSelectionModes{msBorder, msColor})
+          .Color("Color", &S::Color, &S::SetColor, S::DefaultColor)
+          .Set("Mode", SelectionModeType, &S::Mode, &S::SetMode, S::DefaultMode)
           .Build();
   return info;
 }

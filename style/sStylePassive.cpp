@@ -38,7 +38,7 @@ const framework::TClassInfo& TsPassivePaintStyle::StaticClassInfo() {
           .Object("Background", &S::Background)
           .Object("Shadow", &S::Shadow)
           .Object("Painting", &S::Painting)
-          .Int("GroupIndex", &S::GroupIndex, &S::SetGroupIndex, 0)
+          .Int("GroupIndex", &S::GroupIndex, &S::SetGroupIndex, S::DefaultGroupIndex)
           .String("SkinSection", &S::SkinSection, &S::SetSkinSection)
           .Build();
   return info;

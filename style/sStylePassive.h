@@ -17,6 +17,13 @@ namespace sStylePassive {
 // Colours, bevel and transparency of the form's background.
 class TsPassivePainting : public sStyleSimply::TsStylePart {
  public:
+  // Declared defaults, which are the initial values too.
+  static constexpr sBevels::TsControlBevel DefaultBevel = sBevels::cbRaisedSoft;
+  static constexpr int DefaultTransparency = 50;
+  static constexpr platform::TColor DefaultColorBorderTop = 0xFFFFFF;
+  static constexpr platform::TColor DefaultColorBorderBottom = 0;
+  static constexpr platform::TColor DefaultColor = platform::clMenu;
+
   explicit TsPassivePainting(framework::TPersistent* owner) : owner_(owner) {}
   TsPassivePainting(const TsPassivePainting&) = delete;
   TsPassivePainting& operator=(const TsPassivePainting&) = delete;
@@ -38,16 +45,23 @@ class TsPassivePainting : public sStyleSimply::TsStylePart {
 
  private:
   framework::TPersistent* owner_;
-  sBevels::TsControlBevel bevel_ = sBevels::cbRaisedSoft;
-  int transparency_ = 50;
-  platform::TColor colorBorderTop_ = 0xFFFFFF;
-  platform::TColor colorBorderBottom_ = 0;
-  platform::TColor color_ = platform::clMenu;
+  sBevels::TsControlBevel bevel_ = DefaultBevel;
+  int transparency_ = DefaultTransparency;
+  platform::TColor colorBorderTop_ = DefaultColorBorderTop;
+  platform::TColor colorBorderBottom_ = DefaultColorBorderBottom;
+  platform::TColor color_ = DefaultColor;
 };
 
 // Shadow settings of the form's background.
 class TsPassiveShadow : public sStyleSimply::TsStylePart {
  public:
+  // Declared defaults, which are the initial values too.
+  static constexpr sStyleActive::TPercent DefaultTransparency = 50;
+  static constexpr bool DefaultEnabled = true;
+  static constexpr platform::TColor DefaultColor = 0;
+  static constexpr int DefaultOffset = 10;
+  static constexpr int DefaultBlur = 6;
+
   explicit TsPassiveShadow(framework::TPersistent* owner) : owner_(owner) {}
   TsPassiveShadow(const TsPassiveShadow&) = delete;
   TsPassiveShadow& operator=(const TsPassiveShadow&) = delete;
@@ -71,16 +85,19 @@ class TsPassiveShadow : public sStyleSimply::TsStylePart {
 
  private:
   framework::TPersistent* owner_;
-  sStyleActive::TPercent transparency_ = 50;
-  bool enabled_ = true;
-  platform::TColor color_ = 0;
-  int offset_ = 10;
-  int blur_ = 6;
+  sStyleActive::TPercent transparency_ = DefaultTransparency;
+  bool enabled_ = DefaultEnabled;
+  platform::TColor color_ = DefaultColor;
+  int offset_ = DefaultOffset;
+  int blur_ = DefaultBlur;
 };
 
 // The form's background style; the frame painter binds and paints it.
 class TsPassivePaintStyle : public sStyleSimply::TsStylePart {
  public:
+  // The declared default, which is the initial value too.
+  static constexpr int DefaultGroupIndex = 0;
+
   explicit TsPassivePaintStyle(framework::TComponent* form);
   ~TsPassivePaintStyle() override;
   TsPassivePaintStyle(const TsPassivePaintStyle&) = delete;
@@ -121,7 +138,7 @@ class TsPassivePaintStyle : public sStyleSimply::TsStylePart {
   std::unique_ptr<TsPassiveShadow> shadow_;
   std::unique_ptr<TsPassivePainting> painting_;
   std::unique_ptr<sStyleActive::TsBackground> background_;
-  int groupIndex_ = 0;
+  int groupIndex_ = DefaultGroupIndex;
   std::string skinSection_;
   int skinIndex_ = -1;
   int maskIndex_ = -1;

@@ -9,14 +9,13 @@ const framework::TClassInfo& TsPassivePainting::StaticClassInfo() {
   using P = TsPassivePainting;
   static const framework::TClassInfo info =
       framework::TClassBuilder<P, framework::TPersistent>("TsPassivePainting")
-          .Enum("Bevel", sBevelTypes::ControlBevelType, &P::Bevel, &P::SetBevel,
-                sBevels::cbRaisedSoft)
-          .Int("Transparency", &P::Transparency, &P::SetTransparency, 50)
+          .Enum("Bevel", sBevelTypes::ControlBevelType, &P::Bevel, &P::SetBevel, P::DefaultBevel)
+          .Int("Transparency", &P::Transparency, &P::SetTransparency, P::DefaultTransparency)
           .Color("ColorBorderTop", &P::ColorBorderTop, &P::SetColorBorderTop,
-                 platform::TColor{0xFFFFFF})
+                 P::DefaultColorBorderTop)
           .Color("ColorBorderBottom", &P::ColorBorderBottom, &P::SetColorBorderBottom,
-                 platform::TColor{0})
-          .Color("Color", &P::Color, &P::SetColor, platform::clMenu)
+                 P::DefaultColorBorderBottom)
+          .Color("Color", &P::Color, &P::SetColor, P::DefaultColor)
           .Build();
   return info;
 }
@@ -25,11 +24,11 @@ const framework::TClassInfo& TsPassiveShadow::StaticClassInfo() {
   using S = TsPassiveShadow;
   static const framework::TClassInfo info =
       framework::TClassBuilder<S, framework::TPersistent>("TsPassiveShadow")
-          .Int("Transparency", &S::Transparency, &S::SetTransparency, 50)
-          .Bool("Enabled", &S::Enabled, &S::SetEnabled, true)
-          .Color("Color", &S::Color, &S::SetColor, platform::TColor{0})
-          .Int("Offset", &S::Offset, &S::SetOffset, 10)
-          .Int("Blur", &S::Blur, &S::SetBlur, 6)
+          .Int("Transparency", &S::Transparency, &S::SetTransparency, S::DefaultTransparency)
+          .Bool("Enabled", &S::Enabled, &S::SetEnabled, S::DefaultEnabled)
+          .Color("Color", &S::Color, &S::SetColor, S::DefaultColor)
+          .Int("Offset", &S::Offset, &S::SetOffset, S::DefaultOffset)
+          .Int("Blur", &S::Blur, &S::SetBlur, S::DefaultBlur)
           .Build();
   return info;
 }

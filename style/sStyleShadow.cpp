@@ -13,12 +13,12 @@ const framework::TClassInfo& TsShadow::StaticClassInfo() {
   using S = TsShadow;
   static const framework::TClassInfo info =
       framework::TClassBuilder<S, framework::TPersistent>("TsShadow")
-          .Int("Transparency", &S::Transparency, &S::SetTransparency, 60)
-          .Bool("DontUse", &S::DontUse, &S::SetDontUse, true)
-          .Bool("Enabled", &S::Enabled, &S::SetEnabled, false)
-          .Color("Color", &S::Color, &S::SetColor, platform::TColor{0})
-          .Int("Offset", &S::Offset, &S::SetOffset, 8)
-          .Int("Blur", &S::Blur, &S::SetBlur, 4)
+          .Int("Transparency", &S::Transparency, &S::SetTransparency, S::DefaultTransparency)
+          .Bool("DontUse", &S::DontUse, &S::SetDontUse, S::DefaultDontUse)
+          .Bool("Enabled", &S::Enabled, &S::SetEnabled, S::DefaultEnabled)
+          .Color("Color", &S::Color, &S::SetColor, S::DefaultColor)
+          .Int("Offset", &S::Offset, &S::SetOffset, S::DefaultOffset)
+          .Int("Blur", &S::Blur, &S::SetBlur, S::DefaultBlur)
           .Build();
   return info;
 }

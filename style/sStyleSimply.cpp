@@ -23,7 +23,7 @@ const framework::TClassInfo& TsGenStyle::StaticClassInfo() {
       framework::TClassBuilder<S, framework::TPersistent>("TsGenStyle")
           .Object("Effects", &S::Effects)
           .Event("OnMouseEnter", &S::OnMouseEnter)
-          .Bool("SoftControl", &S::SoftControl, &S::SetSoftControl, true)
+          .Bool("SoftControl", &S::SoftControl, &S::SetSoftControl, S::DefaultSoftControl)
           .Int("GroupIndex", &S::GroupIndex, &S::SetGroupIndex, framework::NoDefault)
           .String("SkinSection", &S::SkinSection, &S::SetSkinSection)
           .Build();

@@ -55,6 +55,14 @@ class TsGenStyle;
 // Drop shadow settings of a control.
 class TsShadow : public sStyleSimply::TsStylePart {
  public:
+  // Declared defaults, which are the initial values too.
+  static constexpr int DefaultTransparency = 60;
+  static constexpr bool DefaultDontUse = true;
+  static constexpr bool DefaultEnabled = false;
+  static constexpr platform::TColor DefaultColor = 0;
+  static constexpr int DefaultOffset = 8;
+  static constexpr int DefaultBlur = 4;
+
   explicit TsShadow(TsGenStyle* style);
   ~TsShadow() override;
   TsShadow(const TsShadow&) = delete;
@@ -79,12 +87,12 @@ class TsShadow : public sStyleSimply::TsStylePart {
 
  private:
   TsGenStyle* style_;
-  int transparency_ = 60;
-  bool dontUse_ = true;
-  bool enabled_ = false;
-  platform::TColor color_ = 0;
-  int offset_ = 8;
-  int blur_ = 4;
+  int transparency_ = DefaultTransparency;
+  bool dontUse_ = DefaultDontUse;
+  bool enabled_ = DefaultEnabled;
+  platform::TColor color_ = DefaultColor;
+  int offset_ = DefaultOffset;
+  int blur_ = DefaultBlur;
 };
 
 // Holder of the shadow.
@@ -109,6 +117,9 @@ class TsEffects : public sStyleSimply::TsStylePart {
 // The root of every control style.
 class TsGenStyle : public sStyleSimply::TsStylePart {
  public:
+  // The declared default, which is the initial value too.
+  static constexpr bool DefaultSoftControl = true;
+
   explicit TsGenStyle(TsStyleOwner* owner);
   ~TsGenStyle() override;
   TsGenStyle(const TsGenStyle&) = delete;
@@ -162,7 +173,7 @@ class TsGenStyle : public sStyleSimply::TsStylePart {
 
  private:
   std::unique_ptr<TsEffects> effects_;
-  bool softControl_ = true;
+  bool softControl_ = DefaultSoftControl;
   int groupIndex_ = 0;
   std::string skinSection_;
   int maskIndex_ = -1;

@@ -15,6 +15,12 @@ class TsPaintStyle;
 // Colour, bevel and transparency of a painted background.
 class TsPainting : public sStyleSimply::TsStylePart {
  public:
+  // Declared defaults, which are the initial values too.
+  static constexpr sBevels::TsControlBevel DefaultBevel = sBevels::cbRaisedSoft;
+  static constexpr int DefaultTransparency = 0;
+  static constexpr platform::TColor DefaultColor = 0xCAC2B7;
+  static constexpr bool DefaultParentColor = true;
+
   explicit TsPainting(TsPaintStyle* style) : style_(style) {}
   TsPainting(const TsPainting&) = delete;
   TsPainting& operator=(const TsPainting&) = delete;
@@ -37,10 +43,10 @@ class TsPainting : public sStyleSimply::TsStylePart {
 
  private:
   TsPaintStyle* style_;
-  sBevels::TsControlBevel bevel_ = sBevels::cbRaisedSoft;
-  int transparency_ = 0;
-  platform::TColor color_ = 0xCAC2B7;
-  bool parentColor_ = true;
+  sBevels::TsControlBevel bevel_ = DefaultBevel;
+  int transparency_ = DefaultTransparency;
+  platform::TColor color_ = DefaultColor;
+  bool parentColor_ = DefaultParentColor;
 };
 
 // A style that paints its control's background.

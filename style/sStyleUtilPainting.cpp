@@ -10,11 +10,10 @@ const framework::TClassInfo& TsPainting::StaticClassInfo() {
   using P = TsPainting;
   static const framework::TClassInfo info =
       framework::TClassBuilder<P, framework::TPersistent>("TsPainting")
-          .Enum("Bevel", sBevelTypes::ControlBevelType, &P::Bevel, &P::SetBevel,
-                sBevels::cbRaisedSoft)
-          .Int("Transparency", &P::Transparency, &P::SetTransparency, 0)
-          .Color("Color", &P::Color, &P::SetColor, platform::TColor{0xCAC2B7})
-          .Bool("ParentColor", &P::ParentColor, &P::SetParentColor, true)
+          .Enum("Bevel", sBevelTypes::ControlBevelType, &P::Bevel, &P::SetBevel, P::DefaultBevel)
+          .Int("Transparency", &P::Transparency, &P::SetTransparency, P::DefaultTransparency)
+          .Color("Color", &P::Color, &P::SetColor, P::DefaultColor)
+          .Bool("ParentColor", &P::ParentColor, &P::SetParentColor, P::DefaultParentColor)
           .Build();
   return info;
 }

@@ -25,9 +25,7 @@ TsuiStringGrid::TsuiStringGrid(framework::TComponent* owner) : TStringGrid(owner
   // The band that the frame is drawn on.
   SetBorderWidth(1);
   SetUIStyle(suiMgr::GetDefaultUIStyle(owner));
-  SetFocusedColor(platform::clLime);
-  SetSelectedColor(platform::clYellow);
-  SetCtl3D(false);
+  SetCtl3D(DefaultCtl3D);
 }
 
 const framework::TClassInfo& TsuiStringGrid::StaticClassInfo() {
@@ -35,7 +33,7 @@ const framework::TClassInfo& TsuiStringGrid::StaticClassInfo() {
   using framework::NoDefault;
   static const framework::TClassInfo info =
       framework::TClassBuilder<G, framework::TStringGrid>("TsuiStringGrid")
-          .Bool("Ctl3D", &G::Ctl3D, &G::KeepFlat, false)
+          .Bool("Ctl3D", &G::Ctl3D, &G::KeepFlat, G::DefaultCtl3D)
           .Component("FileTheme", &G::FileTheme, &G::SetFileTheme)
           .Enum("UIStyle", suiThemes::UIStyleType, &G::UIStyle, &G::SetUIStyle, NoDefault)
           .Color("BGColor", &G::BGColor, &G::SetBGColor, NoDefault)
@@ -140,7 +138,7 @@ void TsuiStringGrid::Notification(framework::TComponent* component,
   TStringGrid::Notification(component, operation);
   if (operation != framework::opRemove || component != fileTheme_) return;
   fileTheme_ = nullptr;
-  if (!ComponentState().Contains(framework::csDestroying)) SetUIStyle(TsuiUIStyle::DeepBlue);
+  if (!ComponentState().Contains(framework::csDestroying)) SetUIStyle(suiThemes::DefaultUIStyle);
 }
 
 }  // namespace suiGrid

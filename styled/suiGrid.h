@@ -13,6 +13,9 @@ using suiThemes::TsuiUIStyle;
 // whole window. It has no 3-D look.
 class TsuiStringGrid : public framework::TStringGrid {
  public:
+  // The grid is always flat, which is also Ctl3D's declared default, so it is never stored.
+  static constexpr bool DefaultCtl3D = false;
+
   explicit TsuiStringGrid(framework::TComponent* owner);
 
   static const framework::TClassInfo& StaticClassInfo();
@@ -43,7 +46,7 @@ class TsuiStringGrid : public framework::TStringGrid {
   platform::TColor FontColor() const { return Font()->Color(); }
   void SetFontColor(platform::TColor color);
 
-  bool Ctl3D() const override { return false; }
+  bool Ctl3D() const override { return DefaultCtl3D; }
 
  protected:
   void DrawCell(int col, int row, framework::TRect rect, framework::TGridDrawState state) override;
@@ -57,7 +60,7 @@ class TsuiStringGrid : public framework::TStringGrid {
   void SetOwnColor(platform::TColor& field, platform::TColor color);
 
   suiFileTheme::TsuiFileTheme* fileTheme_ = nullptr;
-  TsuiUIStyle uiStyle_ = TsuiUIStyle::DeepBlue;
+  TsuiUIStyle uiStyle_ = suiThemes::DefaultUIStyle;
   platform::TColor borderColor_ = platform::clBlack;
   platform::TColor focusedColor_ = platform::clLime;
   platform::TColor selectedColor_ = platform::clYellow;

@@ -40,10 +40,10 @@ TsuiUIStyle GetDefaultUIStyle(const framework::TComponent* owner) {
   if (const auto* form = dynamic_cast<const framework::TCustomForm*>(owner)) {
     for (int i = 0; i < form->ControlCount(); ++i) {
       const framework::TControl& child = *form->Controls(i);
-      if (IsStyledForm(child)) return PublishedStyle(child).value_or(TsuiUIStyle::DeepBlue);
+      if (IsStyledForm(child)) return PublishedStyle(child).value_or(suiThemes::DefaultUIStyle);
     }
   }
-  return TsuiUIStyle::DeepBlue;
+  return suiThemes::DefaultUIStyle;
 }
 
 bool UseFileTheme(const suiFileTheme::TsuiFileTheme* theme, TsuiUIStyle style,
@@ -51,7 +51,7 @@ bool UseFileTheme(const suiFileTheme::TsuiFileTheme* theme, TsuiUIStyle style,
   builtIn = style;
   if (!suiThemes::IsFromThemeFile(style)) return false;
   if (theme && theme->ThemeLoaded()) return true;
-  builtIn = TsuiUIStyle::DeepBlue;
+  builtIn = suiThemes::DefaultUIStyle;
   return false;
 }
 

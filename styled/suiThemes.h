@@ -12,6 +12,8 @@ namespace suiThemes {
 // The kit's UI styles. Stored as one byte; readers ignore its top bit.
 enum class TsuiUIStyle : std::uint8_t { FromThemeFile, MacOS, WinXP, DeepBlue, Protein, BlueGlass };
 extern const framework::TEnumType UIStyleType;
+// The style of a styled control that has no other to go by.
+inline constexpr TsuiUIStyle DefaultUIStyle = TsuiUIStyle::DeepBlue;
 
 inline constexpr int BuiltInStyleCount = 5;
 inline constexpr int ThemeEntryCount = 42;

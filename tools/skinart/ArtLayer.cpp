@@ -4,9 +4,13 @@
 #include <cstdint>
 #include <utility>
 
+#include "skin/sSkinLists.h"
+
 namespace skinart {
 
 namespace {
+
+using sSkinManager::SkinTransparentColor;
 
 constexpr int Samples[] = {1, 3, 5, 7};
 
@@ -20,7 +24,7 @@ std::int64_t Side(int ax, int ay, int bx, int by, int px, int py) {
 }
 
 TColor Nudged(TColor c) {
-  return c == Transparent ? TColor{0xFE00FF} : c;
+  return c == SkinTransparentColor ? TColor{0xFE00FF} : c;
 }
 
 int Channel(TColor c, int shift) {
@@ -131,7 +135,7 @@ void Layer::PutMasked(Bitmap& target, int x, int y, int maskRows) const {
     for (int col = 0; col < width_; ++col) {
       const Pixel& p = At(col, row);
       const int mask = p.Touched ? 255 - p.Opacity : 255;
-      target.SetPixel(x + col, y + row, p.Touched ? Nudged(p.Color) : Transparent);
+      target.SetPixel(x + col, y + row, p.Touched ? Nudged(p.Color) : SkinTransparentColor);
       target.SetPixel(x + col, y + row + maskRows, static_cast<TColor>(mask) * 0x010101u);
     }
   }
@@ -142,7 +146,8 @@ Bitmap Layer::Flatten(TColor background) const {
   for (int row = 0; row < height_; ++row)
     for (int col = 0; col < width_; ++col) {
       const Pixel& p = At(col, row);
-      b.SetPixel(col, row, p.Touched ? Nudged(Mix(background, p.Color, p.Opacity)) : Transparent);
+      b.SetPixel(col, row,
+                 p.Touched ? Nudged(Mix(background, p.Color, p.Opacity)) : SkinTransparentColor);
     }
   return b;
 }

@@ -67,6 +67,4 @@ class Layer {
   std::vector<Pixel> pixels_;
 };
 
-inline constexpr TColor Transparent = 0xFF00FF;
-
 }  // namespace skinart

@@ -7,6 +7,7 @@
 
 #include "platform/graphics/Canvas.h"
 #include "skin/sMaskData.h"
+#include "skin/sSkinLists.h"
 #include "style/sGradient.h"
 #include "tools/skinart/ArtLayer.h"
 #include "tools/skinart/Palette.h"
@@ -17,6 +18,7 @@ namespace skinart {
 namespace {
 
 using platform::TRect;
+using sSkinManager::SkinTransparentColor;
 
 constexpr int Zoom = 2;
 constexpr int Gap = 16;
@@ -57,7 +59,7 @@ void ShowRegion(Bitmap& b, const platform::Region& region) {
 Bitmap Bordered(const Bitmap& mask, int width, int height, int state, TColor face) {
   Bitmap b = Filled(width, height, face);
   platform::Region region(b.BoundsRect());
-  sMaskData::PaintMaskedBorder(b, mask, state, true, Transparent, region);
+  sMaskData::PaintMaskedBorder(b, mask, state, true, SkinTransparentColor, region);
   ShowRegion(b, region);
   return b;
 }
@@ -81,7 +83,7 @@ Bitmap Painted(const Bitmap& image, Kind kind) {
       Bitmap row = Filled(3 * (w + 4), h + 4, PanelFace);
       for (int k = 0; k < 3; ++k)
         sMaskData::PaintGlyphCell(row, image, {k * (w + 4) + 2, 2}, sMaskData::GlyphPlain,
-                                  Transparent, k);
+                                  SkinTransparentColor, k);
       return row;
     }
     case Kind::Texture: {
@@ -124,8 +126,8 @@ void CutTitleCorners(Bitmap& window, const Bitmap& mask) {
   const int rows = std::min(mask.Height() / 6 * 3, window.Height());
   for (int y = 0; y < rows; ++y)
     for (int x = 0; x < s; ++x) {
-      if (mask.Pixel(x, y) == Transparent) window.SetPixel(x, y, Neutral);
-      if (mask.Pixel(2 * s + x, y) == Transparent)
+      if (mask.Pixel(x, y) == SkinTransparentColor) window.SetPixel(x, y, Neutral);
+      if (mask.Pixel(2 * s + x, y) == SkinTransparentColor)
         window.SetPixel(window.Width() - s + x, y, Neutral);
     }
 }
@@ -153,7 +155,7 @@ Bitmap Window(const std::map<std::string, Bitmap>& art) {
   const char* icons[] = {"BIconClose", "BIconMax", "BIconMin"};
   for (int n = 1; n <= 3; ++n)
     sMaskData::PaintGlyphCell(window, image("Form", icons[n - 1]), {W - 4 - n * 18, 3},
-                              sMaskData::GlyphPlain, Transparent, n == 1 ? 1 : 0);
+                              sMaskData::GlyphPlain, SkinTransparentColor, n == 1 ? 1 : 0);
 
   const TRect menu{4, TitleH, W - 4, TitleH + MenuH};
   Gradient(window, menu,
@@ -169,8 +171,8 @@ Bitmap Window(const std::map<std::string, Bitmap>& art) {
   Bitmap panelBits(panel.Width(), panel.Height());
   platform::Canvas(panelBits).CopyRect(panelBits.BoundsRect(), canvas, panel);
   platform::Region panelRegion(panelBits.BoundsRect());
-  sMaskData::PaintMaskedBorder(panelBits, image("TsPanel", "BordersMask"), 0, true, Transparent,
-                               panelRegion);
+  sMaskData::PaintMaskedBorder(panelBits, image("TsPanel", "BordersMask"), 0, true,
+                               SkinTransparentColor, panelRegion);
   canvas.Draw(panel.Left, panel.Top, panelBits);
 
   for (int k = 0; k < 3; ++k)
@@ -181,8 +183,8 @@ Bitmap Window(const std::map<std::string, Bitmap>& art) {
     Bitmap bar(80 + 100 * k, 20);
     platform::Canvas(bar).CopyRect(bar.BoundsRect(), platform::Canvas(gauge), bar.BoundsRect());
     platform::Region barRegion(bar.BoundsRect());
-    sMaskData::PaintMaskedBorder(bar, image("TsGauge", "GaugeProgressMask"), 0, true, Transparent,
-                                 barRegion);
+    sMaskData::PaintMaskedBorder(bar, image("TsGauge", "GaugeProgressMask"), 0, true,
+                                 SkinTransparentColor, barRegion);
     platform::Canvas(gauge).Draw(0, 0, bar);
     canvas.Draw(232, top + 40 + 28 * k, gauge);
   }
@@ -191,9 +193,9 @@ Bitmap Window(const std::map<std::string, Bitmap>& art) {
     for (int k = 0; k < 3; ++k) {
       const int x = 232 + (3 * c + k) * 44;
       sMaskData::PaintGlyphCell(window, image("TsCheckBox", glyphs[c]), {x, top + 100},
-                                sMaskData::GlyphPlain, Transparent, k);
+                                sMaskData::GlyphPlain, SkinTransparentColor, k);
       sMaskData::PaintGlyphCell(window, image("TsRadioButton", glyphs[c]), {x, top + 122},
-                                sMaskData::GlyphPlain, Transparent, k);
+                                sMaskData::GlyphPlain, SkinTransparentColor, k);
     }
   CutTitleCorners(window, image("FormTitle", "BordersMask"));
   return window;
