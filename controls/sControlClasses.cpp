@@ -4,6 +4,7 @@
 #include "controls/sCustomButton.h"
 #include "controls/sEdit.h"
 #include "controls/sGauge.h"
+#include "controls/sSkinMenus.h"
 #include "skin/sSkinManager.h"
 
 namespace sControlClasses {
@@ -14,6 +15,10 @@ void RegisterSkinControlClasses(framework::TClassRegistry& classes) {
   classes.Register(sCheckbox::TsCheckBox::StaticClassInfo());
   classes.Register(sGauge::TsGauge::StaticClassInfo());
   classes.Register(sSkinManager::TsSkinManager::StaticClassInfo());
+  sSkinManager::RegisterMenuPainter(
+      [](sSkinManager::TsSkinManager* manager) -> std::unique_ptr<sSkinManager::TsMenuPainter> {
+        return std::make_unique<sSkinMenus::TsSkinableMenus>(manager);
+      });
 }
 
 }  // namespace sControlClasses

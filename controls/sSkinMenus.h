@@ -1,28 +1,18 @@
 #pragma once
 
-#include "framework/classes/Object.h"
 #include "framework/forms/Menus.h"
-
-namespace sSkinManager {
-class TsSkinManager;
-}
+#include "skin/sMenuPainter.h"
 
 // The menu painter of the skin engine: it makes the framework's menus owner-drawn so that
 // their items can be painted from the active skin.
 namespace sSkinMenus {
 
-class TsSkinableMenus : public framework::TPersistent {
+// One painter per skin manager, created and freed by it.
+class TsSkinableMenus : public sSkinManager::TsMenuPainter {
  public:
-  // One painter per skin manager, created and freed by it.
-  explicit TsSkinableMenus(sSkinManager::TsSkinManager* manager) : manager_(manager) {}
+  using TsMenuPainter::TsMenuPainter;
 
-  sSkinManager::TsSkinManager* Manager() const { return manager_; }
-
-  // Takes a main menu over (owner-drawn) or lets it go.
-  void HookMainMenu(framework::TMainMenu* menu, bool on);
-
- private:
-  sSkinManager::TsSkinManager* manager_;
+  void HookMainMenu(framework::TMainMenu* menu, bool on) override;
 };
 
 }  // namespace sSkinMenus

@@ -1,6 +1,5 @@
 #include "skin/sSkinManager.h"
 
-#include "controls/sSkinMenus.h"
 #include "framework/classes/ClassBuilder.h"
 #include "framework/forms/Application.h"
 #include "framework/forms/Menus.h"
@@ -22,7 +21,7 @@ TsSkinData& SkinData() {
 TsSkinManager::TsSkinManager(TComponent* owner)
     : TComponent(owner),
       internalSkins_(std::make_unique<TsStoredSkins>(this)),
-      skinableMenus_(std::make_unique<sSkinMenus::TsSkinableMenus>(this)) {
+      skinableMenus_(NewMenuPainter(this)) {
   TsSkinData& data = SkinData();
   if (data.ActiveManager) {
     ShowWarning(SecondManagerWarning);
@@ -114,7 +113,7 @@ void TsSkinManager::Notification(TComponent* component, framework::TOperation op
   TComponent::Notification(component, operation);
   // A menu that is being freed is past taking over or letting go.
   auto* menu = dynamic_cast<framework::TMainMenu*>(component);
-  if (menu && !menu->ComponentState().Contains(framework::csDestroying))
+  if (menu && skinableMenus_ && !menu->ComponentState().Contains(framework::csDestroying))
     skinableMenus_->HookMainMenu(menu, operation == framework::opInsert);
 }
 

@@ -8,12 +8,9 @@
 #include "framework/classes/Component.h"
 #include "framework/runtime/IniFiles.h"
 #include "skin/sFramePainter.h"
+#include "skin/sMenuPainter.h"
 #include "skin/sSkinLists.h"
 #include "skin/sStoredSkins.h"
-
-namespace sSkinMenus {
-class TsSkinableMenus;
-}
 
 // The skin manager chooses the process's skin, loads it into the skin lists and tells every
 // skinned control and frame painter that the skin changed or went away.
@@ -60,7 +57,8 @@ class TsSkinManager : public framework::TComponent {
 
   bool Registered() const { return SkinData().ActiveManager == this; }
   std::uint64_t GroupIndex() const { return groupIndex_; }
-  sSkinMenus::TsSkinableMenus* SkinableMenus() const { return skinableMenus_.get(); }
+  // Null while no menu painter is registered.
+  TsMenuPainter* SkinableMenus() const { return skinableMenus_.get(); }
 
   // Sends a kit message to every windowed control and frame painter of the application's
   // forms, in ownership order; the forms themselves are not told.
@@ -78,7 +76,7 @@ class TsSkinManager : public framework::TComponent {
   std::unique_ptr<TsStoredSkins> internalSkins_;
   std::string skinDirectory_;
   std::string skinName_;
-  std::unique_ptr<sSkinMenus::TsSkinableMenus> skinableMenus_;
+  std::unique_ptr<TsMenuPainter> skinableMenus_;
 };
 
 // The style object of a control (asked with the style message), or null for anything else.

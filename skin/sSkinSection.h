@@ -6,22 +6,14 @@
 #include "platform/graphics/Color.h"
 #include "style/sBevels.h"
 #include "style/sGradient.h"
+#include "style/sGraphUtils.h"
 
 // The keys of a skin section, described once for everything that handles them: the stored
 // skins keep and publish them, the stored copy and the "Options.dat" reader fill the loaded
 // record with them, and the artwork generator writes them.
 namespace sSkinManager {
 
-// Text colour and the four outline colours drawn one pixel to each side; -1 skips a side.
-struct TsFontColor {
-  std::int32_t Color = 0;
-  std::int32_t Left = 0;
-  std::int32_t Top = 0;
-  std::int32_t Right = 0;
-  std::int32_t Bottom = 0;
-
-  friend bool operator==(const TsFontColor&, const TsFontColor&) = default;
-};
+using sGraphUtils::TsFontColor;
 
 // A plain text colour without outlines: "0 -1 -1 -1 -1".
 inline constexpr TsFontColor PlainFontColor{0, -1, -1, -1, -1};

@@ -100,16 +100,27 @@ void PaintCheckMark(platform::Canvas& canvas, const platform::TRect& rect, bool 
 
 // --- Text (sGraphUtilsText.cpp) --------------------------------------------------------------
 
+// Text colour and the four outline colours drawn one pixel to each side; -1 skips a side.
+struct TsFontColor {
+  std::int32_t Color = 0;
+  std::int32_t Left = 0;
+  std::int32_t Top = 0;
+  std::int32_t Right = 0;
+  std::int32_t Bottom = 0;
+
+  friend bool operator==(const TsFontColor&, const TsFontColor&) = default;
+};
+
 // Draws text placed in rect with DT_* flags; disabled text is drawn embossed. rect comes
 // back as the rectangle the text took, grown by one pixel on every side.
 void WriteText(platform::Canvas& canvas, std::string_view text, bool enabled, unsigned flags,
                platform::TRect& rect);
 
-// As WriteText, in the text colours of the skin section at sectionIndex (the hot ones when
-// hot is set): first the outline colours one pixel to each side, then the text colour. Without
-// a section the text is drawn once in the canvas's font colour.
-void WriteSkinnedText(platform::Canvas& canvas, std::string_view text, bool enabled, bool hot,
-                      int sectionIndex, unsigned flags, platform::TRect& rect);
+// As WriteText; enabled text with colours is drawn in them: first the outline colours one
+// pixel to each side, then the text colour. Without colours it is drawn once in the canvas's
+// font colour.
+void WriteOutlinedText(platform::Canvas& canvas, std::string_view text, bool enabled,
+                       const TsFontColor* colors, unsigned flags, platform::TRect& rect);
 
 // The font's text-metric height plus 6.
 int TextHeight(const platform::Font& font);

@@ -1,7 +1,6 @@
 #include <array>
 #include <cstddef>
 
-#include "skin/sSkinLists.h"
 #include "style/sGraphUtils.h"
 
 namespace sGraphUtils {
@@ -45,8 +44,8 @@ void DrawDisabled(platform::Canvas& canvas, std::string_view text, const TRect& 
 }
 
 // The outline passes (left, top, right, bottom; -1 skips one), then the text itself.
-void DrawOutlined(platform::Canvas& canvas, std::string_view text,
-                  const sSkinManager::TsFontColor& colors, const TRect& rect, unsigned flags) {
+void DrawOutlined(platform::Canvas& canvas, std::string_view text, const TsFontColor& colors,
+                  const TRect& rect, unsigned flags) {
   struct Pass {
     std::int32_t Color;
     int Dx;
@@ -69,22 +68,18 @@ void DrawOutlined(platform::Canvas& canvas, std::string_view text,
 
 void WriteText(platform::Canvas& canvas, std::string_view text, bool enabled, unsigned flags,
                TRect& rect) {
-  WriteSkinnedText(canvas, text, enabled, false, -1, flags, rect);
+  WriteOutlinedText(canvas, text, enabled, nullptr, flags, rect);
 }
 
-void WriteSkinnedText(platform::Canvas& canvas, std::string_view text, bool enabled, bool hot,
-                      int sectionIndex, unsigned flags, TRect& rect) {
+void WriteOutlinedText(platform::Canvas& canvas, std::string_view text, bool enabled,
+                       const TsFontColor* colors, unsigned flags, TRect& rect) {
   canvas.GetBrush().Style = platform::BrushStyle::Clear;
   if (text.empty()) return;
   PlaceText(canvas, text, flags, rect);
-  const auto& sections = sSkinManager::SkinSections();
-  const bool skinned =
-      sectionIndex >= 0 && static_cast<std::size_t>(sectionIndex) < sections.size();
   if (!enabled) {
     DrawDisabled(canvas, text, rect, flags);
-  } else if (skinned) {
-    const sSkinManager::SkinSectionData& section = sections[static_cast<std::size_t>(sectionIndex)];
-    DrawOutlined(canvas, text, hot ? section.HotFontColor : section.FontColor, rect, flags);
+  } else if (colors) {
+    DrawOutlined(canvas, text, *colors, rect, flags);
   } else {
     TRect place = rect;
     canvas.DrawText(text, place, flags);

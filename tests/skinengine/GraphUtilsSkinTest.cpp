@@ -4,6 +4,7 @@
 #include "framework/graphics/JpegImage.h"
 #include "framework/graphics/Picture.h"
 #include "platform/graphics/Canvas.h"
+#include "skin/sGraphUtilsSkin.h"
 #include "style/sGraphUtils.h"
 #include "tests/skinengine/SkinDataTestSupport.h"
 #include "tests/support/JpegEncoder.h"

@@ -76,6 +76,8 @@ class SkinManager : public ::testing::Test {
 
   const std::vector<platform::DialogRecord>& Dialogs() { return session.Backend().Dialogs(); }
 
+  // Registers the skinned menu painter, as the program does at start-up.
+  const framework::TClassRegistry& classes = skintests::SkinClasses();
   skintests::SkinStateReset reset;
   platform::HeadlessSession session;
   Log log;  // outlives the forms, which are told of the skin's removal when freed
@@ -218,6 +220,19 @@ TEST_F(SkinManager, MainMenusOfTheOwnerAreTakenOverAndLetGo) {
   EXPECT_EQ(manager->SkinableMenus()->Manager(), manager);
   form->RemoveComponent(menu);
   EXPECT_FALSE(menu->OwnerDraw());
+  delete menu;
+}
+
+TEST_F(SkinManager, WithoutARegisteredMenuPainterMenusAreLeftAlone) {
+  RegisterMenuPainter(nullptr);
+  TsSkinManager* manager = NewManager();
+  framework::TClassRegistry again;
+  sControlClasses::RegisterSkinControlClasses(again);  // for the managers after this one
+  EXPECT_EQ(manager->SkinableMenus(), nullptr);
+  auto* menu = new framework::TMainMenu(nullptr);
+  form->InsertComponent(menu);
+  EXPECT_FALSE(menu->OwnerDraw());
+  form->RemoveComponent(menu);
   delete menu;
 }
 
