@@ -1,6 +1,8 @@
 #include "app/Bezier.h"
 
+#include <optional>
 #include <string>
+#include <string_view>
 
 #include "controls/sCheckbox.h"
 #include "controls/sControlClasses.h"

@@ -5,6 +5,7 @@
 #include "app/BezierPointFile.h"
 #include "app/BezierSurface.h"
 #include "framework/forms/Form.h"
+#include "platform/graphics/Canvas.h"
 
 namespace framework {
 class TGroupBox;

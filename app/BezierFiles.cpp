@@ -1,6 +1,7 @@
 // File > Open and File > Save: point-table text files.
 #include <algorithm>
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <vector>
 

@@ -5,6 +5,7 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <cstddef>
 
 #include "framework/runtime/Conversions.h"
 #include "framework/runtime/Exceptions.h"

@@ -1,6 +1,7 @@
 #include "app/BezierSurface.h"
 
 #include <cmath>
+#include <cstddef>
 #include <cstdlib>
 #include <limits>
 #include <utility>

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "platform/graphics/Canvas.h"
+#include "platform/graphics/Color.h"
 
 // The Bezier surface of the tool: evaluation, oblique projection and pixel drawing of the
 // control net and the surface wireframe. Shared by the main window and bezier-render.

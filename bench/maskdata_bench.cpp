@@ -48,7 +48,8 @@ void BM_GlyphCell(benchmark::State& state) {
   const platform::Bitmap glyph = Mask(48, 36);
   platform::Bitmap cache(100, 20);
   for (auto _ : state) {
-    sMaskData::PaintGlyphCell(cache, glyph, {0, 0}, sMaskData::GlyphPlain, SkinTransparentColor, 1);
+    sMaskData::PaintGlyphCell(cache, glyph, {0, 0}, sMaskData::GlyphMode::Plain,
+                              SkinTransparentColor, 1);
     benchmark::ClobberMemory();
   }
 }

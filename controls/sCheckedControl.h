@@ -2,8 +2,11 @@
 
 #include <cstdint>
 
+#include "framework/classes/Events.h"
 #include "framework/controls/CustomControl.h"
 #include "framework/controls/Label.h"
+#include "framework/graphics/Canvas.h"
+#include "platform/graphics/Geometry.h"
 
 namespace sCheckedControl {
 

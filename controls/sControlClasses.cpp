@@ -1,5 +1,7 @@
 #include "controls/sControlClasses.h"
 
+#include <memory>
+
 #include "controls/sCheckbox.h"
 #include "controls/sCustomButton.h"
 #include "controls/sEdit.h"

@@ -20,6 +20,8 @@ namespace {
 constexpr std::string_view KindNames[] = {"gkText", "gkHorizontalBar", "gkVerticalBar", "gkPie",
                                           "gkNeedle"};
 constexpr const char* RangeMessage = "Value must be between %d and %d";
+// The plain look draws its figure in the selection colour.
+constexpr TColor FigureColor = clHighlight;
 
 // The point at angle f (radians, 0 pointing left, growing clockwise) on the ellipse of
 // half-axes a and b around the centre (a, b) of a box at origin.
@@ -102,12 +104,6 @@ void TsGauge::SetSuffix(const std::string& suffix) {
   Invalidate();
 }
 
-void TsGauge::SetForeColor(TColor color) {
-  if (color == foreColor_) return;
-  foreColor_ = color;
-  Invalidate();
-}
-
 int TsGauge::Percent() const {
   if (maxValue_ == minValue_) return 0;
   // In 64 bits the widest range times 100 still fits.
@@ -141,8 +137,8 @@ void TsGauge::Paint() {
 void TsGauge::PaintFigure(TCanvas& canvas, const TRect& r, int percent) {
   const int w = r.Width();
   const int h = r.Height();
-  canvas.Brush()->SetColor(foreColor_);
-  canvas.Pen()->SetColor(foreColor_);
+  canvas.Brush()->SetColor(FigureColor);
+  canvas.Pen()->SetColor(FigureColor);
   canvas.Pen()->SetWidth(1);
   switch (kind_) {
     case gkText:

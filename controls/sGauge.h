@@ -3,7 +3,10 @@
 #include <cstdint>
 #include <string>
 
+#include "framework/classes/Events.h"
 #include "framework/controls/CustomControl.h"
+#include "framework/graphics/Canvas.h"
+#include "platform/graphics/Geometry.h"
 
 namespace sGauge {
 
@@ -42,9 +45,6 @@ class TsGauge : public framework::TCustomControl {
   void SetShowText(bool showText);
   const std::string& Suffix() const { return suffix_; }
   void SetSuffix(const std::string& suffix);
-  // The colour of the figure; the skinned look takes it from its style object.
-  platform::TColor ForeColor() const { return foreColor_; }
-  void SetForeColor(platform::TColor color);
 
   // (Progress - MinValue) * 100 div (MaxValue - MinValue), 0 for an empty range, and never
   // outside 0..100 even for a range stored upside down.
@@ -69,7 +69,6 @@ class TsGauge : public framework::TCustomControl {
   TsGaugeKind kind_ = DefaultKind;
   bool showText_ = DefaultShowText;
   std::string suffix_ = "%";
-  platform::TColor foreColor_ = platform::clHighlight;
 };
 
 }  // namespace sGauge

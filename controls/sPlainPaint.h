@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "framework/graphics/Canvas.h"
+#include "platform/graphics/Geometry.h"
 
 namespace sPlainPaint {
 

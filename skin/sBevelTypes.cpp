@@ -1,5 +1,6 @@
 #include "skin/sBevelTypes.h"
 
+#include <cstddef>
 #include <iterator>
 #include <string_view>
 

@@ -12,8 +12,10 @@
 // any rectangle with tiled edges; glyph cell images hold three w x h cells (3·w x 2·h).
 namespace sMaskData {
 
-// One channel: mask 0 puts the picture, 255 keeps the destination (scaled by 255/256).
-constexpr std::uint8_t MaskBlend(unsigned dest, unsigned picture, unsigned mask) {
+// The masked-image rule for one channel: floor(d * m / 256) + p - floor(p * m / 256), so mask 0
+// puts the picture and 255 keeps the destination (scaled by 255/256). It rounds each product
+// down on its own, unlike the colour-mask rule of the painting utilities (ColorMaskBlend).
+constexpr std::uint8_t MaskedImageBlend(unsigned dest, unsigned picture, unsigned mask) {
   return static_cast<std::uint8_t>((dest * mask >> 8) + picture - (picture * mask >> 8));
 }
 
@@ -33,17 +35,17 @@ void PaintMaskedBorder(platform::Bitmap& dest, const platform::Bitmap& mask, int
 void PaintSectionBorder(platform::Bitmap& dest, const platform::Bitmap& mask, int state,
                         bool fillCentre, const platform::TRect& rect);
 
-// Glyph modes: plain, or faded by raising every mask value by 100 (inactive title buttons).
-inline constexpr int GlyphPlain = 1;
-inline constexpr int GlyphLightened = 0;
+// How a glyph cell is painted: plain, or faded by raising every mask value by 100 (inactive
+// title buttons).
+enum class GlyphMode { Lightened, Plain };
 
 // Paints cell `cell` of a glyph cell image with its top-left at `at`, skipping picture pixels
 // of the transparent colour. Nothing is drawn unless a cell is smaller than dest both ways.
 void PaintGlyphCell(platform::Bitmap& dest, const platform::Bitmap& image, platform::TPoint at,
-                    int mode, platform::TColor transparent, int cell);
+                    GlyphMode mode, platform::TColor transparent, int cell);
 // As PaintGlyphCell, every picture pixel blended.
 void PaintGlyphCellNoKey(platform::Bitmap& dest, const platform::Bitmap& image, platform::TPoint at,
-                         int mode, int cell);
+                         GlyphMode mode, int cell);
 
 // The six built-in border masks, BORD1 to BORD6, read from the program's resources once at
 // start-up and freed at its end. A resource that is missing or no BMP raises platform::Error.
@@ -58,7 +60,7 @@ const platform::Bitmap& BuiltInMask(int index);
 // colour; an index of -1 (no such image) paints nothing.
 void PaintSkinMaskedBorder(platform::Bitmap& dest, int imageIndex, int state, bool fillCentre,
                            platform::Region& region);
-void PaintSkinGlyphCell(platform::Bitmap& dest, int imageIndex, platform::TPoint at, int mode,
+void PaintSkinGlyphCell(platform::Bitmap& dest, int imageIndex, platform::TPoint at, GlyphMode mode,
                         int cell);
 
 }  // namespace sMaskData

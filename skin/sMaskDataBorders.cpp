@@ -1,4 +1,6 @@
 #include <algorithm>
+#include <cstddef>
+#include <cstdint>
 #include <cstring>
 #include <vector>
 
@@ -109,7 +111,7 @@ void BlendTile(Bitmap& dest, const Bitmap& mask, platform::TPoint origin, const 
         mask.ScanLine(tile.SourceY + r + pictureHeight) + 3 * (tile.SourceX + c0);
     if (!key.Used) {
       // Byte by byte, so the compiler can blend whole vectors of a row at once.
-      for (int i = 0; i < 3 * (c1 - c0); ++i) d[i] = MaskBlend(d[i], p[i], m[i]);
+      for (int i = 0; i < 3 * (c1 - c0); ++i) d[i] = MaskedImageBlend(d[i], p[i], m[i]);
       continue;
     }
     int runStart = -1;
@@ -120,16 +122,13 @@ void BlendTile(Bitmap& dest, const Bitmap& mask, platform::TPoint origin, const 
       }
       if (runStart >= 0 && cuts) cuts->push_back({runStart, dy + r, dx + c, dy + r + 1});
       runStart = -1;
-      for (int i = 0; i < 3; ++i) d[i] = MaskBlend(d[i], p[i], m[i]);
+      for (int i = 0; i < 3; ++i) d[i] = MaskedImageBlend(d[i], p[i], m[i]);
     }
     if (runStart >= 0 && cuts) cuts->push_back({runStart, dy + r, dx + c1, dy + r + 1});
   }
 }
 
-// The centre as ForEachTile tiles it, over [S, W - Left) x [T, H - T) of the target, but blended
-// a whole target row at a time: each slice row is laid out once across the inner width, so the
-// blend runs over long rows instead of one slice width at a time. Needs the target's origin
-// inside dest and the state block inside the mask, which leaves no tile to skip or cut.
+// MaskedImageBlend over n bytes of a row.
 BEZIER_ROW_KERNEL void BlendRow(std::uint8_t* d, const std::uint8_t* picture,
                                 const std::uint8_t* alpha, std::size_t n) {
   // The products stay below 2^16, so the blend runs in 16-bit lanes.
@@ -141,6 +140,10 @@ BEZIER_ROW_KERNEL void BlendRow(std::uint8_t* d, const std::uint8_t* picture,
   }
 }
 
+// The centre as ForEachTile tiles it, over [S, W - Left) x [T, H - T) of the target, but blended
+// a whole target row at a time: each slice row is laid out once across the inner width, so the
+// blend runs over long rows instead of one slice width at a time. Needs the target's origin
+// inside dest and the state block inside the mask, which leaves no tile to skip or cut.
 void BlendCentre(Bitmap& dest, const Bitmap& mask, platform::TPoint origin, const SliceLayout& l) {
   const int x0 = origin.X + l.S;
   const int x1 = std::min(origin.X + l.W - l.Left, dest.Width());

@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <cstdint>
 #include <optional>
 
 #include "skin/sMaskData.h"
@@ -14,7 +15,7 @@ namespace {
 // Lightened glyphs raise every mask value by this much, so more background shows through.
 constexpr int LightenedMaskRaise = 100;
 
-void PaintCell(Bitmap& dest, const Bitmap& image, TPoint at, int mode,
+void PaintCell(Bitmap& dest, const Bitmap& image, TPoint at, GlyphMode mode,
                std::optional<TColor> transparent, int cell) {
   const int w = image.Width() / 3;
   const int h = image.Height() / 2;
@@ -23,7 +24,7 @@ void PaintCell(Bitmap& dest, const Bitmap& image, TPoint at, int mode,
   const std::uint8_t keyB = platform::GetBValue(key);
   const std::uint8_t keyG = platform::GetGValue(key);
   const std::uint8_t keyR = platform::GetRValue(key);
-  const int raise = mode == GlyphPlain ? 0 : LightenedMaskRaise;
+  const int raise = mode == GlyphMode::Plain ? 0 : LightenedMaskRaise;
   // A point left of or above the destination moves the source start by the overhang.
   const int c0 = std::max(0, -at.X);
   const int r0 = std::max(0, -at.Y);
@@ -35,19 +36,19 @@ void PaintCell(Bitmap& dest, const Bitmap& image, TPoint at, int mode,
     const std::uint8_t* m = image.ScanLine(r + h) + 3 * (cell * w + c0);
     for (int c = c0; c < c1; ++c, d += 3, p += 3, m += 3) {
       if (transparent && p[0] == keyB && p[1] == keyG && p[2] == keyR) continue;
-      for (int i = 0; i < 3; ++i) d[i] = MaskBlend(d[i], p[i], std::min(m[i] + raise, 255));
+      for (int i = 0; i < 3; ++i) d[i] = MaskedImageBlend(d[i], p[i], std::min(m[i] + raise, 255));
     }
   }
 }
 
 }  // namespace
 
-void PaintGlyphCell(Bitmap& dest, const Bitmap& image, TPoint at, int mode, TColor transparent,
-                    int cell) {
+void PaintGlyphCell(Bitmap& dest, const Bitmap& image, TPoint at, GlyphMode mode,
+                    TColor transparent, int cell) {
   PaintCell(dest, image, at, mode, transparent, cell);
 }
 
-void PaintGlyphCellNoKey(Bitmap& dest, const Bitmap& image, TPoint at, int mode, int cell) {
+void PaintGlyphCellNoKey(Bitmap& dest, const Bitmap& image, TPoint at, GlyphMode mode, int cell) {
   PaintCell(dest, image, at, mode, std::nullopt, cell);
 }
 

@@ -48,7 +48,7 @@ void PaintSkinMaskedBorder(platform::Bitmap& dest, int imageIndex, int state, bo
                       region);
 }
 
-void PaintSkinGlyphCell(platform::Bitmap& dest, int imageIndex, platform::TPoint at, int mode,
+void PaintSkinGlyphCell(platform::Bitmap& dest, int imageIndex, platform::TPoint at, GlyphMode mode,
                         int cell) {
   if (const auto* entry = ImageEntry(imageIndex))
     PaintGlyphCell(dest, entry->Bitmap->Data(), at, mode, entry->TransparentColor, cell);

@@ -1,3 +1,5 @@
+#include <cstdint>
+
 #include "framework/controls/WinControl.h"
 #include "framework/forms/Application.h"
 #include "skin/sMessages.h"

@@ -1,5 +1,7 @@
 #include "skin/sSkinLists.h"
 
+#include <cstddef>
+
 #include "framework/runtime/Text.h"
 
 namespace sSkinManager {

@@ -9,6 +9,7 @@
 #include "framework/graphics/JpegImage.h"
 #include "platform/graphics/Color.h"
 #include "skin/sSkinSection.h"
+#include "style/sGradient.h"
 
 // The process-wide lists of the active skin (sections, images, patterns) and their lookups.
 // All painting code reads the skin through these; a lookup answers -1, never an error.

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "framework/classes/Component.h"
+#include "framework/classes/Object.h"
 #include "framework/runtime/IniFiles.h"
 #include "skin/sFramePainter.h"
 #include "skin/sMenuPainter.h"
@@ -45,8 +46,6 @@ class TsSkinManager : public framework::TComponent {
   bool Active() const { return active_; }
   void SetActive(bool active);
   TsStoredSkins* InternalSkins() const { return internalSkins_.get(); }
-  // Copies the skins, deeply.
-  void SetInternalSkins(const TsStoredSkins* skins) { internalSkins_->Assign(skins); }
   // Absolute, or relative to the program's folder; '\' and '/' both separate folders.
   const std::string& SkinDirectory() const { return skinDirectory_; }
   void SetSkinDirectory(const std::string& directory);

@@ -1,7 +1,11 @@
 #include <algorithm>
 #include <filesystem>
+#include <memory>
 #include <optional>
+#include <string>
+#include <string_view>
 #include <system_error>
+#include <vector>
 
 #include "framework/runtime/Files.h"
 #include "framework/runtime/Text.h"

@@ -1,3 +1,8 @@
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
 #include "framework/runtime/Text.h"
 #include "skin/sBevelTypes.h"
 #include "skin/sSkinLists.h"

@@ -1,4 +1,6 @@
 #include <algorithm>
+#include <string>
+#include <string_view>
 
 #include "platform/kernel/Files.h"
 #include "skin/sSkinManager.h"

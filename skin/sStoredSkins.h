@@ -7,6 +7,7 @@
 #include "framework/graphics/Bitmap.h"
 #include "framework/graphics/JpegImage.h"
 #include "skin/sSkinSection.h"
+#include "style/sGradient.h"
 
 // Skins kept inside the skin manager and streamed with the form that owns it. None of the
 // properties declares a default, so every value but an empty string is stored.

@@ -37,13 +37,13 @@ void BlendBitmaps(platform::Bitmap& a, const platform::Bitmap& b, platform::TCol
 // Fills rect with a solid colour; the context's brush is left as it was.
 void FillColor(platform::Canvas& dc, const platform::TRect& rect, platform::TColor color);
 
-inline constexpr int ShapeRoundRect = 0;
-inline constexpr int ShapeEllipse = 1;
+// The shape of BlendColor's overlay.
+enum class BlendShape { RoundRect, Ellipse };
 
 // Lays the colour over rect of source and puts the result onto dest at `at`: share percent
 // of the old picture shows through, fading out over a soft edge blur pixels wide.
 void BlendColor(const platform::Canvas& source, const platform::TRect& rect, platform::Canvas& dest,
-                int radius, int shape, int blur, platform::TColor color, int share,
+                int radius, BlendShape shape, int blur, platform::TColor color, int share,
                 platform::TPoint at);
 
 // Per channel Round(a - (a - b) * f) within 0..255; system colours are resolved first.

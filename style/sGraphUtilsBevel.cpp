@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <cstdint>
 
 #include "style/sGraphUtils.h"
 #include "style/sGraphUtilsPixels.h"
@@ -46,7 +47,7 @@ void PaintStrip(Bitmap& bitmap, const TRect& strip, Edge edge, int width, bool s
       if (!inside) continue;
       const int mask = !soft ? 127 : rising ? depth * fall : 255 - depth * fall;
       std::uint8_t* p = row + 3 * x;
-      for (int c = 0; c < 3; ++c) p[c] = pixels::MaskBlend(p[c], grey, mask);
+      for (int c = 0; c < 3; ++c) p[c] = pixels::ColorMaskBlend(p[c], grey, mask);
     }
   }
 }

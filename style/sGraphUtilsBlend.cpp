@@ -1,5 +1,7 @@
 #include <algorithm>
 #include <cmath>
+#include <cstddef>
+#include <cstdint>
 #include <vector>
 
 #include "style/sGraphUtils.h"
@@ -25,7 +27,7 @@ std::vector<std::uint8_t> RowPattern(TColor color, int width) {
 
 BEZIER_ROW_KERNEL void MaskRow(std::uint8_t* d, const std::uint8_t* m, const std::uint8_t* c,
                                std::size_t n) {
-  for (std::size_t i = 0; i < n; ++i) d[i] = pixels::MaskBlend(d[i], c[i], m[i]);
+  for (std::size_t i = 0; i < n; ++i) d[i] = pixels::ColorMaskBlend(d[i], c[i], m[i]);
 }
 
 BEZIER_ROW_KERNEL void BlendRow(std::uint8_t* a, const std::uint8_t* b, const std::uint16_t* k,
@@ -68,7 +70,7 @@ void FillColor(Canvas& dc, const TRect& rect, TColor color) {
   dc.SetBrush(saved);
 }
 
-void BlendColor(const Canvas& source, const TRect& rect, Canvas& dest, int radius, int shape,
+void BlendColor(const Canvas& source, const TRect& rect, Canvas& dest, int radius, BlendShape shape,
                 int blur, TColor color, int share, platform::TPoint at) {
   if (rect.IsEmpty()) return;
   // Measured wide, so that an absurd rectangle fails the bitmap's size check, not overflows.
@@ -94,7 +96,7 @@ void BlendColor(const Canvas& source, const TRect& rect, Canvas& dest, int radiu
   const double step = (255.0 - base) / (blur + 1);
   for (int i = 0; i <= blur; ++i) {
     rings.GetBrush().Color = GreyWeight(base + static_cast<int>(std::nearbyint(step * (blur - i))));
-    if (shape == ShapeEllipse)
+    if (shape == BlendShape::Ellipse)
       rings.Ellipse({i, i, w - i, h - i});
     else
       rings.RoundRect({i, i, w - i + 1, h - i + 1}, radius + blur, radius + blur);

@@ -1,4 +1,6 @@
 #include <algorithm>
+#include <string>
+#include <string_view>
 
 #include "framework/graphics/Bitmap.h"
 #include "framework/graphics/JpegImage.h"

@@ -17,10 +17,11 @@ inline Bgr ToBgr(platform::TColor color) {
   return {platform::GetBValue(rgb), platform::GetGValue(rgb), platform::GetRValue(rgb)};
 }
 
-// One channel through a mask byte: color + floor(mask * (old - color) / 256), so mask 0 gives
-// the colour and 255 almost keeps the old value. Written as a weighted sum whose weights add
-// up to 256, the numerator stays within 16 bits, which lets the loops use narrow vectors.
-inline std::uint8_t MaskBlend(std::uint8_t old, std::uint8_t color, std::uint8_t mask) {
+// The colour-mask rule for one channel: color + floor(mask * (old - color) / 256), so mask 0
+// gives the colour and 255 almost keeps the old value; it rounds once, unlike the masked-image
+// rule (sMaskData::MaskedImageBlend). Written as a weighted sum whose weights add up to 256,
+// the numerator stays within 16 bits, which lets the loops use narrow vectors.
+inline std::uint8_t ColorMaskBlend(std::uint8_t old, std::uint8_t color, std::uint8_t mask) {
   const auto sum = static_cast<std::uint16_t>(mask * old + (256 - mask) * color);
   return static_cast<std::uint8_t>(sum >> 8);
 }

@@ -1,5 +1,7 @@
 #include <array>
 #include <cstddef>
+#include <cstdint>
+#include <string_view>
 
 #include "style/sGraphUtils.h"
 

@@ -112,8 +112,6 @@ class TsBGImage : public TsBGAddon {
   const framework::TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
 
   framework::TPicture* Image() const { return image_.get(); }
-  // Copies the picture (null empties it).
-  void SetImage(const framework::TPicture* value);
   const std::string& ImageName() const { return imageName_; }
   // Taken only when such a file exists; the picture is then loaded from it.
   void SetImageName(const std::string& value);

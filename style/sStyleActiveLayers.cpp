@@ -1,4 +1,6 @@
 #include <filesystem>
+#include <memory>
+#include <string>
 
 #include "framework/classes/ClassBuilder.h"
 #include "style/sStyleActive.h"
@@ -31,11 +33,6 @@ const framework::TClassInfo& TsBGImage::StaticClassInfo() {
           .Int("Percent", &I::Percent, &I::SetPercent, I::DefaultPercent)
           .Build();
   return info;
-}
-
-void TsBGImage::SetImage(const framework::TPicture* value) {
-  if (value == image_.get()) return;
-  image_->Assign(value);
 }
 
 void TsBGImage::SetImageName(const std::string& value) {

@@ -6,6 +6,7 @@
 #include "framework/classes/ClassInfo.h"
 #include "framework/classes/Set.h"
 #include "framework/graphics/Font.h"
+#include "platform/graphics/Color.h"
 #include "style/sBevels.h"
 #include "style/sStyleSimply.h"
 

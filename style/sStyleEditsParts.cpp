@@ -1,3 +1,4 @@
+#include <memory>
 #include <string_view>
 
 #include "framework/classes/ClassBuilder.h"

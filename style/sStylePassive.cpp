@@ -1,5 +1,6 @@
 #include "style/sStylePassive.h"
 
+#include <cstddef>
 #include <cstdint>
 
 #include "framework/classes/ClassBuilder.h"

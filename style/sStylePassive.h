@@ -7,6 +7,7 @@
 #include "framework/classes/ClassInfo.h"
 #include "framework/classes/Component.h"
 #include "framework/graphics/Bitmap.h"
+#include "platform/graphics/Color.h"
 #include "platform/window/WindowTypes.h"
 #include "style/sBevels.h"
 #include "style/sStyleActive.h"

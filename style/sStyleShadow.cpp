@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <memory>
 
 #include "framework/classes/ClassBuilder.h"
 #include "style/sStyleSimply.h"

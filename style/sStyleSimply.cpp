@@ -1,5 +1,7 @@
 #include "style/sStyleSimply.h"
 
+#include <string_view>
+
 #include "framework/classes/ClassBuilder.h"
 #include "skin/sSkinLists.h"
 

@@ -163,9 +163,7 @@ class TsGenStyle : public sStyleSimply::TsStylePart {
   int ControlKind() const { return controlKind_; }
   void SetControlKind(int kind) { controlKind_ = kind; }
   bool Focused() const { return focused_; }
-  void SetFocused(bool value) { focused_ = value; }
   bool MouseInside() const { return mouseInside_; }
-  void SetMouseInside(bool value) { mouseInside_ = value; }
 
  protected:
   // Looks the section and its border mask up again, without defaulting the name.

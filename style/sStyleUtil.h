@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "framework/classes/ClassInfo.h"
+#include "platform/graphics/Color.h"
 #include "style/sBevels.h"
 #include "style/sStyleActive.h"
 #include "style/sStyleSimply.h"

@@ -1,10 +1,12 @@
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <string>
 
 #include "framework/classes/Component.h"
 #include "framework/graphics/Bitmap.h"
+#include "platform/graphics/Color.h"
 #include "styled/suiThemeFile.h"
 
 namespace suiFileTheme {

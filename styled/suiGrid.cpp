@@ -9,17 +9,6 @@ namespace suiGrid {
 
 using platform::TColor;
 
-namespace {
-
-// The theme entries that colour the grid.
-constexpr int ControlBorderColor = 25;
-constexpr int MenuSelectedBackgroundColor = 19;
-constexpr int ControlBackgroundColor = 26;
-constexpr int MenuSelectedFontColor = 20;
-constexpr int MenuFontColor = 22;
-
-}  // namespace
-
 TsuiStringGrid::TsuiStringGrid(framework::TComponent* owner) : TStringGrid(owner) {
   SetBorderStyle(framework::bsNone);
   // The band that the frame is drawn on.
@@ -63,11 +52,11 @@ void TsuiStringGrid::SetUIStyle(TsuiUIStyle style) {
   auto entry = [&](int index) {
     return fromFile ? fileTheme_->GetColor(index) : suiThemes::GetThemeColor(builtIn, index);
   };
-  SetBorderColor(entry(ControlBorderColor));
-  SetFixedBGColor(entry(MenuSelectedBackgroundColor));
-  SetBGColor(entry(ControlBackgroundColor));
-  SetFixedFontColor(entry(MenuSelectedFontColor));
-  SetFontColor(entry(MenuFontColor));
+  SetBorderColor(entry(suiThemes::ControlBorderColorEntry));
+  SetFixedBGColor(entry(suiThemes::MenuSelectedBackgroundColorEntry));
+  SetBGColor(entry(suiThemes::ControlBackgroundColorEntry));
+  SetFixedFontColor(entry(suiThemes::MenuSelectedFontColorEntry));
+  SetFontColor(entry(suiThemes::MenuFontColorEntry));
 }
 
 void TsuiStringGrid::SetOwnColor(TColor& field, TColor color) {

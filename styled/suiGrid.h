@@ -1,6 +1,7 @@
 #pragma once
 
 #include "framework/controls/StringGrid.h"
+#include "platform/graphics/Color.h"
 #include "styled/suiFileTheme.h"
 #include "styled/suiThemes.h"
 

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string_view>
 #include <variant>
 
 #include "framework/classes/ClassInfo.h"

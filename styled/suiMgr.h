@@ -2,6 +2,7 @@
 
 #include "framework/classes/Component.h"
 #include "framework/controls/WinControl.h"
+#include "platform/graphics/Color.h"
 #include "styled/suiThemes.h"
 
 namespace suiFileTheme {

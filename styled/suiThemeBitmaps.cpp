@@ -1,6 +1,8 @@
 #include "styled/suiThemeBitmaps.h"
 
+#include <cstddef>
 #include <cstring>
+#include <string_view>
 
 #include "platform/kernel/Resources.h"
 

@@ -1,6 +1,7 @@
 #include "styled/suiThemeFileWriter.h"
 
 #include <algorithm>
+#include <cstddef>
 #include <limits>
 
 #include "framework/runtime/Exceptions.h"

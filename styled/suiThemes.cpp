@@ -1,5 +1,7 @@
 #include "styled/suiThemes.h"
 
+#include <cstddef>
+
 namespace suiThemes {
 
 namespace {
@@ -95,6 +97,17 @@ constexpr std::array<TThemeEntry, ThemeEntryCount> Table = {{
     Bitmap("SideChannelBarImage", "MACOS_SIDECHENNEL_BAR", "WINXP_SIDECHENNEL_BAR",
            "DEEPBLUE_SIDECHENNEL_BAR", "PROTEIN_SIDECHENNEL_BAR", "BLUEGLASS_SIDECHENNEL_BAR"),
 }};
+
+constexpr bool Names(int index, std::string_view key) {
+  return Table[static_cast<std::size_t>(index - 1)].Key == key;
+}
+static_assert(Names(MenuSelectedBorderColorEntry, "MenuSelectedBorderColor") &&
+              Names(MenuSelectedBackgroundColorEntry, "MenuSelectedBackgroundColor") &&
+              Names(MenuSelectedFontColorEntry, "MenuSelectedFontColor") &&
+              Names(MenuFontColorEntry, "MenuFontColor") &&
+              Names(ControlBorderColorEntry, "ControlBorderColor") &&
+              Names(ControlBackgroundColorEntry, "ControlBackgroundColor") &&
+              Names(ControlFontColorEntry, "ControlFontColor"));
 
 // The entry as a style reads it: null when the style is not built in or the index is
 // outside the table, which readers answer as an integer entry of value -1.

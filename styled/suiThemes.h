@@ -29,6 +29,15 @@ struct TThemeEntry {
   std::array<std::string_view, BuiltInStyleCount> Bitmaps;
 };
 
+// The entries whose colours the styled controls and the theme artwork read.
+inline constexpr int MenuSelectedBorderColorEntry = 18;
+inline constexpr int MenuSelectedBackgroundColorEntry = 19;
+inline constexpr int MenuSelectedFontColorEntry = 20;
+inline constexpr int MenuFontColorEntry = 22;
+inline constexpr int ControlBorderColorEntry = 25;
+inline constexpr int ControlBackgroundColorEntry = 26;
+inline constexpr int ControlFontColorEntry = 27;
+
 // Entry 1 to ThemeEntryCount, or null for any other index.
 const TThemeEntry* FindThemeEntry(int index);
 

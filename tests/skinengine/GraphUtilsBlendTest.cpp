@@ -54,7 +54,7 @@ class BlendColorTest : public ::testing::Test {
   Canvas from_{source_};
   Canvas to_{target_};
 
-  Bitmap Overlay(int shape, int blur, int share) {
+  Bitmap Overlay(BlendShape shape, int blur, int share) {
     Bitmap target = Filled(20, 12, platform::clBlue);
     Canvas to(target);
     BlendColor(from_, source_.BoundsRect(), to, 0, shape, blur, platform::clWhite, share, {3, 2});
@@ -63,39 +63,39 @@ class BlendColorTest : public ::testing::Test {
 };
 
 TEST_F(BlendColorTest, ShareZeroFillsAndShareHundredCopies) {
-  const Bitmap filled = Overlay(ShapeRoundRect, 2, 0);
+  const Bitmap filled = Overlay(BlendShape::RoundRect, 2, 0);
   EXPECT_EQ(filled.Pixel(3, 2), platform::clWhite);
   EXPECT_EQ(filled.Pixel(14, 9), platform::clWhite);
   EXPECT_EQ(filled.Pixel(15, 9), platform::clBlue);
-  const Bitmap copied = Overlay(ShapeRoundRect, 2, 100);
+  const Bitmap copied = Overlay(BlendShape::RoundRect, 2, 100);
   EXPECT_EQ(copied.Pixel(3, 2), platform::clBlack);
   EXPECT_EQ(copied.Pixel(14, 9), platform::clBlack);
   EXPECT_EQ(copied.Pixel(2, 2), platform::clBlue);
 }
 
 TEST_F(BlendColorTest, HalfShareWithoutBlurGivesHalfTheColourEverywhere) {
-  const Bitmap half = Overlay(ShapeRoundRect, 0, 50);
+  const Bitmap half = Overlay(BlendShape::RoundRect, 0, 50);
   for (int y = 2; y < 10; ++y)
     for (int x = 3; x < 15; ++x) EXPECT_EQ(half.Pixel(x, y), 0x808080u) << x << "," << y;
   EXPECT_EQ(half.Pixel(15, 5), platform::clBlue);
 }
 
 TEST_F(BlendColorTest, BlurIsLimitedToHalfTheSmallerSide) {
-  const Bitmap limited = Overlay(ShapeRoundRect, 10, 50);
-  EXPECT_EQ(limited, Overlay(ShapeRoundRect, 4, 50));
-  EXPECT_NE(limited, Overlay(ShapeRoundRect, 3, 50));
+  const Bitmap limited = Overlay(BlendShape::RoundRect, 10, 50);
+  EXPECT_EQ(limited, Overlay(BlendShape::RoundRect, 4, 50));
+  EXPECT_NE(limited, Overlay(BlendShape::RoundRect, 3, 50));
   // Outermost ring of blur 4: grey 127 + Round(25.6 * 4) = 229 lets most of the black show.
   EXPECT_EQ(limited.Pixel(3, 6), 0x1A1A1Au);
 }
 
 TEST_F(BlendColorTest, EllipseLeavesTheCornersAlone) {
-  const Bitmap round = Overlay(ShapeEllipse, 0, 50);
+  const Bitmap round = Overlay(BlendShape::Ellipse, 0, 50);
   EXPECT_EQ(round.Pixel(3, 2), platform::clBlack);
   EXPECT_EQ(round.Pixel(9, 6), 0x808080u);
 }
 
 TEST_F(BlendColorTest, AbsurdRectangleIsAnErrorNotAnOverflow) {
-  EXPECT_THROW(BlendColor(from_, {-2000000000, 0, 2000000000, 5}, to_, 0, ShapeRoundRect, 1,
+  EXPECT_THROW(BlendColor(from_, {-2000000000, 0, 2000000000, 5}, to_, 0, BlendShape::RoundRect, 1,
                           platform::clWhite, 50, {0, 0}),
                platform::Error);
 }

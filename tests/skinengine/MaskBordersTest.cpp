@@ -13,7 +13,7 @@ using platform::Region;
 using platform::TColor;
 using platform::TPoint;
 using platform::TRect;
-using sMaskData::MaskBlend;
+using sMaskData::MaskedImageBlend;
 
 constexpr TColor Magenta = 0xFF00FF;
 constexpr TColor Grey = 0x404040;
@@ -49,16 +49,16 @@ void Paint(Bitmap& dest, const Bitmap& mask, int state = 0, bool centre = true) 
   sMaskData::PaintMaskedBorder(dest, mask, state, centre, Magenta, region);
 }
 
-TEST(MaskBlendTest, MaskZeroCopiesThePictureAndFullMaskKeepsTheBackground) {
-  EXPECT_EQ(MaskBlend(200, 100, 0), 100);
-  EXPECT_EQ(MaskBlend(200, 100, 255), 200);  // 199 + 100 - 99
-  EXPECT_EQ(MaskBlend(255, 0, 255), 254);
-  EXPECT_EQ(MaskBlend(0, 255, 255), 1) << "the picture's 1/256 remainder";
-  EXPECT_EQ(MaskBlend(200, 100, 128), 150);
+TEST(MaskedImageBlendTest, MaskZeroCopiesThePictureAndFullMaskKeepsTheBackground) {
+  EXPECT_EQ(MaskedImageBlend(200, 100, 0), 100);
+  EXPECT_EQ(MaskedImageBlend(200, 100, 255), 200);  // 199 + 100 - 99
+  EXPECT_EQ(MaskedImageBlend(255, 0, 255), 254);
+  EXPECT_EQ(MaskedImageBlend(0, 255, 255), 1) << "the picture's 1/256 remainder";
+  EXPECT_EQ(MaskedImageBlend(200, 100, 128), 150);
   for (int d : {0, 97, 255})
     for (int p : {0, 13, 254, 255})
       for (int m : {0, 1, 127, 254, 255}) {
-        const int v = MaskBlend(d, p, m);
+        const int v = MaskedImageBlend(d, p, m);
         EXPECT_TRUE(v >= 0 && v <= 255) << d << " " << p << " " << m;
       }
 }
@@ -170,9 +170,9 @@ TEST(MaskBordersTest, TheMaskHalfBlendsEachPixel) {
   Paint(dest, NamedMask(90, 60, 128));
   const TColor picture = platform::RGB(2 * 3, 3 * 4, 100);
   const TColor got = dest.Pixel(3, 4);
-  EXPECT_EQ(platform::GetRValue(got), MaskBlend(0x40, platform::GetRValue(picture), 128));
-  EXPECT_EQ(platform::GetGValue(got), MaskBlend(0x40, platform::GetGValue(picture), 128));
-  EXPECT_EQ(platform::GetBValue(got), MaskBlend(0x40, 100, 128));
+  EXPECT_EQ(platform::GetRValue(got), MaskedImageBlend(0x40, platform::GetRValue(picture), 128));
+  EXPECT_EQ(platform::GetGValue(got), MaskedImageBlend(0x40, platform::GetGValue(picture), 128));
+  EXPECT_EQ(platform::GetBValue(got), MaskedImageBlend(0x40, 100, 128));
 }
 
 TEST(MaskBordersTest, TransparentPixelsAreSkippedAndCutFromTheRegion) {

@@ -8,9 +8,8 @@ namespace {
 
 using platform::Bitmap;
 using platform::TColor;
-using sMaskData::GlyphLightened;
-using sMaskData::GlyphPlain;
-using sMaskData::MaskBlend;
+using sMaskData::GlyphMode;
+using sMaskData::MaskedImageBlend;
 
 constexpr TColor Magenta = 0xFF00FF;
 constexpr TColor Grey = 0x404040;
@@ -34,7 +33,7 @@ Bitmap Target(int width, int height) {
 
 TEST(GlyphCellTest, TheCellIsDrawnAtThePointFromItsThirdOfTheImage) {
   Bitmap dest = Target(30, 30);
-  sMaskData::PaintGlyphCell(dest, Cells(), {5, 7}, GlyphPlain, Magenta, 1);
+  sMaskData::PaintGlyphCell(dest, Cells(), {5, 7}, GlyphMode::Plain, Magenta, 1);
   EXPECT_EQ(dest.Pixel(5, 7), platform::RGB(17, 0, 50));
   EXPECT_EQ(dest.Pixel(21, 22), platform::RGB(33, 60, 50));
   EXPECT_EQ(dest.Pixel(22, 22), Grey);
@@ -44,25 +43,25 @@ TEST(GlyphCellTest, TheCellIsDrawnAtThePointFromItsThirdOfTheImage) {
 
 TEST(GlyphCellTest, NothingIsDrawnUnlessACellIsSmallerThanTheDestination) {
   Bitmap narrow = Target(17, 30);
-  sMaskData::PaintGlyphCell(narrow, Cells(), {0, 0}, GlyphPlain, Magenta, 0);
+  sMaskData::PaintGlyphCell(narrow, Cells(), {0, 0}, GlyphMode::Plain, Magenta, 0);
   EXPECT_EQ(narrow, Target(17, 30));
   Bitmap low = Target(30, 16);
-  sMaskData::PaintGlyphCellNoKey(low, Cells(), {0, 0}, GlyphPlain, 0);
+  sMaskData::PaintGlyphCellNoKey(low, Cells(), {0, 0}, GlyphMode::Plain, 0);
   EXPECT_EQ(low, Target(30, 16));
   Bitmap fits = Target(18, 17);
-  sMaskData::PaintGlyphCell(fits, Cells(), {0, 0}, GlyphPlain, Magenta, 2);
+  sMaskData::PaintGlyphCell(fits, Cells(), {0, 0}, GlyphMode::Plain, Magenta, 2);
   EXPECT_EQ(fits.Pixel(16, 15), platform::RGB(50, 60, 50));
 }
 
 TEST(GlyphCellTest, PointsOffTheDestinationMoveTheSourceStart) {
   Bitmap dest = Target(30, 30);
-  sMaskData::PaintGlyphCell(dest, Cells(), {-2, -3}, GlyphPlain, Magenta, 0);
+  sMaskData::PaintGlyphCell(dest, Cells(), {-2, -3}, GlyphMode::Plain, Magenta, 0);
   EXPECT_EQ(dest.Pixel(0, 0), platform::RGB(2, 12, 50));
   EXPECT_EQ(dest.Pixel(14, 12), platform::RGB(16, 60, 50));
   EXPECT_EQ(dest.Pixel(15, 12), Grey);
 
   Bitmap corner = Target(30, 30);
-  sMaskData::PaintGlyphCell(corner, Cells(), {25, 20}, GlyphPlain, Magenta, 0);
+  sMaskData::PaintGlyphCell(corner, Cells(), {25, 20}, GlyphMode::Plain, Magenta, 0);
   EXPECT_EQ(corner.Pixel(29, 29), platform::RGB(4, 36, 50)) << "cut at the right and bottom";
 }
 
@@ -70,30 +69,30 @@ TEST(GlyphCellTest, TransparentPixelsAreSkippedOnlyWithAKey) {
   Bitmap image = Cells();
   image.SetPixel(3, 3, Magenta);
   Bitmap keyed = Target(30, 30);
-  sMaskData::PaintGlyphCell(keyed, image, {0, 0}, GlyphPlain, Magenta, 0);
+  sMaskData::PaintGlyphCell(keyed, image, {0, 0}, GlyphMode::Plain, Magenta, 0);
   EXPECT_EQ(keyed.Pixel(3, 3), Grey);
   Bitmap plain = Target(30, 30);
-  sMaskData::PaintGlyphCellNoKey(plain, image, {0, 0}, GlyphPlain, 0);
+  sMaskData::PaintGlyphCellNoKey(plain, image, {0, 0}, GlyphMode::Plain, 0);
   EXPECT_EQ(plain.Pixel(3, 3), Magenta);
 }
 
 TEST(GlyphCellTest, TheLightenedModeRaisesTheMaskBy100UpTo255) {
   Bitmap dest = Target(30, 30);
-  sMaskData::PaintGlyphCellNoKey(dest, Cells(0), {0, 0}, GlyphLightened, 0);
-  EXPECT_EQ(platform::GetBValue(dest.Pixel(0, 0)), MaskBlend(0x40, 50, 100));
-  EXPECT_EQ(platform::GetGValue(dest.Pixel(5, 10)), MaskBlend(0x40, 40, 100));
+  sMaskData::PaintGlyphCellNoKey(dest, Cells(0), {0, 0}, GlyphMode::Lightened, 0);
+  EXPECT_EQ(platform::GetBValue(dest.Pixel(0, 0)), MaskedImageBlend(0x40, 50, 100));
+  EXPECT_EQ(platform::GetGValue(dest.Pixel(5, 10)), MaskedImageBlend(0x40, 40, 100));
 
   Bitmap capped = Target(30, 30);
-  sMaskData::PaintGlyphCellNoKey(capped, Cells(200), {0, 0}, 7, 0);
-  EXPECT_EQ(platform::GetBValue(capped.Pixel(0, 0)), MaskBlend(0x40, 50, 255))
-      << "any mode but 1 lightens";
+  sMaskData::PaintGlyphCellNoKey(capped, Cells(200), {0, 0}, GlyphMode::Lightened, 0);
+  EXPECT_EQ(platform::GetBValue(capped.Pixel(0, 0)), MaskedImageBlend(0x40, 50, 255))
+      << "200 + 100 is capped at 255";
 }
 
 TEST(GlyphCellTest, CellsOutsideTheImageDrawNothing) {
   Bitmap dest = Target(30, 30);
-  sMaskData::PaintGlyphCell(dest, Cells(), {0, 0}, GlyphPlain, Magenta, 3);
-  sMaskData::PaintGlyphCell(dest, Cells(), {0, 0}, GlyphPlain, Magenta, -1);
-  sMaskData::PaintGlyphCell(dest, Bitmap(), {0, 0}, GlyphPlain, Magenta, 0);
+  sMaskData::PaintGlyphCell(dest, Cells(), {0, 0}, GlyphMode::Plain, Magenta, 3);
+  sMaskData::PaintGlyphCell(dest, Cells(), {0, 0}, GlyphMode::Plain, Magenta, -1);
+  sMaskData::PaintGlyphCell(dest, Bitmap(), {0, 0}, GlyphMode::Plain, Magenta, 0);
   EXPECT_EQ(dest, Target(30, 30));
 }
 

@@ -50,7 +50,7 @@ TEST_F(MaskSkinImages, AMaskOfTheListIsPaintedWithItsTransparentColour) {
 TEST_F(MaskSkinImages, AGlyphOfTheListIsPaintedWithItsTransparentColour) {
   const int index = AddImage(48, 36, platform::clBlue);
   Bitmap dest = Target(40, 40);
-  sMaskData::PaintSkinGlyphCell(dest, index, {2, 3}, sMaskData::GlyphPlain, 0);
+  sMaskData::PaintSkinGlyphCell(dest, index, {2, 3}, sMaskData::GlyphMode::Plain, 0);
   EXPECT_EQ(dest.Pixel(2, 3), Grey);
   EXPECT_EQ(dest.Pixel(3, 3), platform::clBlue);
 }
@@ -61,7 +61,7 @@ TEST_F(MaskSkinImages, MissingImagesPaintNothing) {
   platform::Region region(dest.BoundsRect());
   for (int index : {-1, 1, 1000}) {
     sMaskData::PaintSkinMaskedBorder(dest, index, 0, true, region);
-    sMaskData::PaintSkinGlyphCell(dest, index, {0, 0}, sMaskData::GlyphPlain, 0);
+    sMaskData::PaintSkinGlyphCell(dest, index, {0, 0}, sMaskData::GlyphMode::Plain, 0);
   }
   EXPECT_EQ(dest, Target(30, 30));
   EXPECT_EQ(region, platform::Region(dest.BoundsRect()));

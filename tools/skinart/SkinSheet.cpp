@@ -82,7 +82,7 @@ Bitmap Painted(const Bitmap& image, Kind kind) {
     case Kind::Cells: {
       Bitmap row = Filled(3 * (w + 4), h + 4, PanelFace);
       for (int k = 0; k < 3; ++k)
-        sMaskData::PaintGlyphCell(row, image, {k * (w + 4) + 2, 2}, sMaskData::GlyphPlain,
+        sMaskData::PaintGlyphCell(row, image, {k * (w + 4) + 2, 2}, sMaskData::GlyphMode::Plain,
                                   SkinTransparentColor, k);
       return row;
     }
@@ -155,7 +155,7 @@ Bitmap Window(const std::map<std::string, Bitmap>& art) {
   const char* icons[] = {"BIconClose", "BIconMax", "BIconMin"};
   for (int n = 1; n <= 3; ++n)
     sMaskData::PaintGlyphCell(window, image("Form", icons[n - 1]), {W - 4 - n * 18, 3},
-                              sMaskData::GlyphPlain, SkinTransparentColor, n == 1 ? 1 : 0);
+                              sMaskData::GlyphMode::Plain, SkinTransparentColor, n == 1 ? 1 : 0);
 
   const TRect menu{4, TitleH, W - 4, TitleH + MenuH};
   Gradient(window, menu,
@@ -193,9 +193,9 @@ Bitmap Window(const std::map<std::string, Bitmap>& art) {
     for (int k = 0; k < 3; ++k) {
       const int x = 232 + (3 * c + k) * 44;
       sMaskData::PaintGlyphCell(window, image("TsCheckBox", glyphs[c]), {x, top + 100},
-                                sMaskData::GlyphPlain, SkinTransparentColor, k);
+                                sMaskData::GlyphMode::Plain, SkinTransparentColor, k);
       sMaskData::PaintGlyphCell(window, image("TsRadioButton", glyphs[c]), {x, top + 122},
-                                sMaskData::GlyphPlain, SkinTransparentColor, k);
+                                sMaskData::GlyphMode::Plain, SkinTransparentColor, k);
     }
   CutTitleCorners(window, image("FormTitle", "BordersMask"));
   return window;

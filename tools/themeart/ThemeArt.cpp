@@ -64,17 +64,12 @@ constexpr Piece Pieces[] = {
     {42, Art::ChannelBar, 1, {{{1, 21}, {1, 21}, {1, 20}, {1, 21}, {1, 21}}}},
 };
 
-// Entries whose colours the artwork takes.
-constexpr int MenuSelectedBorderColor = 18;
-constexpr int ControlBorderColor = 25;
-constexpr int ControlBackgroundColor = 26;
-constexpr int ControlFontColor = 27;
-
 TPalette PaletteOf(TsuiUIStyle style) {
-  const TColor accent = suiThemes::GetThemeColor(style, MenuSelectedBorderColor);
-  return {suiThemes::GetThemeColor(style, ControlBackgroundColor), accent,
-          Mix(suiThemes::GetThemeColor(style, ControlBorderColor), accent, 96),
-          suiThemes::GetThemeColor(style, ControlFontColor)};
+  using namespace suiThemes;
+  const TColor accent = GetThemeColor(style, MenuSelectedBorderColorEntry);
+  return {GetThemeColor(style, ControlBackgroundColorEntry), accent,
+          Mix(GetThemeColor(style, ControlBorderColorEntry), accent, 96),
+          GetThemeColor(style, ControlFontColorEntry)};
 }
 
 // Normal, hot and pressed looks of a raised part.
