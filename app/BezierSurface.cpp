@@ -7,8 +7,8 @@
 #include <utility>
 
 #include "app/BezierPointFile.h"
+#include "app/BezierSurfaceSum.h"
 #include "app/BresenhamRun.h"
-#include "framework/runtime/Exceptions.h"
 
 namespace Bezier {
 
@@ -39,81 +39,6 @@ std::vector<double> Steps(double first, long double step, long double limit, boo
     values.push_back(t);
   }
   return values;
-}
-
-void CheckNet(std::int32_t q, std::int32_t p, const MatA& points) {
-  for (std::int32_t i = 0; i <= q; ++i) {
-    if (static_cast<std::size_t>(i) >= points.size()) throw framework::EListError(i);
-    for (std::int32_t j = 0; j <= p; ++j) {
-      if (static_cast<std::size_t>(j) >= points[i].size() || points[i][j].size() < 3) {
-        throw framework::EListError(j);
-      }
-    }
-  }
-}
-
-// The surface sum with everything that depends on neither u nor v worked out once. The
-// products still run left to right in extended precision, so every term comes out as if it
-// were formed afresh.
-class TSurfaceSum {
- public:
-  TSurfaceSum(std::int32_t q, std::int32_t p, const MatA& points) : q_(q), p_(p) {
-    CheckNet(q_, p_, points);
-    for (std::int32_t j = 0; j <= p_; ++j) binomialP_.push_back(Binomial(p_, j));
-    for (int c = 0; c < 3; ++c) {
-      for (std::int32_t i = 0; i <= q_; ++i) {
-        const auto binomial = static_cast<std::uint32_t>(Binomial(q_, i));
-        for (std::int32_t j = 0; j <= p_; ++j) {
-          weighted_.push_back(
-              static_cast<std::int32_t>(binomial * static_cast<std::uint32_t>(points[i][j][c])));
-        }
-      }
-    }
-  }
-
-  void SetU(double u) { Powers(u, q_, u_, oneMinusU_); }
-  void SetV(double v) { Powers(v, p_, v_, oneMinusV_); }
-
-  std::array<std::int32_t, 3> Point() const {
-    std::array<std::int32_t, 3> result{};
-    auto weighted = weighted_.begin();
-    for (std::int32_t& axis : result) {
-      std::uint32_t sum = 0;
-      for (std::int32_t i = 0; i <= q_; ++i) {
-        for (std::int32_t j = 0; j <= p_; ++j) {
-          const long double term =
-              *weighted++ * u_[i] * oneMinusU_[i] * binomialP_[j] * v_[j] * oneMinusV_[j];
-          sum += static_cast<std::uint32_t>(Round(term));
-        }
-      }
-      axis = static_cast<std::int32_t>(sum);
-    }
-    return result;
-  }
-
- private:
-  // t^k and (1 - t)^(degree - k) for k = 0..degree.
-  static void Powers(double t, std::int32_t degree, std::vector<long double>& up,
-                     std::vector<long double>& down) {
-    const long double rest = 1.0L - t;
-    up.clear();
-    down.clear();
-    for (std::int32_t k = 0; k <= degree; ++k) {
-      up.push_back(IntPower(t, k));
-      down.push_back(IntPower(rest, degree - k));
-    }
-  }
-
-  std::int32_t q_;
-  std::int32_t p_;
-  std::vector<long double> weighted_;  // [axis][i][j]: the 32-bit Binomial(q, i) x P[i][j][axis]
-  std::vector<long double> binomialP_;
-  std::vector<long double> u_, oneMinusU_, v_, oneMinusV_;
-};
-
-void PlotSurfacePoint(platform::Canvas& area, std::array<std::int32_t, 3> s) {
-  Project(s[0], s[1], s[2]);
-  PutPixel(area, LowBits(Round(s[0] + 0.5L)), LowBits(Round(s[1] + 0.5L)), platform::clRed);
 }
 
 void DrawEdge(platform::Canvas& area, const std::vector<std::int32_t>& from,
@@ -174,9 +99,9 @@ std::int64_t Round(long double value) {
   return std::llrint(value);
 }
 
-std::array<std::int32_t, 3> SurfacePoint(std::int32_t q, std::int32_t p, const MatA& points,
-                                         double u, double v) {
-  TSurfaceSum sum(q, p, points);
+TSurfacePoint SurfacePoint(std::int32_t q, std::int32_t p, const MatA& points, double u, double v) {
+  const TNet net(q, p, points);
+  TSurfaceSum sum(net);
   sum.SetU(u);
   sum.SetV(v);
   return sum.Point();
@@ -205,6 +130,18 @@ void Project(std::int32_t& x, std::int32_t& y, std::int32_t& z) {
   x = LowBits(Round(res[0]));
   y = LowBits(Round(std::ceil(res[1])));
   z = LowBits(Round(std::ceil(res[2])));
+}
+
+platform::TPoint SurfacePixel(const TSurfacePoint& s) {
+  // Project's matrix product without the matrix: the entries 1 and 0 add x or y and exact
+  // zeros, leaving x + z kx and y + z ky, product and sum in extended precision, kept as doubles.
+  const auto x = static_cast<double>(s[0] + s[2] * static_cast<long double>(kx));
+  const auto y = static_cast<double>(s[1] + s[2] * static_cast<long double>(ky));
+  // X + 0.5 is a tie between X and X + 1, and goes to the even one of them.
+  const auto even = [](std::int32_t v) {
+    return static_cast<std::int32_t>(static_cast<std::uint32_t>(v) + (v & 1));
+  };
+  return {even(LowBits(Round(x))), even(LowBits(Round(std::ceil(y))))};
 }
 
 void PutPixel(platform::Canvas& area, std::int32_t x, std::int32_t y, platform::TColor color) {
@@ -259,28 +196,6 @@ void DrawNet(platform::Canvas& area, std::int32_t q, std::int32_t p, const MatA&
   }
   for (std::int32_t j = 0; j <= p; ++j) {
     for (std::int32_t i = 0; i < q; ++i) DrawEdge(area, points[i][j], points[i + 1][j]);
-  }
-}
-
-void DrawSurface(platform::Canvas& area, std::int32_t q, std::int32_t p, const MatA& points) {
-  TSurfaceSum sum(q, p, points);
-  DrawNet(area, q, p, points);
-  const std::vector<double> outer = OuterParameters();
-  const std::vector<double> innerA = InnerParameters(false);
-  const std::vector<double> innerB = InnerParameters(true);
-  for (const double u : outer) {
-    sum.SetU(u);
-    for (const double v : innerA) {
-      sum.SetV(v);
-      PlotSurfacePoint(area, sum.Point());
-    }
-  }
-  for (const double v : outer) {
-    sum.SetV(v);
-    for (const double u : innerB) {
-      sum.SetU(u);
-      PlotSurfacePoint(area, sum.Point());
-    }
   }
 }
 

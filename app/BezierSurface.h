@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <span>
 #include <vector>
 
 #include "platform/graphics/Canvas.h"
@@ -32,16 +33,28 @@ long double IntPower(long double t, std::int32_t k);
 // and NaN give the "integer indefinite" INT64_MIN).
 std::int64_t Round(long double value);
 
+using TSurfacePoint = std::array<std::int32_t, 3>;
+
 // S(u, v) of the net of q+1 curves of p+1 points, every term rounded on its own; the store
 // must hold the net (framework::EListError otherwise).
-std::array<std::int32_t, 3> SurfacePoint(std::int32_t q, std::int32_t p, const MatA& points,
-                                         double u, double v);
+TSurfacePoint SurfacePoint(std::int32_t q, std::int32_t p, const MatA& points, double u, double v);
+
+// The parameter that stays fixed along each line of a surface pass: u in pass A, v in pass B.
+enum class TFixed { U, V };
+// The points of a surface pass, fast: for each outer value of the fixed parameter, the line of
+// points at every inner value of the other one, in that order. Each point is exactly
+// SurfacePoint's; the store must hold the net (framework::EListError otherwise).
+std::vector<TSurfacePoint> SurfaceLines(std::int32_t q, std::int32_t p, const MatA& points,
+                                        TFixed fixed, std::span<const double> outer,
+                                        std::span<const double> inner);
 
 // res += vec x the upper-left 3 x 3 block of m (rows of m are stored one after the other).
 void MatMul(const std::array<double, 4>& vec, const std::array<std::array<double, 4>, 4>& m,
             std::array<double, 4>& res);
 // Oblique projection: x rounded to nearest, y rounded up, z becomes 0.
 void Project(std::int32_t& x, std::int32_t& y, std::int32_t& z);
+// Where a surface point is plotted: its projection, then X + 0.5 and Y + 0.5 rounded.
+platform::TPoint SurfacePixel(const TSurfacePoint& s);
 
 // Drawing on the drawing area (positions outside it are left alone).
 void PutPixel(platform::Canvas& area, std::int32_t x, std::int32_t y, platform::TColor color);
@@ -55,8 +68,9 @@ std::vector<double> InnerParameters(bool includeOne);
 // The control net of points [0..q][0..p]: the polygon of each curve, then the lines between
 // neighbouring curves. The store must hold the net (framework::EListError otherwise).
 void DrawNet(platform::Canvas& area, std::int32_t q, std::int32_t p, const MatA& points);
-// The control net, then both passes of the surface wireframe. A store
-// that doesn't hold [0..q][0..p][0..2] raises framework::EListError before anything is drawn.
+// The control net, then both passes of the surface wireframe. A store that doesn't hold
+// [0..q][0..p][0..2] raises framework::EListError before anything is drawn. The passes are
+// worked out on two threads, joined before anything is drawn.
 void DrawSurface(platform::Canvas& area, std::int32_t q, std::int32_t p, const MatA& points);
 
 }  // namespace Bezier
