@@ -8,6 +8,7 @@
 
 #include "app/BezierPointFile.h"
 #include "app/BezierSurfaceSum.h"
+#include "app/BezierTermLanes.h"
 #include "app/BresenhamRun.h"
 
 namespace Bezier {
@@ -137,11 +138,16 @@ platform::TPoint SurfacePixel(const TSurfacePoint& s) {
   // zeros, leaving x + z kx and y + z ky, product and sum in extended precision, kept as doubles.
   const auto x = static_cast<double>(s[0] + s[2] * static_cast<long double>(kx));
   const auto y = static_cast<double>(s[1] + s[2] * static_cast<long double>(ky));
+  // Both lie below 2^32 in magnitude, where RoundingShift rounds as Round does.
+  const double nearestX = (x + RoundingShift) - RoundingShift;
+  double ceilingY = (y + RoundingShift) - RoundingShift;
+  if (ceilingY < y) ceilingY += 1.0;
   // X + 0.5 is a tie between X and X + 1, and goes to the even one of them.
-  const auto even = [](std::int32_t v) {
-    return static_cast<std::int32_t>(static_cast<std::uint32_t>(v) + (v & 1));
+  const auto even = [](double v) {
+    const auto bits = static_cast<std::uint32_t>(static_cast<std::int64_t>(v));
+    return static_cast<std::int32_t>(bits + (bits & 1));
   };
-  return {even(LowBits(Round(x))), even(LowBits(Round(std::ceil(y))))};
+  return {even(nearestX), even(ceilingY)};
 }
 
 void PutPixel(platform::Canvas& area, std::int32_t x, std::int32_t y, platform::TColor color) {

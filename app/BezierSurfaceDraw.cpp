@@ -27,15 +27,15 @@ void PlotPixels(platform::Canvas& area, const std::vector<platform::TPoint>& pas
                 const std::vector<platform::TPoint>& passB) {
   const platform::TRect clip = area.ClipRect();
   const std::int64_t width = clip.Right - clip.Left;
-  std::vector<bool> set(static_cast<std::size_t>(width * (clip.Bottom - clip.Top)));
+  std::vector<std::uint8_t> set(static_cast<std::size_t>(width * (clip.Bottom - clip.Top)));
   for (const auto* pass : {&passA, &passB}) {
     for (const platform::TPoint& pixel : *pass) {
       const std::int64_t x = std::int64_t{pixel.X} + DrawOffset;
       const std::int64_t y = std::int64_t{pixel.Y} + DrawOffset;
       if (x < clip.Left || x >= clip.Right || y < clip.Top || y >= clip.Bottom) continue;
       const auto index = static_cast<std::size_t>((y - clip.Top) * width + (x - clip.Left));
-      if (set[index]) continue;
-      set[index] = true;
+      if (set[index] != 0) continue;
+      set[index] = 1;
       area.SetPixel(static_cast<int>(x), static_cast<int>(y), platform::clRed);
     }
   }

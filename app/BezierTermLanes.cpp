@@ -6,11 +6,6 @@ namespace Bezier {
 
 namespace {
 
-// Adding 1.5 x 2^52 to a double below 2^51 in magnitude rounds it to an integer, ties to even:
-// the sum lies in [2^52, 2^53), where doubles are the integers. That integer then sits in the
-// low bits of the sum's representation, whose low 32 bits are 0 for 1.5 x 2^52 itself.
-constexpr double Shift = 0x1.8p52;
-
 // The compilers' vector types of a register of two (SSE2) or four (AVX2) doubles.
 template <std::size_t Width>
 struct TRegister;
@@ -38,7 +33,7 @@ template <std::size_t Width>
   static_assert(sizeof(Doubles) == Width * sizeof(double) && Lanes % Width == 0);
   constexpr std::size_t Vectors = Lanes / Width;
 
-  const Doubles shift = Doubles{} + Shift;
+  const Doubles shift = Doubles{} + RoundingShift;
   const Bits magnitude = Bits{} + ~(std::uint64_t{1} << 63);  // all bits but the sign
   std::array<Bits, Vectors> sum{};
   std::array<Mask, Vectors> passed;
@@ -85,10 +80,13 @@ TBlockSums SumBlockBase(const TBlockTerms& terms) {
 
 }  // namespace
 
-std::vector<TBlockKernel> BlockKernels() {
-  std::vector<TBlockKernel> kernels{SumBlockBase};
-  __builtin_cpu_init();
-  if (__builtin_cpu_supports("avx2")) kernels.push_back(SumBlockAvx2);
+const std::vector<TBlockKernel>& BlockKernels() {
+  // Worked out once, by whichever drawing thread comes first.
+  static const std::vector<TBlockKernel> kernels = [] {
+    std::vector<TBlockKernel> all{SumBlockBase};
+    if (__builtin_cpu_supports("avx2")) all.push_back(SumBlockAvx2);
+    return all;
+  }();
   return kernels;
 }
 

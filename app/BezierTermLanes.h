@@ -10,6 +10,11 @@
 // limit below which the estimate is known to round like the term itself.
 namespace Bezier {
 
+// Adding 1.5 x 2^52 to a double below 2^51 in magnitude rounds it to an integer, ties to even:
+// the sum lies in [2^52, 2^53), where doubles are the integers. That integer then sits in the
+// low bits of the sum's representation, whose low 32 bits are 0 for 1.5 x 2^52 itself.
+inline constexpr double RoundingShift = 0x1.8p52;
+
 // Points evaluated side by side, one per lane.
 inline constexpr std::size_t Lanes = 16;
 
@@ -35,6 +40,6 @@ using TBlockKernel = TBlockSums (*)(const TBlockTerms& terms);
 
 // Every kernel this processor can run, from the plainest to the widest; all do the same
 // arithmetic lane by lane.
-std::vector<TBlockKernel> BlockKernels();
+const std::vector<TBlockKernel>& BlockKernels();
 
 }  // namespace Bezier
