@@ -170,8 +170,10 @@ TEST(GradientFill, LeftToRightBandsPastTheRectangleKeepTheirSlope) {
     PaintGradient(bitmap, c.rect, Parse(c.text));
     EXPECT_EQ(bitmap.Pixel(c.x, c.y), c.expected) << c.text << " at " << c.x;
     for (int y = 0; y < c.height; ++y)
-      for (int x = 0; x < c.width; ++x)
-        if (!c.rect.Contains({x, y})) ASSERT_EQ(bitmap.Pixel(x, y), kGrey) << x << "," << y;
+      for (int x = 0; x < c.width; ++x) {
+        if (c.rect.Contains({x, y})) continue;
+        ASSERT_EQ(bitmap.Pixel(x, y), kGrey) << x << "," << y;
+      }
   }
 }
 
