@@ -3,9 +3,7 @@
 #include <algorithm>
 #include <string_view>
 
-#include "controls/sPlainPaint.h"
 #include "framework/classes/ClassBuilder.h"
-#include "framework/controls/Frame3D.h"
 #include "platform/graphics/Font.h"
 #include "platform/window/Messages.h"
 
@@ -21,11 +19,22 @@ constexpr std::string_view LayoutNames[] = {"blGlyphLeft", "blGlyphRight", "blGl
 
 const TEnumType ButtonLayoutType{"TButtonLayout", LayoutNames};
 
-TsButtonControl::TsButtonControl(TComponent* owner) : TCustomControl(owner) {
+TsButtonControl::TsButtonControl(TComponent* owner)
+    : TCustomControl(owner),
+      sStyle_(std::make_unique<sStyleUtil::TsActiveBGStyle>(this)),
+      fadeTimer_(std::make_unique<TFadeTimer>(this)) {
   // Clicks come from the button's own release handling, and it captures the mouse itself.
   SetControlStyle({csDoubleClicks});
   SetBounds(0, 0, 84, 22);
   SetTabStop(false);
+  sStyle_->SetControlKind(sStyleSimply::KindButtonControl);
+}
+
+// Messages that still reach the control while its style goes find none.
+TsButtonControl::~TsButtonControl() {
+  Destroying();
+  fadeTimer_.reset();
+  const std::unique_ptr<sStyleUtil::TsActiveBGStyle> style = std::move(sStyle_);
 }
 
 const TClassInfo& TsButtonControl::StaticClassInfo() {
@@ -34,6 +43,8 @@ const TClassInfo& TsButtonControl::StaticClassInfo() {
       TClassBuilder<B, TCustomControl>("TsButtonControl")
           .Int("Margin", &B::Margin, &B::SetMargin, B::DefaultMargin)
           .Bool("AutoSize", &B::AutoSize, &B::SetAutoSize, B::DefaultAutoSize)
+          .Int("BevelWidth", &B::BevelWidth, &B::SetBevelWidth, B::DefaultBevelWidth)
+          .Object("sStyle", &B::sStyle)
           .Build();
   return info;
 }
@@ -78,14 +89,38 @@ void TsButtonControl::SetAutoSize(bool autoSize) {
 void TsButtonControl::SetGrayed(bool grayed) {
   if (grayed == grayed_) return;
   grayed_ = grayed;
-  Invalidate();
+  sStyle_->Invalidate();
 }
 
 void TsButtonControl::SetBlend(int blend) {
   blend = std::clamp(blend, 0, 100);
   if (blend == blend_) return;
   blend_ = blend;
-  Invalidate();
+  sStyle_->Invalidate();
+}
+
+void TsButtonControl::SetBevelWidth(int bevelWidth) {
+  if (bevelWidth == bevelWidth_) return;
+  bevelWidth_ = bevelWidth;
+  ContentChanged();
+}
+
+void TsButtonControl::SetButtonStyle(sStyleSimply::TsButtonStyle buttonStyle) {
+  if (buttonStyle == buttonStyle_) return;
+  buttonStyle_ = buttonStyle;
+  sStyle_->Invalidate();
+}
+
+void TsButtonControl::SetDropdownMenu(TPopupMenu* menu) {
+  if (menu == dropdownMenu_) return;
+  if (dropdownMenu_) dropdownMenu_->RemoveFreeNotification(this);
+  dropdownMenu_ = menu;
+  if (menu) menu->FreeNotification(this);
+}
+
+void TsButtonControl::Notification(TComponent* component, TOperation operation) {
+  TCustomControl::Notification(component, operation);
+  if (operation == opRemove && component == dropdownMenu_) dropdownMenu_ = nullptr;
 }
 
 void TsButtonControl::SetDown(bool down) {
@@ -102,18 +137,24 @@ void TsButtonControl::SetLayout(TButtonLayout layout) {
 
 void TsButtonControl::Loaded() {
   TCustomControl::Loaded();
+  sStyle_->BindSkin();
   AdjustSize();
 }
 
 void TsButtonControl::ContentChanged() {
   if (!ComponentState().Contains(csLoading)) AdjustSize();
-  Invalidate();
+  sStyle_->Invalidate();
+}
+
+void TsButtonControl::Restyle() {
+  sStyle_->SetCacheStale(true);
+  Repaint();
 }
 
 // Without a glyph the content is the caption inside the bevels and the margin.
 void TsButtonControl::AdjustSize() {
   if (!autoSize_ || down_ || !showCaption_) return;
-  const int bevels = 2 * DefaultBevelWidth;
+  const int bevels = 2 * bevelWidth_;
   const int textWidth = TextExtent(Font()->Data(), Caption()).cx;
   const int lineHeight = TextExtent(Font()->Data(), "W").cy;
   int width = 0;
@@ -128,39 +169,26 @@ void TsButtonControl::AdjustSize() {
   SetBounds(Left(), Top(), width, height);
 }
 
-void TsButtonControl::Paint() {
-  TCanvas& canvas = *Canvas();
-  const TRect all = ClientRect();
-  const bool pressed = Pressed();
-  const TRect face = Frame3D(canvas, all, pressed ? clBtnShadow : clBtnHighlight,
-                             pressed ? clBtnHighlight : clBtnShadow, 1);
-  canvas.Brush()->SetColor(clBtnFace);
-  canvas.FillRect(face);
-  if (!showCaption_) return;
-  // A pressed face moves its content one pixel right and down.
-  const TRect text = pressed ? all.Offset(1, 1) : all;
-  sPlainPaint::DrawCaption(canvas, Caption(), text, DT_CENTER | DT_VCENTER | DT_SINGLELINE,
-                           Enabled());
-}
-
 void TsButtonControl::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
+  StopFade();
   if (button != mbLeft || !Enabled() || tracking_) return;
   tracking_ = true;
   pointerInside_ = true;
   SetMouseCapture(true);
-  Repaint();
+  Restyle();
   TCustomControl::MouseDown(button, shift, x, y);
 }
 
 void TsButtonControl::MouseMove(TShiftState shift, int x, int y) {
   if (tracking_ && ClientRect().Contains({x, y}) != pointerInside_) {
     pointerInside_ = !pointerInside_;
-    Repaint();
+    Restyle();
   }
   TCustomControl::MouseMove(shift, x, y);
 }
 
 void TsButtonControl::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
+  StopFade();
   if (button != mbLeft || !tracking_) {
     TCustomControl::MouseUp(button, shift, x, y);
     return;
@@ -174,10 +202,12 @@ void TsButtonControl::StopTracking() {
   tracking_ = false;
   pointerInside_ = false;
   SetMouseCapture(false);
-  Repaint();
+  Restyle();
 }
 
 void TsButtonControl::WndProc(TMessage& m) {
+  // The style sees every message first but the text changing, which is the content's.
+  if (m.Msg != CM_TEXTCHANGED && sStyle_ && sStyle_->HandleMessage(m)) return;
   switch (m.Msg) {
     case WM_ERASEBKGND:
       // Paint covers every pixel; erasing first would only flicker.
@@ -190,7 +220,7 @@ void TsButtonControl::WndProc(TMessage& m) {
     case CM_TEXTCHANGED:
     case CM_FONTCHANGED:
       TCustomControl::WndProc(m);
-      ContentChanged();
+      if (sStyle_) ContentChanged();
       return;
     default:
       break;

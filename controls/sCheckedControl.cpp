@@ -122,8 +122,7 @@ void TsCheckedControl::Paint() {
   const TRect all = ClientRect();
   canvas.Brush()->SetColor(Color());
   canvas.FillRect(all);
-  const int top = (all.Height() - BoxSize) / 2;
-  PaintBox(canvas, TRect::FromBounds(0, top, BoxSize, BoxSize));
+  PaintBox(canvas, CheckGlyphRect());
 
   const TRect caption{CaptionMargin + BoxSize + 4, CaptionMargin, all.Right - CaptionMargin,
                       all.Bottom - CaptionMargin};
@@ -134,6 +133,10 @@ void TsCheckedControl::Paint() {
     sPlainPaint::DrawCaption(canvas, Caption(), caption, DT_SINGLELINE | DT_VCENTER | align,
                              Enabled());
   if (Focused()) sPlainPaint::DrawFocusFrame(canvas, caption.Inflate(1, 1));
+}
+
+TRect TsCheckedControl::CheckGlyphRect() const {
+  return TRect::FromBounds(0, (ClientRect().Height() - BoxSize) / 2, BoxSize, BoxSize);
 }
 
 // A sunken box, white unless pressed or disabled, with a check mark of seven columns.

@@ -7,13 +7,14 @@
 #include "framework/controls/Label.h"
 #include "framework/graphics/Canvas.h"
 #include "platform/graphics/Geometry.h"
+#include "style/sStyleOwners.h"
 
 namespace sCheckedControl {
 
 // A two-state box with a caption beside it. A left click (pressed inside, released
 // anywhere) or the space bar toggles Checked and fires OnChange; a click also takes the
 // focus. Its whole look is painted by Paint, which the skinned look replaces.
-class TsCheckedControl : public framework::TCustomControl {
+class TsCheckedControl : public framework::TCustomControl, public sStyleSimply::TsCheckOwner {
  public:
   static constexpr int BoxSize = 13;
   static constexpr int CaptionMargin = 1;
@@ -35,6 +36,10 @@ class TsCheckedControl : public framework::TCustomControl {
 
   // After every toggle by the user, not when a program sets Checked.
   framework::TNotifyEvent OnChange;
+
+  void RepaintAll() override { Repaint(); }
+  // The box, at the left and centred in the height.
+  platform::TRect CheckGlyphRect() const override;
 
  protected:
   void WndProc(framework::TMessage& message) override;

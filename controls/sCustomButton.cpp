@@ -7,6 +7,12 @@ namespace sCustomButton {
 using namespace framework;
 using sButtonControl::ButtonLayoutType;
 
+// Binding needs the class name, which only the last constructor knows.
+TsSpeedButton::TsSpeedButton(TComponent* owner) : TsButtonControl(owner) {
+  sStyle()->SetControlKind(sStyleSimply::KindSpeedButton);
+  sStyle()->BindSkin();
+}
+
 const TClassInfo& TsSpeedButton::StaticClassInfo() {
   using B = TsSpeedButton;
   static const TClassInfo info =

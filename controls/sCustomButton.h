@@ -8,7 +8,7 @@ namespace sCustomButton {
 // and glyph settings published for stored descriptions.
 class TsSpeedButton : public sButtonControl::TsButtonControl {
  public:
-  using TsButtonControl::TsButtonControl;
+  explicit TsSpeedButton(framework::TComponent* owner);
 
   static const framework::TClassInfo& StaticClassInfo();
   const framework::TClassInfo& ClassInfo() const override { return StaticClassInfo(); }

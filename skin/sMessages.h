@@ -47,6 +47,9 @@ inline framework::TPersistent* StyleOf(const platform::TMessage& reply) {
   return platform::LParamPointer<framework::TPersistent>(reply);
 }
 
+// SM_REBUILDCACHE's LParam that marks the cache stale.
+inline constexpr platform::LPARAM RebuildParam = -1;
+
 // SM_SKINLOADED, SM_SKINREMOVED: the skin manager.
 inline platform::LPARAM SkinManagerParam(sSkinManager::TsSkinManager* manager) {
   return platform::LParamOf(manager);

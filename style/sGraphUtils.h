@@ -46,6 +46,10 @@ void BlendColor(const platform::Canvas& source, const platform::TRect& rect, pla
                 int radius, BlendShape shape, int blur, platform::TColor color, int share,
                 platform::TPoint at);
 
+// BlendColor over the whole bitmap with radius 0 and blur 0, in place: share percent of the
+// old picture shows through the colour.
+void OverlayColor(platform::Bitmap& bitmap, platform::TColor color, int share);
+
 // Per channel Round(a - (a - b) * f) within 0..255; system colours are resolved first.
 platform::TColor MixColors(platform::TColor a, platform::TColor b, double f);
 

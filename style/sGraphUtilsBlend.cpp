@@ -105,6 +105,15 @@ void BlendColor(const Canvas& source, const TRect& rect, Canvas& dest, int radiu
   dest.Draw(at.X, at.Y, picture);
 }
 
+void OverlayColor(Bitmap& bitmap, TColor color, int share) {
+  if (share >= 100) return;
+  if (share <= 0) return bitmap.Fill(color);
+  const std::vector<std::uint8_t> c = RowPattern(color, bitmap.Width());
+  const std::vector<std::uint8_t> m(c.size(), static_cast<std::uint8_t>(share * 255 / 100));
+  for (int y = 0; y < bitmap.Height(); ++y)
+    MaskRow(bitmap.ScanLine(y), m.data(), c.data(), c.size());
+}
+
 TColor MixColors(TColor a, TColor b, double f) {
   const TColor ra = platform::ColorToRGB(a);
   const TColor rb = platform::ColorToRGB(b);

@@ -4,7 +4,7 @@
 
 namespace sStyleEdits {
 
-TsEditorStyle::TsEditorStyle(sStyleSimply::TsStyleOwner* owner)
+TsEditorStyle::TsEditorStyle(framework::TControl* owner)
     : TsGenStyle(owner),
       painting_(std::make_unique<TsPainting>(this)),
       selection_(std::make_unique<TsEditorSelection>(this)) {}
@@ -21,7 +21,13 @@ const framework::TClassInfo& TsEditorStyle::StaticClassInfo() {
   return info;
 }
 
-TsCustomStyle::TsCustomStyle(sStyleSimply::TsStyleOwner* owner)
+void TsEditorStyle::ParentColorChanged(platform::TColor color) {
+  if (!painting_->ParentColor()) return;
+  painting_->TakeParentColor(color);
+  SetCacheStale(true);
+}
+
+TsCustomStyle::TsCustomStyle(framework::TControl* owner)
     : TsEditorStyle(owner), caption_(std::make_unique<TsStyleCaption>(this)) {}
 
 TsCustomStyle::~TsCustomStyle() = default;

@@ -5,7 +5,9 @@
 
 #include "framework/classes/ClassInfo.h"
 #include "framework/classes/Set.h"
+#include "framework/controls/Control.h"
 #include "framework/graphics/Font.h"
+#include "platform/graphics/Canvas.h"
 #include "platform/graphics/Color.h"
 #include "style/sBevels.h"
 #include "style/sStyleSimply.h"
@@ -52,6 +54,8 @@ class TsPainting : public sStyleSimply::TsStylePart {
   void SetColor(platform::TColor value);
   bool ParentColor() const { return parentColor_; }
   void SetParentColor(bool value);
+  // Follows the parent's colour without giving up ParentColor.
+  void TakeParentColor(platform::TColor color) { color_ = color; }
 
  private:
   void InvalidateControl();
@@ -153,7 +157,7 @@ class TsStyleCaption : public sStyleSimply::TsStylePart {
 // Style of editor-like controls.
 class TsEditorStyle : public sStyleSimply::TsGenStyle {
  public:
-  explicit TsEditorStyle(sStyleSimply::TsStyleOwner* owner);
+  explicit TsEditorStyle(framework::TControl* owner);
   ~TsEditorStyle() override;
 
   static const framework::TClassInfo& StaticClassInfo();
@@ -161,6 +165,15 @@ class TsEditorStyle : public sStyleSimply::TsGenStyle {
 
   TsPainting* Painting() const { return painting_.get(); }
   TsEditorSelection* Selection() const { return selection_.get(); }
+
+  // The selection colour while active with msColor in Selection.Mode, else the painting
+  // colour; from the bound section when there is one.
+  platform::TColor BackgroundColor() const;
+  void PaintShadow(platform::Canvas& canvas, int dx, int dy) override;
+  void UpdateRegion() override;
+
+ protected:
+  void ParentColorChanged(platform::TColor color) override;
 
  private:
   std::unique_ptr<TsPainting> painting_;
@@ -170,7 +183,7 @@ class TsEditorStyle : public sStyleSimply::TsGenStyle {
 // Adds the caption label and the focus keys.
 class TsCustomStyle : public TsEditorStyle {
  public:
-  explicit TsCustomStyle(sStyleSimply::TsStyleOwner* owner);
+  explicit TsCustomStyle(framework::TControl* owner);
   ~TsCustomStyle() override;
 
   static const framework::TClassInfo& StaticClassInfo();

@@ -6,12 +6,6 @@
 
 namespace sStyleEdits {
 
-namespace {
-bool IsCheckKind(int kind) {
-  return kind >= 31 && kind <= 33;
-}
-}  // namespace
-
 const framework::TClassInfo& TsPainting::StaticClassInfo() {
   using P = TsPainting;
   static const framework::TClassInfo info =
@@ -54,18 +48,18 @@ void TsPainting::SetColor(platform::TColor value) {
 }
 
 void TsPainting::SetParentColor(bool value) {
-  sStyleSimply::TsStyleOwner* owner = style_->OwnerControl();
+  framework::TControl* owner = style_->OwnerControl();
   // A check control always shows its parent's colour.
-  if (IsCheckKind(style_->ControlKind())) {
+  if (sStyleSimply::IsCheckKind(style_->ControlKind())) {
     parentColor_ = true;
-    if (owner) color_ = owner->OwnerColor();
+    if (owner) color_ = owner->Color();
     return;
   }
   parentColor_ = value;
   if (!owner) return;
-  owner->SetOwnerParentColor(value);
+  owner->SetParentColor(value);
   if (!value) return;
-  color_ = owner->OwnerColor();
+  color_ = owner->Color();
   InvalidateControl();
 }
 

@@ -29,4 +29,8 @@ bool IsNeverActiveKind(int kind) {
   return InRange(kind, 51, 59) || kind == 110 || InRange(kind, 141, 161);
 }
 
+bool IsCheckKind(int kind) {
+  return InRange(kind, 31, 33);
+}
+
 }  // namespace sStyleSimply

@@ -1,9 +1,18 @@
 #include <cstdint>
 
+#include "framework/controls/ControlMessages.h"
+#include "framework/controls/WinControl.h"
+#include "platform/window/Messages.h"
 #include "skin/sMessages.h"
 #include "style/sStyleSimply.h"
 
 namespace sStyleSimply {
+
+bool TsGenStyle::HandleMessage(platform::TMessage& message) {
+  if (HandleKitMessage(message)) return true;
+  HandleNotice(message);
+  return false;
+}
 
 bool TsGenStyle::HandleKitMessage(platform::TMessage& message) {
   if (message.Msg == sMessages::SM_GETSTYLE) {
@@ -34,6 +43,56 @@ bool TsGenStyle::HandleKitMessage(platform::TMessage& message) {
       return true;
     default:
       return false;
+  }
+}
+
+void TsGenStyle::HandleNotice(platform::TMessage& message) {
+  switch (message.Msg) {
+    case platform::WM_MOVE:
+    case platform::WM_SIZE:
+      Moved();
+      return;
+    case platform::WM_SETFOCUS:
+    case framework::CM_ENTER:
+      focused_ = true;
+      // Editors of kinds 1..15 show their focus through their own frame.
+      if (controlKind_ < 1 || controlKind_ > 15) Invalidate();
+      return;
+    case platform::WM_KILLFOCUS:
+    case framework::CM_EXIT:
+      focused_ = false;
+      Invalidate();
+      return;
+    case framework::CM_MOUSEENTER:
+    case framework::CM_MOUSELEAVE:
+      HotChanged(message, message.Msg == framework::CM_MOUSEENTER);
+      return;
+    case framework::CM_ENABLEDCHANGED:
+    case platform::WM_FONTCHANGE:
+      Invalidate();
+      return;
+    case framework::CM_PARENTCOLORCHANGED:
+    case framework::CM_SYSCOLORCHANGE:
+      if (ownerControl_ && ownerControl_->Parent())
+        ParentColorChanged(ownerControl_->Parent()->Color());
+      return;
+    default:
+      return;
+  }
+}
+
+// The region is rebuilt for the new size, and once more at the next paint.
+void TsGenStyle::Moved() {
+  cacheStale_ = true;
+  regionStale_ = true;
+  UpdateRegion();
+  regionStale_ = true;
+  if (SectionShadow() || effects_->Shadow()->Enabled()) {
+    RepaintParent();
+  } else if (ButtonOwner()) {
+    ownerControl_->Repaint();
+  } else if (TsCheckOwner* check = CheckOwner()) {
+    check->RepaintAll();
   }
 }
 

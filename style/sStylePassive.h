@@ -7,7 +7,9 @@
 #include "framework/classes/ClassInfo.h"
 #include "framework/classes/Component.h"
 #include "framework/graphics/Bitmap.h"
+#include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Color.h"
+#include "platform/graphics/Geometry.h"
 #include "platform/window/WindowTypes.h"
 #include "style/sBevels.h"
 #include "style/sStyleActive.h"
@@ -118,8 +120,15 @@ class TsPassivePaintStyle : public sStyleSimply::TsStylePart {
 
   framework::TComponent* Form() const { return form_; }
   framework::TBitmap* Bitmap() const { return bitmap_.get(); }
+  // The frame painter gives its form style a kind of its own.
+  int ControlKind() const { return controlKind_; }
+  void SetControlKind(int kind) { controlKind_ = kind; }
   int SkinIndex() const { return skinIndex_; }
   int MaskIndex() const { return maskIndex_; }
+
+  // Composes the form's background from the own properties over rect of target; a form
+  // style of a container kind then paints the shadows of the form's children.
+  void PaintBackground(platform::Bitmap& target, const platform::TRect& rect) const;
 
   // Answers the identify query and binds or unbinds on the skin notices of its group or the
   // frame group; true when the message was the kit's.
@@ -143,6 +152,7 @@ class TsPassivePaintStyle : public sStyleSimply::TsStylePart {
   std::string skinSection_;
   int skinIndex_ = -1;
   int maskIndex_ = -1;
+  int controlKind_ = 0;
 };
 
 }  // namespace sStylePassive

@@ -2,13 +2,20 @@
 #include <memory>
 
 #include "framework/classes/ClassBuilder.h"
+#include "skin/sSkinManager.h"
 #include "style/sStyleSimply.h"
 
 namespace sStyleSimply {
 
 TsShadow::TsShadow(TsGenStyle* style) : style_(style) {}
 
-TsShadow::~TsShadow() = default;
+// A vanishing control takes its shadow from its parent's picture.
+TsShadow::~TsShadow() {
+  const framework::TControl* owner = style_->OwnerControl();
+  const framework::TControl* parent = owner ? owner->Parent() : nullptr;
+  if (enabled_ && parent && !parent->ComponentState().Contains(framework::csDestroying))
+    SetEnabled(false);
+}
 
 const framework::TClassInfo& TsShadow::StaticClassInfo() {
   using S = TsShadow;
@@ -42,8 +49,10 @@ void TsShadow::SetDontUse(bool value) {
 
 void TsShadow::SetEnabled(bool value) {
   // Only a parent that paints itself from a style can carry the shadow.
-  const TsStyleOwner* owner = style_->OwnerControl();
-  if (!owner || !owner->HasSkinnedParent() || IsNoShadowKind(style_->ControlKind())) return;
+  const framework::TControl* owner = style_->OwnerControl();
+  if (!owner || !sSkinManager::SkinStyleOf(owner->Parent()) ||
+      IsNoShadowKind(style_->ControlKind()))
+    return;
   if (value) dontUse_ = false;
   enabled_ = value;
   style_->RepaintParent();

@@ -1,8 +1,10 @@
 #include "style/sStyleSimply.h"
 
+#include <cstddef>
 #include <string_view>
 
 #include "framework/classes/ClassBuilder.h"
+#include "skin/sMessages.h"
 #include "skin/sSkinLists.h"
 
 namespace sStyleSimply {
@@ -11,13 +13,20 @@ namespace {
 constexpr std::string_view BorderMaskName = "BORDERSMASK";
 }  // namespace
 
-TsGenStyle::TsGenStyle(TsStyleOwner* owner)
+TsGenStyle::TsGenStyle(framework::TControl* owner)
     : ownerControl_(owner), cacheBmp_(std::make_unique<framework::TBitmap>()) {
   ResizeCache();
   effects_ = std::make_unique<TsEffects>(this);
 }
 
-TsGenStyle::~TsGenStyle() = default;
+// A vanishing control takes its shadow with it. The cache and the effects go last, in this
+// order; an enabled shadow is switched off on its way out.
+TsGenStyle::~TsGenStyle() {
+  const framework::TControl* parent = ownerControl_ ? ownerControl_->Parent() : nullptr;
+  if (parent && !parent->ComponentState().Contains(framework::csDestroying)) RepaintParent();
+  cacheBmp_.reset();
+  effects_.reset();
+}
 
 const framework::TClassInfo& TsGenStyle::StaticClassInfo() {
   using S = TsGenStyle;
@@ -45,7 +54,7 @@ void TsGenStyle::SetSkinSection(const std::string& value) {
 }
 
 void TsGenStyle::BindSkin() {
-  if (skinSection_.empty() && ownerControl_) skinSection_ = ownerControl_->OwnerClassName();
+  if (skinSection_.empty() && ownerControl_) skinSection_ = ownerControl_->ClassName();
   LookUpSection();
 }
 
@@ -54,20 +63,48 @@ void TsGenStyle::LookUpSection() {
   maskIndex_ = sSkinManager::FindImageIndex(skinIndex_, skinSection_, BorderMaskName);
 }
 
+const sSkinManager::SkinSectionData* TsGenStyle::Section() const {
+  const auto& sections = sSkinManager::SkinSections();
+  if (skinIndex_ < 0 || static_cast<std::size_t>(skinIndex_) >= sections.size()) return nullptr;
+  return &sections[static_cast<std::size_t>(skinIndex_)];
+}
+
+bool TsGenStyle::SectionShadow() const {
+  const sSkinManager::SkinSectionData* section = Section();
+  return section && section->ShadowEnabled;
+}
+
 void TsGenStyle::Invalidate() {
   cacheStale_ = true;
-  if (ownerControl_) ownerControl_->OwnerInvalidate();
+  if (ownerControl_) ownerControl_->Invalidate();
 }
 
 void TsGenStyle::RepaintParent() {
-  if (ownerControl_) ownerControl_->RepaintOwnerParent();
+  framework::TWinControl* parent = ownerControl_ ? ownerControl_->Parent() : nullptr;
+  if (!parent) return;
+  parent->Perform(sMessages::SM_REBUILDCACHE, 0, sMessages::RebuildParam);
+  parent->Repaint();
 }
 
 void TsGenStyle::ResizeCache() {
   if (ownerControl_)
-    cacheBmp_->SetSize(ownerControl_->OwnerWidth(), ownerControl_->OwnerHeight());
+    cacheBmp_->SetSize(ownerControl_->Width(), ownerControl_->Height());
   else
     cacheBmp_->SetSize(0, 0);
+}
+
+void TsGenStyle::CopyCache(platform::Canvas& dc, const platform::TRect& rect) {
+  cacheStale_ = false;
+  platform::Canvas source(cacheBmp_->Data());
+  dc.CopyRect(rect, source, rect);
+}
+
+TsButtonOwner* TsGenStyle::ButtonOwner() const {
+  return dynamic_cast<TsButtonOwner*>(ownerControl_);
+}
+
+TsCheckOwner* TsGenStyle::CheckOwner() const {
+  return dynamic_cast<TsCheckOwner*>(ownerControl_);
 }
 
 }  // namespace sStyleSimply

@@ -1,38 +1,27 @@
 #pragma once
 
+#include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "framework/classes/ClassInfo.h"
 #include "framework/classes/Events.h"
 #include "framework/classes/Object.h"
+#include "framework/controls/Control.h"
+#include "framework/controls/WinControl.h"
 #include "framework/graphics/Bitmap.h"
+#include "platform/graphics/Bitmap.h"
+#include "platform/graphics/Canvas.h"
 #include "platform/graphics/Color.h"
+#include "platform/graphics/Geometry.h"
 #include "platform/window/WindowTypes.h"
+#include "skin/sSkinLists.h"
+#include "style/sStyleOwners.h"
 #include "style/sStylePart.h"
 
 // The root of the control styles: skin binding, cache state and the shadow settings.
 namespace sStyleSimply {
-
-// What a style needs from the control that owns it; the skinned controls implement it.
-class TsStyleOwner {
- public:
-  virtual ~TsStyleOwner() = default;
-  virtual std::string OwnerClassName() const = 0;
-  virtual int OwnerWidth() const = 0;
-  virtual int OwnerHeight() const = 0;
-  // The framework's invalidate of the control.
-  virtual void OwnerInvalidate() = 0;
-  // A parent that carries a style of its own, which can paint the control's shadow.
-  virtual bool HasSkinnedParent() const = 0;
-  // Marks the parent's cache stale and repaints it (the shadow lives in the parent).
-  virtual void RepaintOwnerParent() = 0;
-  virtual platform::TColor OwnerColor() const = 0;
-  virtual void SetOwnerColor(platform::TColor color) = 0;
-  virtual void SetOwnerParentColor(bool value) = 0;
-  // The parent's colour, or false when the control has no parent.
-  virtual bool ParentColorOf(platform::TColor& color) const = 0;
-};
 
 // Kind sets the style logic tests a control's kind code against; codes outside 0..255 are in
 // none of them.
@@ -41,6 +30,8 @@ bool IsTransparentShadowKind(int kind);
 bool IsSoftRegionKind(int kind);
 bool IsContainerKind(int kind);
 bool IsNeverActiveKind(int kind);
+// The checked controls, 31 to 33.
+bool IsCheckKind(int kind);
 
 // Kind codes the skinned controls store in their styles.
 inline constexpr int KindEdit = 3;
@@ -114,13 +105,42 @@ class TsEffects : public sStyleSimply::TsStylePart {
   std::unique_ptr<TsShadow> shadow_;
 };
 
-// The root of every control style.
+// Where a control's parent background lies: a picture, and the offset of the parent's client
+// area in it.
+struct TsParentBackground {
+  const platform::Bitmap* Picture = nullptr;
+  platform::TPoint Offset;
+};
+
+// A drop shadow's settings, from the bound section or the style's own.
+struct TsShadowValues {
+  int Offset = 0;
+  platform::TColor Color = 0;
+  int Blur = 0;
+  int Transparency = 0;
+};
+
+// r moved by (dx, dy), its coordinates kept within reach of any bitmap, so that a far offset
+// cannot overflow.
+platform::TRect OffsetBounds(const platform::TRect& r, std::int64_t dx, std::int64_t dy);
+
+// Round((100 - b) * a / 100 + b), halves to even: b percent of a shadow under a control that
+// lets a percent of what lies below show through.
+int MixPercent(int a, int b);
+
+// Paints the shadows of a container's children onto its canvas, in the order of the
+// children, moved by offset; the walk ends at a child that is being destroyed.
+void PaintChildShadows(const framework::TWinControl& parent, platform::Canvas& canvas,
+                       platform::TPoint offset);
+
+// The root of every control style. It answers for the control that owns it (the control
+// forwards every message to HandleMessage first) and keeps the control's look in its cache.
 class TsGenStyle : public sStyleSimply::TsStylePart {
  public:
   // The declared default, which is the initial value too.
   static constexpr bool DefaultSoftControl = true;
 
-  explicit TsGenStyle(TsStyleOwner* owner);
+  explicit TsGenStyle(framework::TControl* owner);
   ~TsGenStyle() override;
   TsGenStyle(const TsGenStyle&) = delete;
   TsGenStyle& operator=(const TsGenStyle&) = delete;
@@ -137,9 +157,10 @@ class TsGenStyle : public sStyleSimply::TsStylePart {
   const std::string& SkinSection() const { return skinSection_; }
   void SetSkinSection(const std::string& value);
 
-  // Answers the kit's identify query and acts on its skin notices of this style's group;
-  // true when the message was the kit's.
-  bool HandleKitMessage(platform::TMessage& message);
+  // Handles what the owner control forwards before its own handling: the kit's messages of
+  // this style's group, and the framework's notices of moves, focus, the mouse and colours.
+  // True when the message was the kit's, which the control then leaves alone.
+  virtual bool HandleMessage(platform::TMessage& message);
   // The code the identify query reports for this kind of style.
   virtual int StyleTypeCode() const { return 1; }
 
@@ -149,16 +170,38 @@ class TsGenStyle : public sStyleSimply::TsStylePart {
   virtual void Invalidate();
   // Lets the parent repaint, where the control's shadow lives.
   void RepaintParent();
+  // Gives the owner's window its corner-cut region (or none) when the region is stale.
+  virtual void UpdateRegion();
   // The cache takes the owner's size (0 x 0 without owner).
   void ResizeCache();
+  // Copies rect of the cache to the same place of dc; the cache counts as shown even when the
+  // copy fails.
+  void CopyCache(platform::Canvas& dc, const platform::TRect& rect);
+
+  // The hot look shows: the control is down, focused or under the mouse, and can be hot.
+  bool IsActive() const;
+  // The parent's picture under the control: a skinned form's frame picture, or the cache of
+  // a parent that has a style; none otherwise.
+  std::optional<TsParentBackground> GetParentBackground() const;
+  // The control's drop shadow on its parent's canvas, moved by (dx, dy).
+  virtual void PaintShadow(platform::Canvas& /*canvas*/, int /*dx*/, int /*dy*/) {}
+  // The bound section says the control casts a shadow.
+  bool SectionShadow() const;
+  // The shadow settings: the section's when it is bound (none unless it enables a shadow),
+  // the own ones otherwise.
+  std::optional<TsShadowValues> ShadowValues() const;
+  // The look changes by fading rather than at once.
+  virtual bool FadingEnabled() const { return false; }
 
   int SkinIndex() const { return skinIndex_; }
   int MaskIndex() const { return maskIndex_; }
+  // The bound section, or null when unbound or when the skin lists no longer hold it.
+  const sSkinManager::SkinSectionData* Section() const;
   bool RegionStale() const { return regionStale_; }
   void SetRegionStale(bool value) { regionStale_ = value; }
   bool CacheStale() const { return cacheStale_; }
   void SetCacheStale(bool value) { cacheStale_ = value; }
-  TsStyleOwner* OwnerControl() const { return ownerControl_; }
+  framework::TControl* OwnerControl() const { return ownerControl_; }
   framework::TBitmap* CacheBmp() const { return cacheBmp_.get(); }
   int ControlKind() const { return controlKind_; }
   void SetControlKind(int kind) { controlKind_ = kind; }
@@ -168,8 +211,25 @@ class TsGenStyle : public sStyleSimply::TsStylePart {
  protected:
   // Looks the section and its border mask up again, without defaulting the name.
   void LookUpSection();
+  // Sets the owner's window region: one pixel cut off each corner, or none when the style is
+  // not soft or its kind keeps square corners. The cache is stale afterwards.
+  void SetCornerRegion();
+  // The owner as a button or a check control, or null.
+  TsButtonOwner* ButtonOwner() const;
+  TsCheckOwner* CheckOwner() const;
+  // Blends the shadow of shape (in the parent's client area) onto the parent's canvas, moved
+  // by the shadow offset and by (dx, dy).
+  static void CastShadow(platform::Canvas& canvas, const platform::TRect& shape,
+                         const TsShadowValues& values, int share, int radius, int dx, int dy);
+  // The owner's parent has this colour, which a style that follows it takes over.
+  virtual void ParentColorChanged(platform::TColor /*color*/) {}
 
  private:
+  bool HandleKitMessage(platform::TMessage& message);
+  void HandleNotice(platform::TMessage& message);
+  void Moved();
+  void HotChanged(platform::TMessage& message, bool inside);
+
   std::unique_ptr<TsEffects> effects_;
   bool softControl_ = DefaultSoftControl;
   int groupIndex_ = 0;
@@ -178,7 +238,7 @@ class TsGenStyle : public sStyleSimply::TsStylePart {
   int skinIndex_ = -1;
   bool regionStale_ = true;
   bool cacheStale_ = true;
-  TsStyleOwner* ownerControl_;
+  framework::TControl* ownerControl_;
   std::unique_ptr<framework::TBitmap> cacheBmp_;
   int controlKind_ = 0;
   bool focused_ = false;

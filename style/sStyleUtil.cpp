@@ -4,7 +4,7 @@
 
 namespace sStyleUtil {
 
-TsPaintStyle::TsPaintStyle(sStyleSimply::TsStyleOwner* owner)
+TsPaintStyle::TsPaintStyle(framework::TControl* owner)
     : TsGenStyle(owner), painting_(std::make_unique<TsPainting>(this)) {}
 
 TsPaintStyle::~TsPaintStyle() = default;
@@ -20,7 +20,18 @@ const framework::TClassInfo& TsPaintStyle::StaticClassInfo() {
   return info;
 }
 
-TsPassiveBGStyle::TsPassiveBGStyle(sStyleSimply::TsStyleOwner* owner)
+int TsPaintStyle::PaintingTransparency() const {
+  const sSkinManager::SkinSectionData* section = Section();
+  return section ? section->PaintingTransparency : painting_->Transparency();
+}
+
+void TsPaintStyle::ParentColorChanged(platform::TColor color) {
+  if (!painting_->ParentColor()) return;
+  painting_->TakeParentColor(color);
+  Invalidate();
+}
+
+TsPassiveBGStyle::TsPassiveBGStyle(framework::TControl* owner)
     : TsPaintStyle(owner), background_(std::make_unique<sStyleActive::TsBackground>(this)) {
   background_->OnChange = [this](framework::TObject*) { Invalidate(); };
 }
@@ -35,7 +46,7 @@ const framework::TClassInfo& TsPassiveBGStyle::StaticClassInfo() {
   return info;
 }
 
-TsActiveBGStyle::TsActiveBGStyle(sStyleSimply::TsStyleOwner* owner)
+TsActiveBGStyle::TsActiveBGStyle(framework::TControl* owner)
     : TsPassiveBGStyle(owner),
       hotStyle_(std::make_unique<sStyleActive::TsHotStyle>(this)),
       btnEffects_(std::make_unique<sStyleActive::TsActiveEffects>(this)) {

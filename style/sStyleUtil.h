@@ -3,9 +3,14 @@
 #include <memory>
 
 #include "framework/classes/ClassInfo.h"
+#include "framework/controls/Control.h"
+#include "framework/controls/WinControl.h"
+#include "platform/graphics/Canvas.h"
 #include "platform/graphics/Color.h"
+#include "platform/graphics/Geometry.h"
 #include "style/sBevels.h"
 #include "style/sStyleActive.h"
+#include "style/sStyleCompose.h"
 #include "style/sStyleSimply.h"
 
 // The styles with a painted background: gauges and buttons.
@@ -41,6 +46,8 @@ class TsPainting : public sStyleSimply::TsStylePart {
   void SetParentColor(bool value);
   // Not published: an unskinned paint style draws its bevel this wide.
   int BevelWidth() const { return 0; }
+  // Follows the parent's colour without giving up ParentColor.
+  void TakeParentColor(platform::TColor color) { color_ = color; }
 
  private:
   TsPaintStyle* style_;
@@ -50,10 +57,19 @@ class TsPainting : public sStyleSimply::TsStylePart {
   bool parentColor_ = DefaultParentColor;
 };
 
+// How a button fades, from the bound section or the own settings. The counts are kept
+// usable: at least one step, and intervals of at least a millisecond.
+struct TsFadeSettings {
+  bool Enabled = false;
+  int Iterations = 1;
+  int IntervalIn = 1;
+  int IntervalOut = 1;
+};
+
 // A style that paints its control's background.
 class TsPaintStyle : public sStyleSimply::TsGenStyle {
  public:
-  explicit TsPaintStyle(sStyleSimply::TsStyleOwner* owner);
+  explicit TsPaintStyle(framework::TControl* owner);
   ~TsPaintStyle() override;
 
   static const framework::TClassInfo& StaticClassInfo();
@@ -65,6 +81,13 @@ class TsPaintStyle : public sStyleSimply::TsGenStyle {
   int PublishedGroupIndex() const { return publishedGroupIndex_; }
   void SetPublishedGroupIndex(int value) { publishedGroupIndex_ = value; }
 
+  // The normal look's transparency: the bound section's, else the own painting's.
+  int PaintingTransparency() const;
+  void PaintShadow(platform::Canvas& canvas, int dx, int dy) override;
+
+ protected:
+  void ParentColorChanged(platform::TColor color) override;
+
  private:
   std::unique_ptr<TsPainting> painting_;
   int publishedGroupIndex_ = 0;
@@ -73,13 +96,25 @@ class TsPaintStyle : public sStyleSimply::TsGenStyle {
 // Adds a background of a picture and a gradient.
 class TsPassiveBGStyle : public TsPaintStyle {
  public:
-  explicit TsPassiveBGStyle(sStyleSimply::TsStyleOwner* owner);
+  explicit TsPassiveBGStyle(framework::TControl* owner);
   ~TsPassiveBGStyle() override;
 
   static const framework::TClassInfo& StaticClassInfo();
   const framework::TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
 
   sStyleActive::TsBackground* Background() const { return background_.get(); }
+
+  // The look shown now: the normal one here.
+  virtual TsLook Look() const { return NormalLook(); }
+  // From the bound section, else from the own properties.
+  TsLook NormalLook() const;
+  // Composes the look shown now into the cache, over the parent's picture as far as the
+  // transparency lets it show; a container then paints its children's shadows.
+  virtual void PaintBackground();
+
+ protected:
+  // Composes look over rect of the cache, with the parent's picture below.
+  void PaintLook(const TsLook& look, const platform::TRect& rect, TsComposeRule rule);
 
  private:
   std::unique_ptr<sStyleActive::TsBackground> background_;
@@ -88,7 +123,7 @@ class TsPassiveBGStyle : public TsPaintStyle {
 // Adds the hot look and the button effects.
 class TsActiveBGStyle : public TsPassiveBGStyle {
  public:
-  explicit TsActiveBGStyle(sStyleSimply::TsStyleOwner* owner);
+  explicit TsActiveBGStyle(framework::TControl* owner);
   ~TsActiveBGStyle() override;
 
   static const framework::TClassInfo& StaticClassInfo();
@@ -97,9 +132,25 @@ class TsActiveBGStyle : public TsPassiveBGStyle {
   sStyleActive::TsHotStyle* HotStyle() const { return hotStyle_.get(); }
   sStyleActive::TsActiveEffects* BtnEffects() const { return btnEffects_.get(); }
 
+  // The hot look while the style is active.
+  TsLook Look() const override { return IsActive() ? HotLook() : NormalLook(); }
+  TsLook HotLook() const;
+  void PaintBackground() override;
+  // The frame of a button: pressed, hot or normal, over rect of the cache.
+  void PaintBevelFrame(const platform::TRect& rect);
+  TsFadeSettings FadeSettings() const;
+  bool FadingEnabled() const override { return FadeSettings().Enabled; }
+  // The text colour of the hot look.
+  platform::TColor HotFontColor() const;
+  void UpdateRegion() override;
+
  private:
   std::unique_ptr<sStyleActive::TsHotStyle> hotStyle_;
   std::unique_ptr<sStyleActive::TsActiveEffects> btnEffects_;
 };
+
+// Tells the skinned children of parent that the picture below them changed; rebuilt is set
+// when that picture was composed anew, which their caches then follow.
+void RefreshSkinnedChildren(framework::TWinControl& parent, bool rebuilt);
 
 }  // namespace sStyleUtil

@@ -40,19 +40,19 @@ void TsPainting::SetColor(platform::TColor value) {
   if (color_ == value) return;
   color_ = value;
   parentColor_ = false;
-  if (sStyleSimply::TsStyleOwner* owner = style_->OwnerControl()) owner->SetOwnerColor(value);
+  if (framework::TControl* owner = style_->OwnerControl()) owner->SetColor(value);
   style_->Invalidate();
 }
 
 void TsPainting::SetParentColor(bool value) {
   if (parentColor_ == value) return;
   parentColor_ = value;
-  sStyleSimply::TsStyleOwner* owner = style_->OwnerControl();
+  framework::TControl* owner = style_->OwnerControl();
   if (!owner) return;
-  owner->SetOwnerParentColor(value);
-  platform::TColor parentColor = 0;
-  if (!value || !owner->ParentColorOf(parentColor) || parentColor == color_) return;
-  color_ = parentColor;
+  owner->SetParentColor(value);
+  const framework::TWinControl* parent = owner->Parent();
+  if (!value || !parent || parent->Color() == color_) return;
+  color_ = parent->Color();
   style_->Invalidate();
 }
 

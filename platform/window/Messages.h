@@ -24,6 +24,7 @@ inline constexpr std::uint32_t WM_CLOSE = 0x0010;
 inline constexpr std::uint32_t WM_QUIT = 0x0012;
 inline constexpr std::uint32_t WM_ERASEBKGND = 0x0014;
 inline constexpr std::uint32_t WM_SYSCOLORCHANGE = 0x0015;
+inline constexpr std::uint32_t WM_FONTCHANGE = 0x001D;
 inline constexpr std::uint32_t WM_SHOWWINDOW = 0x0018;
 inline constexpr std::uint32_t WM_CANCELMODE = 0x001F;
 inline constexpr std::uint32_t WM_SETCURSOR = 0x0020;

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "controls/sCustomButton.h"
+#include "framework/controls/Panel.h"
 #include "framework/runtime/Exceptions.h"
 #include "skin/sSkinLists.h"
 #include "tests/skinengine/SkinDataTestSupport.h"
@@ -7,9 +9,9 @@
 
 namespace {
 
-using styletests::TFakeControl;
+using styletests::TStyledControl;
 
-class StyleChanges : public ::testing::Test {
+class StyleChanges : public ::testing::Test, public styletests::StyledFixture {
  protected:
   void AddSection(const std::string& name, const std::string& parent = {}) {
     sSkinManager::SkinSections().push_back(skintests::Section(name, parent));
@@ -21,9 +23,12 @@ class StyleChanges : public ::testing::Test {
     entry.PropertyName = property;
     sSkinManager::SkinImages().push_back(std::move(entry));
   }
+  template <class S>
+  TStyledControl* Styled(framework::TWinControl* parent = nullptr, int kind = 0) {
+    return AddStyled<S>(parent ? parent : form, {10, 10, 50, 30}, kind);
+  }
 
   skintests::SkinStateReset reset;
-  TFakeControl control;
 };
 
 TEST_F(StyleChanges, BindingDefaultsTheSectionToTheControlsClassName) {
@@ -31,18 +36,17 @@ TEST_F(StyleChanges, BindingDefaultsTheSectionToTheControlsClassName) {
   AddSection("TsSpeedButton");
   AddImage("TSSPEEDBUTTON", "BORDERSMASK");
   sSkinManager::SetSkinLoaded(true);
-  TFakeControl button("TsSpeedButton");
-  sStyleUtil::TsActiveBGStyle style(&button);
-  style.BindSkin();
+  const auto* button = Add<sCustomButton::TsSpeedButton>(form, 0, 0, 84, 22);
+  const sStyleUtil::TsActiveBGStyle& style = *button->sStyle();
   EXPECT_EQ(style.SkinSection(), "TsSpeedButton");
   EXPECT_EQ(style.SkinIndex(), 1);
   EXPECT_EQ(style.MaskIndex(), 0);
-  EXPECT_EQ(button.invalidates, 0);
+  EXPECT_EQ(style.ControlKind(), sStyleSimply::KindSpeedButton);
 }
 
 TEST_F(StyleChanges, AnUnknownSectionLeavesTheStyleUnbound) {
   AddSection("TsEdit");
-  sStyleEdits::TsStyle style(&control);
+  auto& style = Styled<sStyleEdits::TsStyle>()->Style<sStyleEdits::TsStyle>();
   style.SetSkinSection("Panel");
   style.BindSkin();
   EXPECT_EQ(style.SkinSection(), "Panel");
@@ -54,28 +58,34 @@ TEST_F(StyleChanges, ChangingTheSectionRebindsWithoutRepainting) {
   AddSection("TsEdit");
   AddSection("Special");
   sSkinManager::SetSkinLoaded(true);
-  sStyleEdits::TsStyle style(&control);
+  TStyledControl* control = Styled<sStyleEdits::TsStyle>();
+  auto& style = control->Style<sStyleEdits::TsStyle>();
+  const int invalidates = control->invalidates;
   style.SetSkinSection("special");
   EXPECT_EQ(style.SkinIndex(), 1);
   style.SetSkinSection("Nowhere");
   EXPECT_EQ(style.SkinIndex(), -1);
-  EXPECT_EQ(control.invalidates, 0);
+  EXPECT_EQ(control->invalidates, invalidates);
 }
 
 TEST_F(StyleChanges, SoftControlMarksTheRegionAndRepaints) {
-  sStyleEdits::TsStyle style(&control);
+  TStyledControl* control = Styled<sStyleEdits::TsStyle>();
+  auto& style = control->Style<sStyleEdits::TsStyle>();
   style.SetRegionStale(false);
   style.SetCacheStale(false);
+  const int invalidates = control->invalidates;
   style.SetSoftControl(false);
   EXPECT_FALSE(style.SoftControl());
   EXPECT_TRUE(style.RegionStale());
   EXPECT_TRUE(style.CacheStale());
-  EXPECT_EQ(control.invalidates, 1);
+  EXPECT_EQ(control->invalidates, invalidates + 1);
 }
 
 TEST_F(StyleChanges, ImageAndGradientSharesNeverExceedAHundred) {
-  sStyleUtil::TsPassiveBGStyle style(&control);
-  sStyleActive::TsBackground& background = *style.Background();
+  TStyledControl* control = Styled<sStyleUtil::TsPassiveBGStyle>();
+  sStyleActive::TsBackground& background =
+      *control->Style<sStyleUtil::TsPassiveBGStyle>().Background();
+  const int invalidates = control->invalidates;
   background.Image()->SetPercent(60);
   EXPECT_EQ(background.Gradient()->Percent(), 40);
   background.Gradient()->SetPercent(80);
@@ -83,11 +93,11 @@ TEST_F(StyleChanges, ImageAndGradientSharesNeverExceedAHundred) {
   background.Image()->SetPercent(150);
   EXPECT_EQ(background.Image()->Percent(), 100);
   EXPECT_EQ(background.Gradient()->Percent(), 0);
-  EXPECT_GE(control.invalidates, 3);
+  EXPECT_GE(control->invalidates, invalidates + 3);
 }
 
 TEST_F(StyleChanges, AMalformedGradientKeepsThePreviousOne) {
-  sStyleUtil::TsPassiveBGStyle style(&control);
+  sStyleUtil::TsPassiveBGStyle style(nullptr);
   sStyleActive::TsBGGradient& gradient = *style.Background()->Gradient();
   gradient.SetData("255;0;100;1;0");
   const sGradient::GradientArray before = gradient.GradientArray();
@@ -98,30 +108,38 @@ TEST_F(StyleChanges, AMalformedGradientKeepsThePreviousOne) {
 }
 
 TEST_F(StyleChanges, AnImageNameIsTakenOnlyForAnExistingFile) {
-  sStyleUtil::TsPassiveBGStyle style(&control);
+  TStyledControl* control = Styled<sStyleUtil::TsPassiveBGStyle>();
+  auto& style = control->Style<sStyleUtil::TsPassiveBGStyle>();
+  const int invalidates = control->invalidates;
   style.Background()->Image()->SetImageName("/nonexistent/picture.bmp");
   EXPECT_EQ(style.Background()->Image()->ImageName(), "");
-  EXPECT_EQ(control.invalidates, 0);
+  EXPECT_EQ(control->invalidates, invalidates);
 }
 
 TEST_F(StyleChanges, ShadowTransparencyIsClamped) {
-  sStyleUtil::TsActiveBGStyle style(&control);
-  sStyleSimply::TsShadow& shadow = *style.Effects()->Shadow();
+  TStyledControl* parent = Styled<sStyleUtil::TsPassiveBGStyle>();
+  sStyleSimply::TsShadow& shadow = *Styled<sStyleUtil::TsActiveBGStyle>(parent)
+                                        ->Style<sStyleUtil::TsActiveBGStyle>()
+                                        .Effects()
+                                        ->Shadow();
   shadow.SetTransparency(150);
   EXPECT_EQ(shadow.Transparency(), 100);
   shadow.SetTransparency(-5);
   EXPECT_EQ(shadow.Transparency(), 0);
-  EXPECT_EQ(control.parentRepaints, 0);  // no repaint while the shadow is off
+  EXPECT_EQ(parent->staleNotices, 0) << "no repaint while the shadow is off";
 }
 
 TEST_F(StyleChanges, AShadowNeedsASkinnedParentAndAKindThatCastsOne) {
-  sStyleUtil::TsActiveBGStyle style(&control);
+  auto* panel = Add<framework::TPanel>(form, 0, 0, 200, 100);
+  TStyledControl* control = Styled<sStyleUtil::TsActiveBGStyle>(panel);
+  auto& style = control->Style<sStyleUtil::TsActiveBGStyle>();
   sStyleSimply::TsShadow& shadow = *style.Effects()->Shadow();
   shadow.SetEnabled(true);
-  EXPECT_FALSE(shadow.Enabled());
+  EXPECT_FALSE(shadow.Enabled()) << "an unskinned panel cannot carry it";
   EXPECT_TRUE(shadow.DontUse());
 
-  control.skinnedParent = true;
+  TStyledControl* parent = Styled<sStyleUtil::TsPassiveBGStyle>();
+  control->SetParent(parent);
   style.SetControlKind(58);
   shadow.SetEnabled(true);
   EXPECT_FALSE(shadow.Enabled());
@@ -130,56 +148,60 @@ TEST_F(StyleChanges, AShadowNeedsASkinnedParentAndAKindThatCastsOne) {
   shadow.SetEnabled(true);
   EXPECT_TRUE(shadow.Enabled());
   EXPECT_FALSE(shadow.DontUse());
-  EXPECT_EQ(control.parentRepaints, 1);
+  EXPECT_EQ(parent->staleNotices, 1);
   shadow.SetDontUse(true);
   EXPECT_FALSE(shadow.Enabled());
-  EXPECT_EQ(control.parentRepaints, 2);
+  EXPECT_EQ(parent->staleNotices, 2);
 }
 
 TEST_F(StyleChanges, ACheckControlKeepsItsParentColour) {
-  sStyleEdits::TsStyle style(&control);
-  style.SetControlKind(sStyleSimply::KindCheckBox);
+  TStyledControl* control = Styled<sStyleEdits::TsStyle>(nullptr, sStyleSimply::KindCheckBox);
+  auto& style = control->Style<sStyleEdits::TsStyle>();
+  control->SetColor(0x102030);
+  const int invalidates = control->invalidates;
   style.Painting()->SetParentColor(false);
   EXPECT_TRUE(style.Painting()->ParentColor());
-  EXPECT_EQ(style.Painting()->Color(), control.color);
-  EXPECT_EQ(control.invalidates, 0);
+  EXPECT_EQ(style.Painting()->Color(), 0x102030u);
+  EXPECT_EQ(control->invalidates, invalidates);
 }
 
-TEST_F(StyleChanges, AnEditorFollowsItsControlsColourWhenAskedTo) {
-  sStyleEdits::TsStyle style(&control);
-  style.SetControlKind(sStyleSimply::KindEdit);
-  style.Painting()->SetParentColor(true);
-  EXPECT_TRUE(control.parentColorFlag);
-  EXPECT_EQ(style.Painting()->Color(), control.color);
-  style.Painting()->SetColor(0x010203);
-  EXPECT_FALSE(style.Painting()->ParentColor());
-  EXPECT_EQ(control.invalidates, 2);
-}
+TEST_F(StyleChanges, StylesThatFollowTheParentsColourTakeItOver) {
+  form->SetColor(0x405060);
+  TStyledControl* edit = Styled<sStyleEdits::TsStyle>(nullptr, sStyleSimply::KindEdit);
+  auto& editor = edit->Style<sStyleEdits::TsStyle>();
+  editor.Painting()->SetParentColor(true);
+  EXPECT_TRUE(edit->ParentColor());
+  EXPECT_EQ(editor.Painting()->Color(), 0x405060u);
+  editor.Painting()->SetColor(0x010203);
+  EXPECT_FALSE(editor.Painting()->ParentColor());
 
-TEST_F(StyleChanges, APaintStylesColourGoesToItsControl) {
-  sStyleUtil::TsPassiveBGStyle style(&control);
-  style.Painting()->SetColor(0x00FF00);
-  EXPECT_EQ(control.color, 0x00FF00u);
-  EXPECT_FALSE(style.Painting()->ParentColor());
-  EXPECT_EQ(control.invalidates, 1);
+  TStyledControl* gauge = Styled<sStyleUtil::TsPassiveBGStyle>();
+  auto& paint = gauge->Style<sStyleUtil::TsPassiveBGStyle>();
+  EXPECT_EQ(paint.Painting()->Color(), 0x405060u) << "following from the start";
+  paint.Painting()->SetColor(0x00FF00);
+  EXPECT_EQ(gauge->Color(), 0x00FF00u);
+  EXPECT_FALSE(paint.Painting()->ParentColor());
+  form->SetColor(0x708090);
+  EXPECT_EQ(paint.Painting()->Color(), 0x00FF00u) << "no longer following";
+  paint.Painting()->SetParentColor(true);
+  EXPECT_TRUE(gauge->ParentColor());
+  EXPECT_EQ(paint.Painting()->Color(), 0x708090u);
+  form->SetColor(platform::clAqua);
+  EXPECT_EQ(paint.Painting()->Color(), platform::clAqua) << "the parent's notice";
 
-  style.Painting()->SetParentColor(true);
-  EXPECT_TRUE(control.parentColorFlag);
-  EXPECT_EQ(style.Painting()->Color(), control.parentColor);
-  EXPECT_EQ(control.invalidates, 2);
-
-  style.Painting()->SetTransparency(250);
-  EXPECT_EQ(style.Painting()->Transparency(), 100);
-  EXPECT_EQ(control.parentRepaints, 1);
+  paint.Painting()->SetTransparency(250);
+  EXPECT_EQ(paint.Painting()->Transparency(), 100);
 }
 
 TEST_F(StyleChanges, MaskChangesRepaintTheButton) {
-  sStyleUtil::TsActiveBGStyle style(&control);
+  TStyledControl* control = Styled<sStyleUtil::TsActiveBGStyle>();
+  auto& style = control->Style<sStyleUtil::TsActiveBGStyle>();
+  int invalidates = control->invalidates;
   style.BtnEffects()->MaskedBorders()->SetEnabled(false);
-  EXPECT_EQ(control.invalidates, 1);
+  EXPECT_EQ(control->invalidates, ++invalidates);
   // Hot layers show at the next repaint.
   style.HotStyle()->HotBackground()->Gradient()->SetPercent(10);
-  EXPECT_EQ(control.invalidates, 1);
+  EXPECT_EQ(control->invalidates, invalidates);
 }
 
 TEST_F(StyleChanges, TheFormStyleFindsItsSectionAndFallsBackToTheParentsImages) {

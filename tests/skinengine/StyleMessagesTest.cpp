@@ -9,7 +9,7 @@
 
 namespace {
 
-using styletests::TFakeControl;
+using styletests::TStyledControl;
 
 platform::TMessage Message(std::uint32_t msg, platform::WPARAM wParam, platform::LPARAM lParam) {
   platform::TMessage message;
@@ -19,20 +19,20 @@ platform::TMessage Message(std::uint32_t msg, platform::WPARAM wParam, platform:
   return message;
 }
 
-class StyleMessages : public ::testing::Test {
+class StyleMessages : public ::testing::Test, public styletests::StyledFixture {
  protected:
   skintests::SkinStateReset reset;
-  TFakeControl control;
+  TStyledControl* control = AddStyled<sStyleEdits::TsStyle>(form, {10, 10, 60, 20}, 0);
 };
 
 TEST_F(StyleMessages, TheIdentifyQueryReportsTheKindOfStyle) {
-  sStyleEdits::TsStyle edit(&control);
-  sStyleEdits::TsCustomStyle custom(&control);
-  sStyleUtil::TsActiveBGStyle button(&control);
+  sStyleEdits::TsStyle edit(nullptr);
+  sStyleEdits::TsCustomStyle custom(nullptr);
+  sStyleUtil::TsActiveBGStyle button(nullptr);
   for (auto [style, code] :
        {std::pair<sStyleSimply::TsGenStyle*, int>{&edit, 15}, {&custom, 14}, {&button, 1}}) {
     platform::TMessage message = Message(sMessages::SM_GETSTYLE, 5, 0);
-    EXPECT_TRUE(style->HandleKitMessage(message));
+    EXPECT_TRUE(style->HandleMessage(message));
     EXPECT_EQ(message.WParam, static_cast<platform::WPARAM>(code));
     EXPECT_EQ(message.LParam, reinterpret_cast<std::intptr_t>(style));
     EXPECT_EQ(message.Result, 1);
@@ -42,41 +42,41 @@ TEST_F(StyleMessages, TheIdentifyQueryReportsTheKindOfStyle) {
 TEST_F(StyleMessages, SkinNoticesRebindOrUnbindAndRepaint) {
   sSkinManager::SkinSections().push_back(skintests::Section("TsEdit"));
   sSkinManager::SetSkinLoaded(true);
-  sStyleEdits::TsStyle style(&control);
-  style.BindSkin();
+  auto& style = control->Style<sStyleEdits::TsStyle>();
   style.SetSkinSection("Other");
   EXPECT_EQ(style.SkinIndex(), -1);
 
   platform::TMessage unloaded = Message(sMessages::SM_SKINREMOVED, 0, 0);
   style.SetSkinSection("TsEdit");
   style.SetRegionStale(false);
-  EXPECT_TRUE(style.HandleKitMessage(unloaded));
+  const int invalidates = control->invalidates;
+  EXPECT_TRUE(style.HandleMessage(unloaded));
   EXPECT_EQ(style.SkinIndex(), -1);
   EXPECT_TRUE(style.RegionStale());
-  EXPECT_EQ(control.invalidates, 1);
+  EXPECT_EQ(control->invalidates, invalidates + 1);
 
   platform::TMessage loaded = Message(sMessages::SM_SKINLOADED, 0, 0);
-  EXPECT_TRUE(style.HandleKitMessage(loaded));
+  EXPECT_TRUE(style.HandleMessage(loaded));
   EXPECT_EQ(style.SkinIndex(), 0);
-  EXPECT_EQ(control.invalidates, 2);
+  EXPECT_EQ(control->invalidates, invalidates + 2);
 }
 
 TEST_F(StyleMessages, NoticesOfAnotherGroupAreLeftAlone) {
-  sStyleEdits::TsStyle style(&control);
+  sStyleEdits::TsStyle style(nullptr);
   style.SetGroupIndex(3);
   platform::TMessage stale = Message(sMessages::SM_REBUILDCACHE, 0, 0);
-  EXPECT_FALSE(style.HandleKitMessage(stale));
+  EXPECT_FALSE(style.HandleMessage(stale));
   EXPECT_TRUE(style.CacheStale());
   stale.WParam = 3;
-  EXPECT_TRUE(style.HandleKitMessage(stale));
+  EXPECT_TRUE(style.HandleMessage(stale));
   EXPECT_FALSE(style.CacheStale());
 }
 
 TEST_F(StyleMessages, APaintStyleMatchesItsBaseGroupWhateverItPublishes) {
-  sStyleUtil::TsPassiveBGStyle style(&control);
+  sStyleUtil::TsPassiveBGStyle style(nullptr);
   style.SetPublishedGroupIndex(6);
   platform::TMessage soft = Message(sMessages::SM_SOFTCORNERS, 0, 0);
-  EXPECT_TRUE(style.HandleKitMessage(soft));
+  EXPECT_TRUE(style.HandleMessage(soft));
   EXPECT_FALSE(style.SoftControl());
   EXPECT_TRUE(style.CacheStale());
 }

@@ -1,53 +1,117 @@
 #pragma once
 
-// A control stand-in that records what its style asks of it, and a component that publishes
-// one style of every kind, as the main window's controls do.
+// Small real controls that carry a style as the skinned controls do, a form whose frame
+// painter holds a picture, and a component that publishes one style of every kind.
 
+#include <cstdint>
+#include <functional>
 #include <memory>
-#include <string>
 #include <utility>
 
 #include "framework/classes/ClassBuilder.h"
 #include "framework/classes/Component.h"
+#include "framework/controls/CustomControl.h"
+#include "framework/forms/Form.h"
+#include "platform/graphics/Bitmap.h"
+#include "skin/sFramePicture.h"
+#include "skin/sMessages.h"
 #include "style/sStyleEdits.h"
 #include "style/sStylePassive.h"
 #include "style/sStyleSimply.h"
 #include "style/sStyleUtil.h"
+#include "tests/skinengine/ControlsTestSupport.h"
 
 namespace styletests {
 
-class TFakeControl : public sStyleSimply::TsStyleOwner {
+// A windowed control that owns a style, hands it every message first and paints through its
+// cache; it counts its invalidations and the cache-stale notices it gets.
+class TStyledControl : public framework::TCustomControl {
  public:
-  explicit TFakeControl(std::string className = "TsEdit") : className_(std::move(className)) {}
+  using TMakeStyle =
+      std::function<std::unique_ptr<sStyleSimply::TsGenStyle>(framework::TControl* owner)>;
 
-  std::string OwnerClassName() const override { return className_; }
-  int OwnerWidth() const override { return width; }
-  int OwnerHeight() const override { return height; }
-  void OwnerInvalidate() override { ++invalidates; }
-  bool HasSkinnedParent() const override { return skinnedParent; }
-  void RepaintOwnerParent() override { ++parentRepaints; }
-  platform::TColor OwnerColor() const override { return color; }
-  void SetOwnerColor(platform::TColor value) override { color = value; }
-  void SetOwnerParentColor(bool value) override { parentColorFlag = value; }
-  bool ParentColorOf(platform::TColor& value) const override {
-    value = parentColor;
-    return hasParent;
+  TStyledControl(framework::TComponent* owner, const TMakeStyle& make)
+      : TCustomControl(owner), style_(make(this)) {}
+  ~TStyledControl() override {
+    Destroying();
+    const auto style = std::move(style_);
   }
 
-  int width = 40;
-  int height = 20;
+  template <class S>
+  S& Style() const {
+    return dynamic_cast<S&>(*style_);
+  }
+
+  void Invalidate() override {
+    ++invalidates;
+    TCustomControl::Invalidate();
+  }
+
   int invalidates = 0;
-  int parentRepaints = 0;
-  bool skinnedParent = false;
-  bool hasParent = true;
-  platform::TColor color = 0x102030;
-  platform::TColor parentColor = 0x405060;
-  bool parentColorFlag = false;
+  int staleNotices = 0;
+
+ protected:
+  void WndProc(platform::TMessage& message) override {
+    if (message.Msg == sMessages::SM_REBUILDCACHE) ++staleNotices;
+    if (style_ && style_->HandleMessage(message)) return;
+    TCustomControl::WndProc(message);
+  }
+  void Paint() override {
+    if (!style_) return;
+    if (style_->CacheStale()) {
+      style_->ResizeCache();
+      if (auto* background = dynamic_cast<sStyleUtil::TsPassiveBGStyle*>(style_.get()))
+        background->PaintBackground();
+    }
+    style_->CopyCache(*Canvas()->Handle(), {0, 0, Width(), Height()});
+  }
 
  private:
-  std::string className_;
+  std::unique_ptr<sStyleSimply::TsGenStyle> style_;
 };
 
+// A form whose frame painter holds a picture, answering as a skinned form does.
+class TFramedForm : public framework::TForm {
+ public:
+  using TForm::TForm;
+
+  platform::Bitmap picture;
+  platform::TPoint clientOffset;
+
+ protected:
+  void WndProc(platform::TMessage& message) override {
+    if (message.Msg == sMessages::SM_GETFRAMEPICTURE) {
+      sSkinManager::FramePicture() = {&picture, clientOffset};
+      message.Result = 1;
+      return;
+    }
+    TForm::WndProc(message);
+  }
+};
+
+// A shown form to put styled controls on.
+class StyledFixture : public skintests::FormFixture {
+ public:
+  // A styled control of the style class S with a control kind.
+  template <class S>
+  TStyledControl* AddStyled(framework::TWinControl* parent, platform::TRect bounds, int kind) {
+    auto* control = new TStyledControl(
+        form, [](framework::TControl* owner) { return std::make_unique<S>(owner); });
+    control->SetParent(parent);
+    control->SetBounds(bounds.Left, bounds.Top, bounds.Width(), bounds.Height());
+    control->template Style<S>().SetControlKind(kind);
+    return control;
+  }
+};
+
+// The style's cache after it painted its background at the control's size.
+inline const platform::Bitmap& Composed(sStyleUtil::TsPassiveBGStyle& style) {
+  style.ResizeCache();
+  style.PaintBackground();
+  return style.CacheBmp()->Data();
+}
+
+// Styles without controls, published as a form publishes its controls' styles.
 class THolder : public framework::TComponent {
  public:
   using TComponent::TComponent;
@@ -70,15 +134,11 @@ class THolder : public framework::TComponent {
   sStylePassive::TsPassivePaintStyle* Frame() const { return frame_.get(); }
 
  private:
-  TFakeControl editControl_{"TsEdit"};
-  TFakeControl gaugeControl_{"TsGauge"};
-  TFakeControl buttonControl_{"TsSpeedButton"};
-  std::unique_ptr<sStyleEdits::TsStyle> edit_ =
-      std::make_unique<sStyleEdits::TsStyle>(&editControl_);
+  std::unique_ptr<sStyleEdits::TsStyle> edit_ = std::make_unique<sStyleEdits::TsStyle>(nullptr);
   std::unique_ptr<sStyleUtil::TsPassiveBGStyle> gauge_ =
-      std::make_unique<sStyleUtil::TsPassiveBGStyle>(&gaugeControl_);
+      std::make_unique<sStyleUtil::TsPassiveBGStyle>(nullptr);
   std::unique_ptr<sStyleUtil::TsActiveBGStyle> button_ =
-      std::make_unique<sStyleUtil::TsActiveBGStyle>(&buttonControl_);
+      std::make_unique<sStyleUtil::TsActiveBGStyle>(nullptr);
   std::unique_ptr<sStylePassive::TsPassivePaintStyle> frame_ =
       std::make_unique<sStylePassive::TsPassivePaintStyle>(this);
 };

@@ -3,12 +3,12 @@
 #include <string>
 #include <vector>
 
+#include "framework/controls/Panel.h"
 #include "framework/runtime/Exceptions.h"
+#include "platform/headless/Headless.h"
 #include "tests/skinengine/StyleTestSupport.h"
 
 namespace {
-
-using styletests::TFakeControl;
 
 std::vector<std::string> Names(const framework::TClassInfo& info) {
   std::vector<std::string> names;
@@ -44,7 +44,9 @@ TEST(StyleTree, ClassesPublishTheirPropertiesInStreamOrder) {
 }
 
 TEST(StyleTree, ANewStyleStartsUnboundWithAStaleCacheOfTheControlsSize) {
-  TFakeControl control;
+  platform::HeadlessSession session;
+  framework::TPanel control(nullptr);
+  control.SetBounds(0, 0, 40, 20);
   const sStyleEdits::TsStyle style(&control);
   EXPECT_EQ(style.SkinIndex(), -1);
   EXPECT_EQ(style.MaskIndex(), -1);
@@ -57,7 +59,6 @@ TEST(StyleTree, ANewStyleStartsUnboundWithAStaleCacheOfTheControlsSize) {
   EXPECT_EQ(style.CacheBmp()->Width(), 40);
   EXPECT_EQ(style.CacheBmp()->Height(), 20);
   EXPECT_EQ(style.OwnerControl(), &control);
-  EXPECT_EQ(control.invalidates, 0);
 
   const sStyleEdits::TsPainting& painting = *style.Painting();
   EXPECT_EQ(painting.ColorBorderTop(), platform::clBtnHighlight);
@@ -82,8 +83,7 @@ TEST(StyleTree, AStyleWithoutControlHasAnEmptyCache) {
 }
 
 TEST(StyleTree, SubObjectsKnowTheirOwners) {
-  TFakeControl control;
-  sStyleUtil::TsActiveBGStyle style(&control);
+  sStyleUtil::TsActiveBGStyle style(nullptr);
   EXPECT_EQ(style.Effects()->GetOwner(), &style);
   EXPECT_EQ(style.Effects()->Shadow()->GetOwner(), style.Effects());
   EXPECT_EQ(style.Painting()->GetOwner(), &style);
@@ -94,8 +94,7 @@ TEST(StyleTree, SubObjectsKnowTheirOwners) {
 }
 
 TEST(StyleTree, AssigningCopiesTheWholeTree) {
-  TFakeControl control;
-  sStyleUtil::TsActiveBGStyle source(&control);
+  sStyleUtil::TsActiveBGStyle source(nullptr);
   source.SetSkinSection("Button");
   source.Painting()->SetColor(0x112233);
   source.Background()->Gradient()->SetData("1;2;50;0;0");
@@ -104,8 +103,7 @@ TEST(StyleTree, AssigningCopiesTheWholeTree) {
   source.BtnEffects()->Fading()->SetEnabled(false);
   source.Effects()->Shadow()->SetOffset(3);
 
-  TFakeControl other;
-  sStyleUtil::TsActiveBGStyle copy(&other);
+  sStyleUtil::TsActiveBGStyle copy(nullptr);
   copy.Assign(&source);
   EXPECT_EQ(copy.SkinSection(), "Button");
   EXPECT_EQ(copy.Painting()->Color(), 0x112233u);
@@ -119,9 +117,8 @@ TEST(StyleTree, AssigningCopiesTheWholeTree) {
 }
 
 TEST(StyleTree, AssigningAnotherKindOfStyleIsRefused) {
-  TFakeControl control;
-  sStyleEdits::TsStyle edit(&control);
-  sStyleUtil::TsPassiveBGStyle gauge(&control);
+  sStyleEdits::TsStyle edit(nullptr);
+  sStyleUtil::TsPassiveBGStyle gauge(nullptr);
   EXPECT_THROW(edit.Assign(&gauge), framework::EConvertError);
   EXPECT_THROW(edit.Assign(nullptr), framework::EConvertError);
 }

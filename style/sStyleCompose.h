@@ -1,0 +1,62 @@
+#pragma once
+
+#include "framework/graphics/Picture.h"
+#include "platform/graphics/Bitmap.h"
+#include "platform/graphics/Color.h"
+#include "platform/graphics/Geometry.h"
+#include "style/sBevels.h"
+#include "style/sGradient.h"
+#include "style/sGraphUtils.h"
+#include "style/sStyleActive.h"
+#include "style/sStyleSimply.h"
+
+// How a background style composes a look: picture, gradient and colour by their shares, and
+// the parent's picture below by the transparency.
+namespace sStyleUtil {
+
+// A picture of a background: a bitmap is tiled, a JPEG drawn whole.
+struct TsPicture {
+  const platform::Bitmap* Bitmap = nullptr;
+  sGraphUtils::PictureKind Kind = sGraphUtils::PictureKind::Bitmap;
+};
+
+// The picture a published picture holds; none when it is empty or cannot be decoded.
+TsPicture PictureOf(const framework::TPicture& picture);
+
+// The values one look of a background is made of, from a skin section or from a style's own
+// properties. Percents are read as they are stored; the composition keeps them in range.
+struct TsLook {
+  platform::TColor Color = 0;
+  sBevels::TsControlBevel Bevel = sBevels::cbNone;
+  int BevelWidth = 0;
+  int GradientPercent = 0;
+  const sGradient::GradientArray* Gradient = nullptr;
+  int ImagePercent = 0;
+  TsPicture Image;  // looked up only when ImagePercent is above 0
+  int Transparency = 0;
+};
+
+// A look from a style's own background and painting values.
+TsLook OwnLook(const sStyleActive::TsHotBackground& background, platform::TColor color,
+               sBevels::TsControlBevel bevel, int bevelWidth, int transparency);
+
+// The normal look and the hot look differ in how the picture weighs against the gradient
+// (share x 256 div 100, or x 255 div 100) and in what a missing picture leaves: the colour,
+// or the target as it was.
+enum class TsComposeRule { Normal, Hot };
+
+// Composes the look over rect of target; scratch is a bitmap of target's size.
+void ComposeLook(platform::Bitmap& target, platform::Bitmap& scratch, const TsLook& look,
+                 const platform::TRect& rect, TsComposeRule rule);
+
+// The part of a parent's picture under a control with these bounds in the parent's client
+// area.
+platform::TRect ParentSourceRect(const sStyleSimply::TsParentBackground& parent,
+                                 const platform::TRect& bounds);
+// Whether the parent's picture holds all of that part.
+bool ParentCovers(const sStyleSimply::TsParentBackground& parent, const platform::TRect& source);
+// Copies the part row by row to target's top-left; what lies outside the picture is left out.
+void CopyParentBackground(platform::Bitmap& target, const sStyleSimply::TsParentBackground& parent,
+                          const platform::TRect& source);
+
+}  // namespace sStyleUtil
