@@ -12,6 +12,7 @@
 #include "resources/Embedded.h"
 #include "skin/sMaskData.h"
 #include "tests/skinengine/SkinDataTestSupport.h"
+#include "tests/skinengine/StoredSkinSupport.h"
 #include "tools/skinart/SkinArt.h"
 #include "tools/skinart/SkinSheet.h"
 
@@ -19,25 +20,12 @@ namespace {
 
 using namespace sSkinManager;
 
-// The main window's description as the program carries it.
-std::string MainWindowText() {
-  const auto bytes = platform::LoadResource("Bezier");
-  return {bytes.begin(), bytes.end()};
-}
+using skintests::LoadStoredSkin;
+using skintests::MainWindowText;
 
 class SkinArt : public ::testing::Test {
  protected:
   static void SetUpTestSuite() { resources::RegisterEmbeddedResources(); }
-
-  // The stored skin as the main window's description carries it.
-  void LoadStoredSkin(TsSkinManager& manager) {
-    const std::string text = "object sSkinManager1: TsSkinManager\n  InternalSkins = <\n" +
-                             skinart::StoredSkinBlock(MainWindowText()) +
-                             ">\n  SkinDirectory = 'c:\\Skins'\n"
-                             "  SkinName = 'Velora2 (internal)'\nend\n";
-    framework::ReadDescription(text, manager, skintests::SkinClasses(),
-                               framework::EmbeddedResource);
-  }
 
   skintests::SkinStateReset reset;
   platform::HeadlessSession session;

@@ -20,6 +20,7 @@
 #include "style/sStyleSimply.h"
 #include "style/sStyleUtil.h"
 #include "tests/skinengine/ControlsTestSupport.h"
+#include "tests/skinengine/SkinDataTestSupport.h"
 
 namespace styletests {
 
