@@ -62,6 +62,17 @@ void BM_BlendColorMask(benchmark::State& state) {
 }
 BENCHMARK(BM_BlendColorMask);
 
+// A colour laid over the whole picture with 30 % showing through, as a background composes.
+void BM_OverlayColor(benchmark::State& state) {
+  Bitmap bitmap = Filled(platform::clSkyBlue);
+  for (auto _ : state) {
+    sGraphUtils::OverlayColor(bitmap, platform::clNavy, 30);
+    benchmark::DoNotOptimize(bitmap.ScanLine(0));
+  }
+  state.SetItemsProcessed(state.iterations() * kWidth * kHeight);
+}
+BENCHMARK(BM_OverlayColor);
+
 // Argument 0 fills top to bottom, 1 left to right.
 void BM_PaintGradient(benchmark::State& state) {
   Bitmap bitmap(kWidth, kHeight);

@@ -61,12 +61,13 @@ void TsButtonControl::StopFade() {
 
 // Frames go to the screen only; the cache keeps the final look. Going in, the frame at the
 // last step is the new look exactly; going out, the one at step 0 is almost the normal look.
+// The step moves on before drawing, so a frame that fails to draw is still passed.
 void TsButtonControl::DrawFadeFrame(TFadeDirection direction) {
   if (ComponentState().Contains(csDestroying)) return;
-  const int alpha = fadeStep_ * 255 / sStyle_->FadeSettings().Iterations;
-  fadeStep_ += direction == TFadeDirection::In ? 1 : -1;
-  const platform::Bitmap& cache = sStyle_->CacheBmp()->Data();
   const bool in = direction == TFadeDirection::In;
+  const int alpha = fadeStep_ * 255 / sStyle_->FadeSettings().Iterations;
+  fadeStep_ += in ? 1 : -1;
+  const platform::Bitmap& cache = sStyle_->CacheBmp()->Data();
   platform::Bitmap frame = in ? previousImage_ : cache;
   frame.SetSize(cache.Width(), cache.Height());
   sGraphUtils::BlendBitmaps(frame, in ? cache : previousImage_,
