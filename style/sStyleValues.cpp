@@ -17,7 +17,8 @@ TsPicture SectionPicture(const sStyleSimply::TsGenStyle& style, std::string_view
   const int index = sSkinManager::FindImageIndex(style.SkinIndex(), style.SkinSection(), property);
   const auto& images = sSkinManager::SkinImages();
   if (index < 0 || static_cast<std::size_t>(index) >= images.size()) return {};
-  return {&images[static_cast<std::size_t>(index)].Bitmap->Data()};
+  return {&images[static_cast<std::size_t>(index)].Bitmap->Data(),
+          sGraphUtils::PictureKind::Bitmap};
 }
 }  // namespace
 

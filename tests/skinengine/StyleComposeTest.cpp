@@ -59,7 +59,6 @@ TEST(StyleCompose, SharesWeighPictureGradientAndColour) {
   };
   for (const Case& c : cases) {
     Bitmap picture(3, 2);
-    picture.Fill(Grey(c.picture));
     sGradient::GradientArray band;
     if (c.band >= 0)
       band.push_back({static_cast<int>(Grey(c.band)), static_cast<int>(Grey(c.band)), 100, 0});
@@ -68,7 +67,10 @@ TEST(StyleCompose, SharesWeighPictureGradientAndColour) {
     look.GradientPercent = c.gradient;
     look.Gradient = &band;
     look.ImagePercent = c.image;
-    if (c.picture >= 0) look.Image = {&picture};
+    if (c.picture >= 0) {
+      picture.Fill(Grey(c.picture));
+      look.Image = {&picture, sGraphUtils::PictureKind::Bitmap};
+    }
     Bitmap target(7, 5);
     Bitmap scratch(7, 5);
     sStyleUtil::ComposeLook(target, scratch, look, target.BoundsRect(), c.rule);
