@@ -13,6 +13,11 @@ class TsSkinableMenus : public sSkinManager::TsMenuPainter {
   using TsMenuPainter::TsMenuPainter;
 
   void HookMainMenu(framework::TMainMenu* menu, bool on) override;
+  void HookPopupMenu(framework::TPopupMenu* menu, bool on) override;
+  void HookItemTree(framework::TMenuItem* item, bool on) override;
+  void PrepareItem(framework::TMenuItem* item, bool on) override;
+  void SkinAll(bool on) override;
+  void FlushPictureCache() override;
 };
 
 }  // namespace sSkinMenus

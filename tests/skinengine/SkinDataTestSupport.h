@@ -134,6 +134,7 @@ class TFrameProbe : public framework::TComponent, public sSkinManager::TsFramePa
   void FrameStyleMessage(platform::TMessage& message) override {
     log_->push_back(Entry(Name(), message.Msg));
   }
+  const framework::TBitmap* MenuBarStrip() const override { return nullptr; }
 
  private:
   Log* log_;
