@@ -4,9 +4,12 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <functional>
+#include <utility>
 
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Color.h"
+#include "platform/window/Messages.h"
 #include "platform/window/Paint.h"
 #include "tests/framework/ControlTestSupport.h"
 
@@ -41,6 +44,16 @@ template <class C>
 platform::Bitmap Painted(C& control) {
   platform::UpdateWindow(control.Handle());
   return platform::WindowSnapshot(control.Handle());
+}
+
+// Calls seen each time the control is asked to paint, before it paints.
+template <class C>
+void OnEveryPaint(C& control, std::function<void()> seen) {
+  control.WindowProc = [previous = control.WindowProc,
+                        seen = std::move(seen)](framework::TMessage& m) {
+    if (m.Msg == platform::WM_PAINT) seen();
+    previous(m);
+  };
 }
 
 }  // namespace skintests
