@@ -128,6 +128,14 @@ object Form1: TForm1
     Width = 505
     Height = 17
     Progress = 0
+    sStyle.GroupIndex = 0
+    sStyle.SkinSection = 'TsGauge'
+    sStyle.Painting.Color = clLime
+    sStyle.Painting.ParentColor = False
+    sStyle.Background.Image.Image.Data = {file 'BarPicture'}
+    sStyle.Background.Image.Percent = 50
+    sStyle.Background.Gradient.Data = '8421504;16777215;99;0;0;16777215;16777215;0;0;0'
+    sStyle.Background.Gradient.Percent = 50
     Suffix = '%'
   end
   object CheckBox: TsCheckBox
@@ -145,6 +153,13 @@ object Form1: TForm1
     Top = 464
     Width = 84
     Height = 22
+    sStyle.GroupIndex = 0
+    sStyle.SkinSection = 'TsSpeedButton'
+    sStyle.Painting.Color = clBtnFace
+    sStyle.Painting.ParentColor = False
+    sStyle.Background.Gradient.Data = '12632256;16777215;49;0;0;16777215;8421504;34;0;0;8421504;16777215;16;0;0;16777215;16777215;0;0;0'
+    sStyle.HotStyle.HotBackground.Gradient.Data = '8421504;8421504;6;0;0;8421504;16777215;47;0;0;16777215;12632256;28;0;0;12632256;14275020;18;0;0;14275020;14275020;0;0;0'
+    sStyle.HotStyle.HotPainting.Transparency = 0
     Caption = 'Randomize'
     Spacing = 3
     OnClick = BtnRandomClick
@@ -154,6 +169,13 @@ object Form1: TForm1
     Top = 464
     Width = 84
     Height = 22
+    sStyle.GroupIndex = 0
+    sStyle.SkinSection = 'TsSpeedButton'
+    sStyle.Painting.Color = clBtnFace
+    sStyle.Painting.ParentColor = False
+    sStyle.Background.Gradient.Data = '12632256;16777215;49;0;0;16777215;8421504;34;0;0;8421504;16777215;16;0;0;16777215;16777215;0;0;0'
+    sStyle.HotStyle.HotBackground.Gradient.Data = '8421504;8421504;6;0;0;8421504;16777215;47;0;0;16777215;12632256;28;0;0;12632256;14275020;18;0;0;14275020;14275020;0;0;0'
+    sStyle.HotStyle.HotPainting.Transparency = 0
     Caption = 'Gambar Kurva'
     Spacing = 3
     OnClick = GambarClick
@@ -163,6 +185,13 @@ object Form1: TForm1
     Top = 176
     Width = 84
     Height = 22
+    sStyle.GroupIndex = 0
+    sStyle.SkinSection = 'TsSpeedButton'
+    sStyle.Painting.Color = clBtnFace
+    sStyle.Painting.ParentColor = False
+    sStyle.Background.Gradient.Data = '12632256;16777215;49;0;0;16777215;8421504;34;0;0;8421504;16777215;16;0;0;16777215;16777215;0;0;0'
+    sStyle.HotStyle.HotBackground.Gradient.Data = '8421504;8421504;6;0;0;8421504;16777215;47;0;0;16777215;12632256;28;0;0;12632256;14275020;18;0;0;14275020;14275020;0;0;0'
+    sStyle.HotStyle.HotPainting.Transparency = 0
     Caption = 'Nilai (M x N)'
     Spacing = 3
     OnClick = BtMxNClick

@@ -1,9 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <string>
-
-#include <sys/wait.h>
 
 #include "app/BezierPointFile.h"
 #include "app/BezierSurface.h"
@@ -19,11 +16,8 @@ using tempfiles::ReadBytes;
 using tempfiles::TempFolder;
 using tempfiles::WriteBytes;
 
-// Runs bezier-render with the arguments, its error output going to errors; the exit code.
 int Render(const std::string& arguments, const std::string& errors) {
-  const int status =
-      std::system((std::string(BEZIER_RENDER) + " " + arguments + " 2>" + errors).c_str());
-  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  return tempfiles::RunProgram(BEZIER_RENDER, arguments, errors);
 }
 
 TEST(BezierRender, DrawsThePointFileOntoAFreshArea) {

@@ -8,6 +8,7 @@
 #include <string>
 
 #include <stdlib.h>
+#include <sys/wait.h>
 
 namespace Bezier::tempfiles {
 
@@ -43,6 +44,13 @@ inline std::string ReadBytes(const std::string& fileName) {
 
 inline void WriteBytes(const std::string& fileName, const std::string& bytes) {
   std::ofstream(fileName, std::ios::binary) << bytes;
+}
+
+// Runs a program with the arguments, its error output going to the file errors; its exit code.
+inline int RunProgram(const std::string& program, const std::string& arguments,
+                      const std::string& errors) {
+  const int status = std::system((program + " " + arguments + " 2>" + errors).c_str());
+  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
 }  // namespace Bezier::tempfiles

@@ -7,6 +7,7 @@
 #include <functional>
 #include <utility>
 
+#include "framework/controls/Control.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Color.h"
 #include "platform/window/Messages.h"
@@ -46,14 +47,24 @@ platform::Bitmap Painted(C& control) {
   return platform::WindowSnapshot(control.Handle());
 }
 
-// Calls seen each time the control is asked to paint, before it paints.
-template <class C>
-void OnEveryPaint(C& control, std::function<void()> seen) {
-  control.WindowProc = [previous = control.WindowProc,
-                        seen = std::move(seen)](framework::TMessage& m) {
-    if (m.Msg == platform::WM_PAINT) seen();
-    previous(m);
-  };
-}
+// Calls seen each time the control is asked to paint, before it paints, for as long as the
+// watch lives.
+class PaintWatch {
+ public:
+  PaintWatch(framework::TControl& control, std::function<void()> seen)
+      : control_(control), previous_(control.WindowProc) {
+    control.WindowProc = [this, seen = std::move(seen)](framework::TMessage& m) {
+      if (m.Msg == platform::WM_PAINT) seen();
+      previous_(m);
+    };
+  }
+  ~PaintWatch() { control_.WindowProc = previous_; }
+  PaintWatch(const PaintWatch&) = delete;
+  PaintWatch& operator=(const PaintWatch&) = delete;
+
+ private:
+  framework::TControl& control_;
+  framework::TWndMethod previous_;
+};
 
 }  // namespace skintests

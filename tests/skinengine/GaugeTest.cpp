@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <functional>
 #include <limits>
+#include <optional>
 #include <string>
 
 #include "controls/sGauge.h"
@@ -25,7 +26,7 @@ class Gauge : public ::testing::Test, public skintests::FormFixture {
     gauge = Add<TsGauge>(form, 10, 10, 200, 17);
     gauge->OnChange = [this](TObject*) { ++changes; };
     skintests::Painted(*gauge);
-    skintests::OnEveryPaint(*gauge, [this] { ++paints; });
+    watch.emplace(*gauge, [this] { ++paints; });
   }
   // How often the gauge painted for the change, everything pending painted afterwards.
   int PaintsFor(const std::function<void()>& change) {
@@ -46,6 +47,7 @@ class Gauge : public ::testing::Test, public skintests::FormFixture {
   TsGauge* gauge = nullptr;
   int changes = 0;
   int paints = 0;
+  std::optional<skintests::PaintWatch> watch;
 };
 
 TEST_F(Gauge, ProgressStaysInTheRangeAndRepaintsOnlyForANewPercentage) {

@@ -1,6 +1,6 @@
-// The skin artwork and the stored skin the program carries: the committed files are what the
-// generator draws now, every bitmap has its listed size and layout, and the stored skin's text
-// loads into the skin lists as the main window's manager loads it.
+// The skin artwork, the stored skin and the gauge's picture the program carries: the committed
+// files are what the generator draws now, every bitmap has its listed size and layout, and the
+// stored skin's text loads into the skin lists as the main window's manager loads it.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -13,6 +13,7 @@
 #include "skin/sMaskData.h"
 #include "tests/skinengine/SkinDataTestSupport.h"
 #include "tests/skinengine/StoredSkinSupport.h"
+#include "tools/skinart/BarPicture.h"
 #include "tools/skinart/SkinArt.h"
 #include "tools/skinart/SkinSheet.h"
 
@@ -43,6 +44,10 @@ TEST_F(SkinArt, CommittedFilesAreWhatTheGeneratorDrawsNow) {
   }
   EXPECT_EQ(skinart::StoredSkinBlock(MainWindowText()), skinart::StoredSkinItem())
       << "the main window's stored skin differs; run skinart";
+  const auto picture = platform::FindResource(skinart::BarPictureName);
+  ASSERT_TRUE(picture.has_value()) << "the gauge's picture is not in resources/; run skinart";
+  EXPECT_EQ(std::vector<std::uint8_t>(picture->begin(), picture->end()), skinart::BarPictureJpeg())
+      << "the gauge's picture differs; run skinart";
 }
 
 TEST_F(SkinArt, BuiltInMasksAndDefaultGlyphsHaveTheirSizes) {

@@ -1,14 +1,17 @@
 // Draws the skin engine's bitmaps into a folder (resources/skin of the checkout) as 24-bit BMP
 // files named after their resources, and puts the stored skin's InternalSkins item into the
-// main window's description (resources/Bezier.dfm) in place of the one it holds. With
-// --sheet it draws all of the artwork on one PNG instead, to look it over.
+// main window's description (resources/Bezier.dfm) in place of the one it holds; the JPEG
+// picture the description names for its gauge goes beside it. With --sheet it draws all of
+// the artwork on one PNG instead, to look it over.
 #include <cstdio>
 #include <exception>
+#include <filesystem>
 #include <string>
 
 #include "platform/graphics/BmpFile.h"
 #include "platform/graphics/Png.h"
 #include "platform/kernel/Files.h"
+#include "tools/skinart/BarPicture.h"
 #include "tools/skinart/SkinArt.h"
 #include "tools/skinart/SkinSheet.h"
 
@@ -20,6 +23,9 @@ void WriteResources(const std::string& folder, const std::string& description) {
   const auto old = platform::ReadBinaryFile(description);
   const std::string text = skinart::WithStoredSkin(std::string(old.begin(), old.end()));
   platform::WriteBinaryFile(description, {text.begin(), text.end()});
+  const std::filesystem::path beside = std::filesystem::path(description).parent_path();
+  platform::WriteBinaryFile((beside / skinart::BarPictureName).string() + ".jpg",
+                            skinart::BarPictureJpeg());
 }
 
 }  // namespace
