@@ -24,9 +24,14 @@ constexpr std::uint32_t SettleStepMs = 10;
 
 // Pixels outside the window's region are not part of it on a desktop either.
 void BlankOutsideShape(platform::Bitmap& picture, const platform::Region& shape) {
-  for (int y = 0; y < picture.Height(); ++y)
-    for (int x = 0; x < picture.Width(); ++x)
-      if (!shape.Contains({x, y})) picture.SetPixel(x, y, platform::clWhite);
+  for (int y = 0; y < picture.Height(); ++y) {
+    int x = 0;
+    for (const platform::TRect& inside : shape.BandAt(y)) {
+      picture.FillRect({x, y, inside.Left, y + 1}, platform::clWhite);
+      x = inside.Right;
+    }
+    picture.FillRect({x, y, picture.Width(), y + 1}, platform::clWhite);
+  }
 }
 
 void OpenAndDraw(platform::HeadlessSession& session, TForm1& form, const std::string& pointFile) {

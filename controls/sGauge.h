@@ -8,6 +8,7 @@
 #include "framework/controls/CustomControl.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Geometry.h"
+#include "style/sBevels.h"
 #include "style/sStyleUtil.h"
 
 namespace sGauge {
@@ -83,7 +84,7 @@ class TsGauge : public framework::TCustomControl {
   bool Loading() const;
   // Composes background, frame, figure and text into the style's cache.
   void PaintLook();
-  void PaintFrame(platform::Bitmap& cache);
+  void PaintFrame(platform::Bitmap& cache, sBevels::TsControlBevel bevel);
   // The figure of Kind inside r; percent is what it shows.
   void PaintFigure(platform::Bitmap& cache, const platform::TRect& r, int percent);
   void PaintText(const platform::TRect& r);

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <numbers>
 #include <optional>
+#include <utility>
 
 #include "controls/sGauge.h"
 #include "platform/graphics/Canvas.h"
@@ -30,10 +31,6 @@ TPoint OnEllipse(int a, int b, double f) {
   return {RoundEven((1 - std::cos(f)) * a), RoundEven((1 - std::sin(f)) * b)};
 }
 
-TColor Grey(int level) {
-  return static_cast<TColor>(level) * 0x010101u;
-}
-
 // Pen and brush of a figure drawn on the foreground mask; a clear brush leaves the inside.
 void SetPaints(platform::Canvas& mask, TColor pen, std::optional<TColor> brush) {
   mask.SetPen({pen, 1, PenStyle::Solid});
@@ -52,21 +49,19 @@ void TsGauge::PaintLook() {
   sStyle_->ResizeCache();
   sStyle_->PaintBackground();
   Bitmap& cache = sStyle_->CacheBmp()->Data();
-  PaintFrame(cache);
+  const sBevels::TsControlBevel bevel = sStyle_->NormalLook().Bevel;
+  PaintFrame(cache, bevel);
   // Inside a bevel the figure and the text keep off the frame's outer line.
-  const bool bevelled = sStyle_->NormalLook().Bevel != sBevels::cbNone;
-  const TRect inner = bevelled ? ClientRect().Inflate(-1, -1) : ClientRect();
-  const int percent = Percent();
-  PaintFigure(cache, inner, percent);
+  const TRect inner = bevel != sBevels::cbNone ? ClientRect().Inflate(-1, -1) : ClientRect();
+  PaintFigure(cache, inner, Percent());
   if (showText_) PaintText(inner);
 }
 
 // The skin's border mask shapes the window along its transparent corners; without one the
 // frame is a bevel.
-void TsGauge::PaintFrame(Bitmap& cache) {
+void TsGauge::PaintFrame(Bitmap& cache, sBevels::TsControlBevel bevel) {
   if (sStyle_->MaskIndex() < 0) {
-    sGraphUtils::PaintBevel(cache, ClientRect(), bevelWidth_, sStyle_->SoftControl(),
-                            sStyle_->NormalLook().Bevel);
+    sGraphUtils::PaintBevel(cache, ClientRect(), bevelWidth_, sStyle_->SoftControl(), bevel);
     return;
   }
   const bool newRegion = sStyle_->RegionStale();
@@ -107,23 +102,23 @@ void TsGauge::PaintFigure(Bitmap& cache, const TRect& r, int percent) {
     case gkText:
       break;
     case gkHorizontalBar:
-      SetPaints(mask, Grey(g1), Grey(g1));
+      SetPaints(mask, sGraphUtils::GreyWeight(g1), sGraphUtils::GreyWeight(g1));
       mask.Rectangle({r.Left, r.Top, barEnd + 1, h + 1});
       break;
     case gkVerticalBar: {
       // The bar grows from the bottom.
       const int y = std::min(share(h), h - 1);
-      SetPaints(mask, Grey(g1), Grey(g1));
+      SetPaints(mask, sGraphUtils::GreyWeight(g1), sGraphUtils::GreyWeight(g1));
       mask.Rectangle({r.Left, h - y, w + 1, h + 1});
       break;
     }
     case gkPie: {
       // The sector starts at twelve o'clock and grows clockwise.
       const TRect box{r.Left, r.Top, w, h};
-      SetPaints(mask, Grey(g1), std::nullopt);
+      SetPaints(mask, sGraphUtils::GreyWeight(g1), std::nullopt);
       mask.Ellipse(box);
       if (percent <= 0) break;
-      SetPaints(mask, Grey(g1), Grey(g2));
+      SetPaints(mask, sGraphUtils::GreyWeight(g1), sGraphUtils::GreyWeight(g2));
       const double f = (percent / 50.0 + 0.5) * std::numbers::pi;
       mask.Pie(box, OnEllipse(w / 2, h / 2, f), {w / 2, 0});
       break;
@@ -131,7 +126,7 @@ void TsGauge::PaintFigure(Bitmap& cache, const TRect& r, int percent) {
     case gkNeedle: {
       // An upper half dial over a base line; the needle points left at 0, up at 50 and right
       // at 100 percent.
-      SetPaints(mask, Grey(g2), std::nullopt);
+      SetPaints(mask, sGraphUtils::GreyWeight(g2), std::nullopt);
       mask.Pie({r.Left, r.Top, w, 2 * h - 1}, {r.Left + w, r.Bottom - 1}, {r.Left, r.Bottom - 1});
       mask.MoveTo(r.Left, r.Bottom);
       mask.LineTo(r.Left + w, r.Bottom);
