@@ -10,6 +10,7 @@
 #include "platform/window/MessageParams.h"
 #include "platform/window/Messages.h"
 #include "platform/window/Paint.h"
+#include "platform/window/Windows.h"
 
 namespace framework {
 
@@ -230,6 +231,17 @@ void TControl::InheritFont() {
     throw;
   }
   inheritingFont_ = false;
+}
+
+void TControl::SendToBack() {
+  if (!parent_) return;
+  auto& siblings = parent_->controls_;
+  const auto it = std::find(siblings.begin(), siblings.end(), this);
+  if (it == siblings.end()) return;
+  std::rotate(siblings.begin(), it, it + 1);
+  if (auto* window = dynamic_cast<TWinControl*>(this); window && window->HandleAllocated())
+    SetWindowZOrder(window->Handle(), ZOrder::Bottom);
+  Invalidate();
 }
 
 void TControl::Invalidate() {

@@ -121,6 +121,9 @@ class TControl : public TComponent {
   TControlStyle ControlStyle() const { return controlStyle_; }
   void SetControlStyle(TControlStyle style) { controlStyle_ = style; }
 
+  // Moves the control below its siblings: painted before them, hit after them.
+  void SendToBack();
+
   // Marks the control for painting; Update paints what is marked, Repaint does both.
   virtual void Invalidate();
   virtual void Update();
