@@ -46,6 +46,10 @@ void PaintGlyphCell(platform::Bitmap& dest, const platform::Bitmap& image, platf
 // As PaintGlyphCell, every picture pixel blended.
 void PaintGlyphCellNoKey(platform::Bitmap& dest, const platform::Bitmap& image, platform::TPoint at,
                          GlyphMode mode, int cell);
+// As PaintGlyphCellNoKey in the plain mode, also when the cell is as large as dest or larger:
+// what falls outside dest is left out (a check box no taller than its glyph).
+void BlendGlyphCell(platform::Bitmap& dest, const platform::Bitmap& image, platform::TPoint at,
+                    int cell);
 
 // The six built-in border masks, BORD1 to BORD6, read from the program's resources once at
 // start-up and freed at its end. A resource that is missing or no BMP raises platform::Error.

@@ -15,11 +15,15 @@ namespace {
 // Lightened glyphs raise every mask value by this much, so more background shows through.
 constexpr int LightenedMaskRaise = 100;
 
+// How a cell meets a destination it does not fit into: not drawn at all, or cut at the edges.
+enum class Fit { NeedRoom, Clip };
+
 void PaintCell(Bitmap& dest, const Bitmap& image, TPoint at, GlyphMode mode,
-               std::optional<TColor> transparent, int cell) {
+               std::optional<TColor> transparent, int cell, Fit fit = Fit::NeedRoom) {
   const int w = image.Width() / 3;
   const int h = image.Height() / 2;
-  if (w >= dest.Width() || h >= dest.Height() || cell < 0 || cell > 2) return;
+  if (fit == Fit::NeedRoom && (w >= dest.Width() || h >= dest.Height())) return;
+  if (cell < 0 || cell > 2) return;
   const TColor key = platform::ColorToRGB(transparent.value_or(0));
   const std::uint8_t keyB = platform::GetBValue(key);
   const std::uint8_t keyG = platform::GetGValue(key);
@@ -50,6 +54,10 @@ void PaintGlyphCell(Bitmap& dest, const Bitmap& image, TPoint at, GlyphMode mode
 
 void PaintGlyphCellNoKey(Bitmap& dest, const Bitmap& image, TPoint at, GlyphMode mode, int cell) {
   PaintCell(dest, image, at, mode, std::nullopt, cell);
+}
+
+void BlendGlyphCell(Bitmap& dest, const Bitmap& image, TPoint at, int cell) {
+  PaintCell(dest, image, at, GlyphMode::Plain, std::nullopt, cell, Fit::Clip);
 }
 
 }  // namespace sMaskData

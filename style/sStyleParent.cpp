@@ -25,8 +25,8 @@ platform::TRect OffsetBounds(const platform::TRect& r, std::int64_t dx, std::int
           Saturated(top + (std::int64_t{r.Bottom} - r.Top))};
 }
 
-std::optional<TsParentBackground> TsGenStyle::GetParentBackground() const {
-  framework::TWinControl* parent = ownerControl_ ? ownerControl_->Parent() : nullptr;
+std::optional<TsParentBackground> ParentBackgroundOf(const framework::TControl& control) {
+  framework::TWinControl* parent = control.Parent();
   if (!parent) return std::nullopt;
   if (dynamic_cast<framework::TCustomForm*>(parent)) {
     if (parent->Perform(sMessages::SM_GETFRAMEPICTURE) <= 0) return std::nullopt;
@@ -37,6 +37,11 @@ std::optional<TsParentBackground> TsGenStyle::GetParentBackground() const {
   const auto* style = dynamic_cast<const TsGenStyle*>(sSkinManager::SkinStyleOf(parent));
   if (!style) return std::nullopt;
   return TsParentBackground{&style->CacheBmp()->Data(), {}};
+}
+
+std::optional<TsParentBackground> TsGenStyle::GetParentBackground() const {
+  if (!ownerControl_) return std::nullopt;
+  return ParentBackgroundOf(*ownerControl_);
 }
 
 }  // namespace sStyleSimply

@@ -112,6 +112,10 @@ struct TsParentBackground {
   platform::TPoint Offset;
 };
 
+// The parent's picture under a control: a skinned form's frame picture, or the cache of a
+// parent that has a style; none otherwise.
+std::optional<TsParentBackground> ParentBackgroundOf(const framework::TControl& control);
+
 // A drop shadow's settings, from the bound section or the style's own.
 struct TsShadowValues {
   int Offset = 0;
@@ -180,8 +184,7 @@ class TsGenStyle : public sStyleSimply::TsStylePart {
 
   // The hot look shows: the control is down, focused or under the mouse, and can be hot.
   bool IsActive() const;
-  // The parent's picture under the control: a skinned form's frame picture, or the cache of
-  // a parent that has a style; none otherwise.
+  // The parent's picture under the owner control (ParentBackgroundOf).
   std::optional<TsParentBackground> GetParentBackground() const;
   // The control's drop shadow on its parent's canvas, moved by (dx, dy).
   virtual void PaintShadow(platform::Canvas& /*canvas*/, int /*dx*/, int /*dy*/) {}
