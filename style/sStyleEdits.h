@@ -1,15 +1,18 @@
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <string>
 
 #include "framework/classes/ClassInfo.h"
+#include "framework/classes/Events.h"
 #include "framework/classes/Set.h"
 #include "framework/controls/Control.h"
 #include "framework/graphics/Font.h"
 #include "platform/graphics/Canvas.h"
 #include "platform/graphics/Color.h"
 #include "style/sBevels.h"
+#include "style/sStyleOwners.h"
 #include "style/sStyleSimply.h"
 
 // The styles of editor-like controls: edit fields and check boxes.
@@ -123,35 +126,62 @@ class TsEditorSelection : public sStyleSimply::TsStylePart {
   TsSelectionModes mode_ = DefaultMode;
 };
 
-// The caption label an editor can attach to itself.
+class TsCustomStyle;
+
+// Makes the label an editor's caption shows, owned by owner. The skinned controls register
+// it at start-up; until then a caption has no label to show.
+using TsCaptionLabelFactory = sStyleSimply::TsSkinnedLabel* (*)(framework::TControl* owner);
+void RegisterCaptionLabel(TsCaptionLabelFactory factory);
+
+// The caption label an editor can attach to itself: a skinned label beside or above the
+// control, which exists exactly while Active and follows the control around.
 class TsStyleCaption : public sStyleSimply::TsStylePart {
  public:
-  explicit TsStyleCaption(framework::TPersistent* owner);
+  explicit TsStyleCaption(TsCustomStyle* style);
   ~TsStyleCaption() override;
   TsStyleCaption(const TsStyleCaption&) = delete;
   TsStyleCaption& operator=(const TsStyleCaption&) = delete;
 
   static const framework::TClassInfo& StaticClassInfo();
   const framework::TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
-  framework::TPersistent* GetOwner() const override { return owner_; }
+  framework::TPersistent* GetOwner() const override;
 
   TsCaptionLayout Layout() const { return layout_; }
-  void SetLayout(TsCaptionLayout value) { layout_ = value; }
+  void SetLayout(TsCaptionLayout value);
+  // Above 0 the label wraps its words within this width.
   int MaxWidth() const { return maxWidth_; }
-  void SetMaxWidth(int value) { maxWidth_ = value; }
+  void SetMaxWidth(int value);
+  // The label's font; every change of it reaches the label.
   framework::TFont* Font() const { return font_.get(); }
+  void SetFont(const framework::TFont* value) { font_->Assign(value); }
   const std::string& Text() const { return text_; }
-  void SetText(const std::string& value) { text_ = value; }
+  void SetText(const std::string& value);
+  // Creates the label (an empty Text becomes the control's name) or frees it.
   bool Active() const { return active_; }
-  void SetActive(bool value) { active_ = value; }
+  void SetActive(bool value);
+
+  // The label while Active, or null.
+  sStyleSimply::TsSkinnedLabel* Label() const { return label_; }
+  // Sizes the label and places it beside or above the control as Layout says; nothing
+  // without a label or while the control has no parent.
+  void PlaceCaption();
+  // Keeps the label in step with the control's moves, visibility and enabling.
+  void ControlNotice(std::uint32_t msg);
 
  private:
-  framework::TPersistent* owner_;
+  framework::TControl* Control() const;
+  void CreateLabel();
+  void FreeLabel();
+  // Shows a changed property on the label and places it again.
+  void Changed();
+
+  TsCustomStyle* style_;
   TsCaptionLayout layout_ = sclLeft;
   int maxWidth_ = 0;
   std::unique_ptr<framework::TFont> font_;
   std::string text_;
   bool active_ = false;
+  sStyleSimply::TsSkinnedLabel* label_ = nullptr;  // owned by the control, freed here
 };
 
 // Style of editor-like controls.
@@ -190,12 +220,21 @@ class TsCustomStyle : public TsEditorStyle {
   const framework::TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
 
   int StyleTypeCode() const override { return 14; }
+  bool HandleMessage(platform::TMessage& message) override;
 
   TsStyleCaption* Caption() const { return caption_.get(); }
+  // Virtual-key codes in decimal, separated by blanks or commas, that move the focus to the
+  // next or the previous control of the form's tab order.
   const std::string& KeysNextControl() const { return keysNext_; }
   void SetKeysNextControl(const std::string& value) { keysNext_ = value; }
   const std::string& KeysPrevControl() const { return keysPrev_; }
   void SetKeysPrevControl(const std::string& value) { keysPrev_ = value; }
+
+  // A key listed in KeysNextControl or KeysPrevControl, pressed without Shift, Alt or Ctrl,
+  // moves the focus along the tab order, wrapping round, and is used up.
+  void FocusKeyDown(framework::TObject* sender, std::uint16_t& key, framework::TShiftState shift);
+  // FocusKeyDown as a key-down handler, which edits and check boxes install at construction.
+  framework::TKeyEvent FocusKeyHandler();
 
  private:
   std::unique_ptr<TsStyleCaption> caption_;

@@ -42,11 +42,6 @@ const framework::TClassInfo& TsEditorSelection::StaticClassInfo() {
   return info;
 }
 
-TsStyleCaption::TsStyleCaption(framework::TPersistent* owner)
-    : owner_(owner), font_(std::make_unique<framework::TFont>()) {}
-
-TsStyleCaption::~TsStyleCaption() = default;
-
 const framework::TClassInfo& TsStyleCaption::StaticClassInfo() {
   using C = TsStyleCaption;
   static const framework::TClassInfo info =

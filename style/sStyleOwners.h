@@ -1,5 +1,6 @@
 #pragma once
 
+#include "framework/controls/Label.h"
 #include "platform/graphics/Geometry.h"
 
 // What a style needs to know of the few kinds of control that it treats in a special way.
@@ -46,8 +47,18 @@ class TsCheckOwner {
 };
 
 // A skinned label: it has no style of its own but paints over its parent's picture, so a
-// frame painter repaints it with the skinned controls.
+// frame painter repaints it with the skinned controls. An editor style's caption is one, set
+// up through these.
 class TsSkinnedLabel {
+ public:
+  virtual framework::TControl& LabelControl() = 0;
+  virtual void SetAlignment(framework::TAlignment alignment) = 0;
+  virtual void SetLayout(framework::TTextLayout layout) = 0;
+  virtual void SetFocusControl(framework::TWinControl* control) = 0;
+  virtual void SetAutoSize(bool autoSize) = 0;
+  virtual void SetWordWrap(bool wordWrap) = 0;
+  virtual void SetTransparent(bool transparent) = 0;
+
  protected:
   TsSkinnedLabel() = default;
   TsSkinnedLabel(const TsSkinnedLabel&) = default;

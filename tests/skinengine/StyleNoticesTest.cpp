@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "controls/sCustomButton.h"
-#include "framework/controls/GraphicControl.h"
+#include "controls/sCustomLabel.h"
 #include "framework/controls/Panel.h"
 #include "platform/window/Windows.h"
 #include "tests/skinengine/StyleTestSupport.h"
@@ -133,13 +133,16 @@ TEST_F(StyleNotices, TheFormStyleComposesTheFormsBackground) {
 }
 
 // A skinned label: no style, repainted with the skinned controls.
-class TProbeLabel : public framework::TGraphicControl, public sStyleSimply::TsSkinnedLabel {
+class TProbeLabel : public sCustomLabel::TsLabel {
  public:
-  using TGraphicControl::TGraphicControl;
+  using TsLabel::TsLabel;
   int paints = 0;
 
  protected:
-  void Paint() override { ++paints; }
+  void Paint() override {
+    ++paints;
+    TsLabel::Paint();
+  }
 };
 
 TEST_F(StyleNotices, SkinnedChildrenFollowANewFramePicture) {
