@@ -4,6 +4,12 @@
 
 namespace sCheckbox {
 
+// Binding needs the class name, which only the last constructor knows.
+TsCheckBox::TsCheckBox(framework::TComponent* owner)
+    : TsCheckedControl(owner, sStyleSimply::KindCheckBox) {
+  sStyle()->BindSkin();
+}
+
 const framework::TClassInfo& TsCheckBox::StaticClassInfo() {
   static const framework::TClassInfo info =
       framework::TClassBuilder<TsCheckBox, sCheckedControl::TsCheckedControl>("TsCheckBox").Build();

@@ -4,10 +4,11 @@
 
 namespace sCheckbox {
 
-// The check box of the tool's windows; all its behaviour is the checked control's.
+// The check box of the tool's windows: a checked control whose built-in glyphs are the check
+// box's.
 class TsCheckBox : public sCheckedControl::TsCheckedControl {
  public:
-  using TsCheckedControl::TsCheckedControl;
+  explicit TsCheckBox(framework::TComponent* owner);
 
   static const framework::TClassInfo& StaticClassInfo();
   const framework::TClassInfo& ClassInfo() const override { return StaticClassInfo(); }

@@ -1,8 +1,8 @@
 #include "controls/sCheckedControl.h"
 
-#include "controls/sPlainPaint.h"
+#include <string_view>
+
 #include "framework/classes/ClassBuilder.h"
-#include "framework/controls/Frame3D.h"
 #include "platform/window/Messages.h"
 
 namespace sCheckedControl {
@@ -10,12 +10,38 @@ namespace sCheckedControl {
 using namespace framework;
 using namespace platform;
 
-TsCheckedControl::TsCheckedControl(TComponent* owner) : TCustomControl(owner) {
-  // The toggle comes before OnClick, so the control clicks itself after toggling.
+namespace {
+constexpr std::string_view LayoutNames[] = {"calLeft", "calRight"};
+}
+
+const TEnumType CheckAreaLayoutType{"TCheckAreaLayout", LayoutNames};
+
+TsCheckedControl::TsCheckedControl(TComponent* owner)
+    : TsCheckedControl(owner, sStyleSimply::KindCheckedControl) {
+  sStyle_->BindSkin();
+}
+
+TsCheckedControl::TsCheckedControl(TComponent* owner, int kind)
+    : TCustomControl(owner),
+      glyphChecked_(std::make_unique<TBitmap>()),
+      glyphUnChecked_(std::make_unique<TBitmap>()),
+      sStyle_(std::make_unique<sStyleEdits::TsStyle>(this)) {
+  sStyle_->SetControlKind(kind);
+  // The control clicks itself after toggling, and captures the mouse itself.
   SetControlStyle({csCaptureMouse, csDoubleClicks});
+  // A handler stored with the form replaces this one.
+  OnKeyDown = sStyle_->FocusKeyHandler();
   SetBounds(0, 0, 100, 17);
   SetParentColor(true);
   SetHeight(DefaultHeight);
+  sStyle_->Painting()->SetParentColor(true);
+}
+
+// Messages that still reach the control while its style goes find none.
+TsCheckedControl::~TsCheckedControl() {
+  Destroying();
+  OnKeyDown = nullptr;
+  const std::unique_ptr<sStyleEdits::TsStyle> style = std::move(sStyle_);
 }
 
 const TClassInfo& TsCheckedControl::StaticClassInfo() {
@@ -24,28 +50,98 @@ const TClassInfo& TsCheckedControl::StaticClassInfo() {
       TClassBuilder<C, TCustomControl>("TsCheckedControl")
           .Int("Height", &C::Height, &C::SetHeight, C::DefaultHeight)
           .Enum("Alignment", AlignmentType, &C::Alignment, &C::SetAlignment, NoDefault)
+          .Enum("Layout", CheckAreaLayoutType, &C::Layout, &C::SetLayout, C::DefaultLayout)
+          .Bool("ShowFocus", &C::ShowFocus, &C::SetShowFocus, C::DefaultShowFocus)
+          .Event("OnChange", &C::OnChange)
+          .Int("ImgChecked", &C::ImgChecked, &C::SetImgChecked, C::DefaultImageIndex)
+          .Int("ImgUnchecked", &C::ImgUnchecked, &C::SetImgUnchecked, C::DefaultImageIndex)
+          .Component("Images", &C::Images, &C::SetImages)
+          .Bool("MultiLine", &C::MultiLine, &C::SetMultiLine, C::DefaultMultiLine)
+          .Int("ImgUncheckedHot", &C::ImgUncheckedHot, &C::SetImgUncheckedHot, C::DefaultImageIndex)
+          .Int("ImgCheckedHot", &C::ImgCheckedHot, &C::SetImgCheckedHot, C::DefaultImageIndex)
+          .Object("GlyphChecked", &C::GlyphChecked)
+          .Object("GlyphUnChecked", &C::GlyphUnChecked)
+          .Object("sStyle", &C::sStyle)
           .String("Caption", &C::Caption, &C::SetCaption)
           .Bool("Checked", &C::Checked, &C::SetChecked, C::DefaultChecked)
-          .Event("OnChange", &C::OnChange)
           .Build();
   return info;
+}
+
+void TsCheckedControl::Changed() {
+  sStyle_->Invalidate();
 }
 
 void TsCheckedControl::SetAlignment(TAlignment alignment) {
   if (alignment == alignment_) return;
   alignment_ = alignment;
-  Invalidate();
+  Changed();
+}
+
+void TsCheckedControl::SetLayout(TCheckAreaLayout layout) {
+  if (layout == layout_) return;
+  layout_ = layout;
+  Changed();
+}
+
+void TsCheckedControl::SetShowFocus(bool showFocus) {
+  if (showFocus == showFocus_) return;
+  showFocus_ = showFocus;
+  Changed();
+}
+
+// Only the index of the glyph shown now repaints.
+void TsCheckedControl::SetImgChecked(int index) {
+  if (index == imgChecked_) return;
+  imgChecked_ = index;
+  if (checked_) Changed();
+}
+
+void TsCheckedControl::SetImgUnchecked(int index) {
+  if (index == imgUnchecked_) return;
+  imgUnchecked_ = index;
+  if (!checked_) Changed();
+}
+
+void TsCheckedControl::SetImages(TImageList* images) {
+  if (images == images_) return;
+  if (images_) images_->RemoveFreeNotification(this);
+  images_ = images;
+  if (images) images->FreeNotification(this);
+  Changed();
+}
+
+void TsCheckedControl::Notification(TComponent* component, TOperation operation) {
+  TCustomControl::Notification(component, operation);
+  if (operation == opRemove && component == images_) images_ = nullptr;
+}
+
+void TsCheckedControl::SetMultiLine(bool multiLine) {
+  if (multiLine == multiLine_) return;
+  multiLine_ = multiLine;
+  Changed();
+}
+
+void TsCheckedControl::SetGlyphChecked(const TBitmap* glyph) {
+  glyphChecked_->Assign(glyph);
+  Changed();
+}
+
+void TsCheckedControl::SetGlyphUnChecked(const TBitmap* glyph) {
+  glyphUnChecked_->Assign(glyph);
+  Changed();
 }
 
 void TsCheckedControl::SetChecked(bool checked) {
   if (checked == checked_) return;
   checked_ = checked;
-  Invalidate();
+  Changed();
 }
 
 void TsCheckedControl::SetPressed(bool pressed) {
   if (pressed == pressed_) return;
   pressed_ = pressed;
+  sStyle_->SetCacheStale(true);
   Repaint();
 }
 
@@ -54,22 +150,36 @@ void TsCheckedControl::Toggle() {
   if (OnChange) OnChange(this);
 }
 
+void TsCheckedControl::Loaded() {
+  TCustomControl::Loaded();
+  sStyle_->BindSkin();
+}
+
+bool TsCheckedControl::Busy() const {
+  const TComponentState state = ComponentState();
+  return state.Contains(csLoading) || state.Contains(csDestroying);
+}
+
+void TsCheckedControl::Invalidate() {
+  if (sStyle_ && ComponentState().Contains(csDesigning)) sStyle_->SetCacheStale(true);
+  TCustomControl::Invalidate();
+}
+
+// OnMouseDown hears of every press first; a press counts only when none is held.
 void TsCheckedControl::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
-  if (button == mbLeft && Enabled() && !pressed_) {
-    SetPressed(true);
-    if (CanFocus() && !Focused()) SetFocus();
-  }
   TCustomControl::MouseDown(button, shift, x, y);
+  if (pressed_ || !Enabled() || button != mbLeft) return;
+  SetPressed(true);
+  if (!ComponentState().Contains(csDesigning) && CanFocus() && !Focused()) SetFocus();
 }
 
 // The release toggles wherever the pointer is; it clicks only inside.
 void TsCheckedControl::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
-  if (button == mbLeft && Enabled() && pressed_) {
-    SetPressed(false);
-    Toggle();
-    if (ClientRect().Contains({x, y})) Click();
-  }
   TCustomControl::MouseUp(button, shift, x, y);
+  if (button != mbLeft || !Enabled() || !pressed_) return;
+  if (!ComponentState().Contains(csDesigning)) Toggle();
+  SetPressed(false);
+  if (ClientRect().Contains({x, y})) Click();
 }
 
 void TsCheckedControl::KeyDown(std::uint16_t& key, TShiftState shift) {
@@ -91,13 +201,20 @@ void TsCheckedControl::KeyUp(std::uint16_t& key, TShiftState shift) {
     TCustomControl::KeyUp(key, shift);
     return;
   }
-  SetPressed(false);
   Toggle();
+  SetPressed(false);
   Click();
   key = 0;
 }
 
+// The style sees every message first but the text changing, which is the caption's; the
+// kit's messages are the style's alone.
 void TsCheckedControl::WndProc(TMessage& m) {
+  if (m.Msg == CM_TEXTCHANGED) {
+    if (sStyle_) Changed();
+  } else if (sStyle_ && sStyle_->HandleMessage(m)) {
+    return;
+  }
   switch (m.Msg) {
     case WM_ERASEBKGND:
       // Paint covers every pixel; erasing first would only flicker.
@@ -105,54 +222,12 @@ void TsCheckedControl::WndProc(TMessage& m) {
       return;
     case WM_KILLFOCUS:
       // A press whose release goes elsewhere would otherwise block every later one.
-      pressed_ = false;
-      Invalidate();
-      break;
-    case WM_SETFOCUS:
-      Invalidate();
+      if (pressed_) SetPressed(false);
       break;
     default:
       break;
   }
   TCustomControl::WndProc(m);
-}
-
-void TsCheckedControl::Paint() {
-  TCanvas& canvas = *Canvas();
-  const TRect all = ClientRect();
-  canvas.Brush()->SetColor(Color());
-  canvas.FillRect(all);
-  PaintBox(canvas, CheckGlyphRect());
-
-  const TRect caption{CaptionMargin + BoxSize + 4, CaptionMargin, all.Right - CaptionMargin,
-                      all.Bottom - CaptionMargin};
-  const unsigned align = alignment_ == taCenter         ? DT_CENTER
-                         : alignment_ == taRightJustify ? DT_RIGHT
-                                                        : DT_LEFT;
-  if (!Caption().empty())
-    sPlainPaint::DrawCaption(canvas, Caption(), caption, DT_SINGLELINE | DT_VCENTER | align,
-                             Enabled());
-  if (Focused()) sPlainPaint::DrawFocusFrame(canvas, caption.Inflate(1, 1));
-}
-
-TRect TsCheckedControl::CheckGlyphRect() const {
-  return TRect::FromBounds(0, (ClientRect().Height() - BoxSize) / 2, BoxSize, BoxSize);
-}
-
-// A sunken box, white unless pressed or disabled, with a check mark of seven columns.
-void TsCheckedControl::PaintBox(TCanvas& canvas, const TRect& box) {
-  TRect inner = Frame3D(canvas, box, clBtnShadow, clBtnHighlight, 1);
-  inner = Frame3D(canvas, inner, cl3DDkShadow, cl3DLight, 1);
-  canvas.Brush()->SetColor(pressed_ || !Enabled() ? clBtnFace : clWindow);
-  canvas.FillRect(inner);
-  if (!checked_) return;
-  static constexpr int ColumnTop[] = {2, 3, 4, 3, 2, 1, 0};
-  canvas.Brush()->SetColor(Enabled() ? clWindowText : clBtnShadow);
-  for (int i = 0; i < 7; ++i) {
-    const int x = inner.Left + 1 + i;
-    const int y = inner.Top + 1 + ColumnTop[i];
-    canvas.FillRect({x, y, x + 1, y + 3});
-  }
 }
 
 }  // namespace sCheckedControl

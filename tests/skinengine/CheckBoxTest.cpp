@@ -91,18 +91,4 @@ TEST_F(CheckBox, ADisabledBoxIgnoresClicksAndSettingCheckedFiresNothing) {
   EXPECT_TRUE(log.empty());
 }
 
-TEST_F(CheckBox, PaintsTheMarkOnlyWhenCheckedAndTheFocusFrameOnlyWhenFocused) {
-  const int top = (box->Height() - TsCheckBox::BoxSize) / 2;
-  const platform::TRect inside{2, top + 2, TsCheckBox::BoxSize - 2, top + TsCheckBox::BoxSize - 2};
-  EXPECT_EQ(skintests::CountColor(skintests::Painted(*box), inside, platform::clWindowText), 0);
-  box->SetChecked(true);
-  EXPECT_EQ(skintests::CountColor(skintests::Painted(*box), inside, platform::clWindowText), 21)
-      << "seven columns of three pixels";
-
-  const platform::TRect topEdge{TsCheckBox::BoxSize + 4, 0, box->Width(), 1};
-  EXPECT_EQ(skintests::CountColor(skintests::Painted(*box), topEdge, platform::clWindowText), 0);
-  box->SetFocus();
-  EXPECT_GT(skintests::CountColor(skintests::Painted(*box), topEdge, platform::clWindowText), 10);
-}
-
 }  // namespace

@@ -5,6 +5,7 @@
 #include <climits>
 
 #include "controls/sCheckbox.h"
+#include "resources/Embedded.h"
 #include "tests/skinengine/StyleTestSupport.h"
 
 namespace {
@@ -108,9 +109,11 @@ TEST_F(StyleShadows, FarOffsetsAndNegativeBlurPaintNothingAndNeverOverflow) {
   }
 }
 
-// A check box's shadow falls from its glyph: the 13 x 13 box, centred in the 18-pixel height
-// at y = (18 - 13) div 2 = 2, of a box at (30, 40), moved by the offset 3.
+// A check box's shadow falls from its glyph: the built-in 16 x 16 glyph, centred in the
+// 18-pixel height at y = (18 - 16) div 2 = 1, of a box at (30, 40), moved by the offset 3:
+// (33, 44) to (49, 60), its corners rounded.
 TEST_F(StyleShadows, ACheckControlsShadowFallsFromItsGlyph) {
+  resources::RegisterEmbeddedResources();
   auto* box = Add<sCheckbox::TsCheckBox>(form, 30, 40, 80, 18);
   sStyleEdits::TsStyle style(box);
   style.SetControlKind(sStyleSimply::KindCheckBox);
@@ -120,10 +123,10 @@ TEST_F(StyleShadows, ACheckControlsShadowFallsFromItsGlyph) {
   picture.Fill(platform::clWhite);
   platform::Canvas canvas(picture);
   style.PaintShadow(canvas, 0, 0);
-  EXPECT_EQ(picture.Pixel(33, 45), platform::clBlack);
-  EXPECT_EQ(picture.Pixel(45, 57), platform::clBlack);
-  EXPECT_EQ(picture.Pixel(46, 57), platform::clWhite);
-  EXPECT_EQ(picture.Pixel(33, 44), platform::clWhite);
+  EXPECT_EQ(picture.Pixel(34, 45), platform::clBlack);
+  EXPECT_EQ(picture.Pixel(48, 59), platform::clBlack);
+  EXPECT_EQ(picture.Pixel(49, 59), platform::clWhite);
+  EXPECT_EQ(picture.Pixel(34, 43), platform::clWhite);
 }
 
 // A vanishing control takes its shadow along: its parent hears of it twice, once as the
