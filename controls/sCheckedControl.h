@@ -117,8 +117,8 @@ class TsCheckedControl : public framework::TCustomControl, public sStyleSimply::
   platform::TRect CheckArea(platform::TSize cell) const;
   // The section's glyph strip of that state, or null when unbound or the section has none.
   const platform::Bitmap* SkinGlyph(bool checked) const;
-  // The glyph drawn at the check area's top-left with its bottom-left pixel transparent.
-  platform::Bitmap KeyedGlyph(bool active) const;
+  // The list's image of the state, its transparent pixels in clFuchsia.
+  platform::Bitmap ListGlyph(bool active) const;
   // Composes the look into the cache and copies it to the control.
   void PaintLook();
   void PaintBackground(platform::Bitmap& cache);

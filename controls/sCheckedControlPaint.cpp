@@ -108,7 +108,7 @@ void TsCheckedControl::PaintCaption(TCanvas& canvas) {
 }
 
 // A bound style draws the section's strip or nothing; an unbound one its own strip, else the
-// list's or the built-in glyph.
+// list's image or the built-in glyph, keyed by its bottom-left pixel.
 void TsCheckedControl::PaintGlyph(Bitmap& cache) {
   const bool active = sStyle_->IsActive();
   const int cell = pressed_ ? 2 : active ? 1 : 0;
@@ -123,15 +123,19 @@ void TsCheckedControl::PaintGlyph(Bitmap& cache) {
     sMaskData::BlendGlyphCell(cache, own.Data(), at, cell);
     return;
   }
-  const Bitmap glyph = KeyedGlyph(active);
-  if (glyph.Empty()) return;
-  sGraphUtils::DrawTransparent(cache, glyph, at.X, at.Y, glyph.Pixel(0, glyph.Height() - 1));
+  if (images_) {
+    // The list knows its transparent pixels: an image may well be opaque at its corner.
+    sGraphUtils::DrawTransparent(cache, ListGlyph(active), at.X, at.Y, clFuchsia);
+    return;
+  }
+  const Bitmap& glyph =
+      DefaultGlyph(sStyle_->ControlKind() == sStyleSimply::KindCheckBox, checked_, active);
+  if (!glyph.Empty())
+    sGraphUtils::DrawTransparent(cache, glyph, at.X, at.Y, glyph.Pixel(0, glyph.Height() - 1));
 }
 
-// An image of the list on its background colour, or a copy of the built-in glyph.
-Bitmap TsCheckedControl::KeyedGlyph(bool active) const {
-  if (!images_)
-    return DefaultGlyph(sStyle_->ControlKind() == sStyleSimply::KindCheckBox, checked_, active);
+// The list's image of the state, its transparent pixels in clFuchsia.
+Bitmap TsCheckedControl::ListGlyph(bool active) const {
   const int index = checked_ ? (active ? imgCheckedHot_ : imgChecked_)
                              : (active ? imgUncheckedHot_ : imgUnchecked_);
   TBitmap image;
