@@ -1,4 +1,5 @@
-// The plain check box: toggling by click and space bar, focus, and its painted state.
+// The check box: toggling by click and space bar, focus, the check area and the caption beside
+// it, and its look from the skin, its own strips, an image list or the built-in glyphs.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -6,16 +7,22 @@
 
 #include "controls/sCheckbox.h"
 #include "controls/sEdit.h"
+#include "framework/forms/ImageList.h"
 #include "platform/window/Input.h"
 #include "platform/window/Messages.h"
-#include "tests/skinengine/ControlsTestSupport.h"
+#include "tests/skinengine/EditorsTestSupport.h"
+#include "tests/skinengine/StyleTestSupport.h"
 
 namespace {
 
+using editortests::Grey;
 using framework::TObject;
+using platform::TColor;
+using platform::TRect;
 using sCheckbox::TsCheckBox;
+using sCheckedControl::TsCheckedControl;
 
-class CheckBox : public ::testing::Test, public skintests::FormFixture {
+class CheckBox : public editortests::EditorsFixture {
  protected:
   void SetUp() override {
     edit = Add<sEdit::TsEdit>(form, 10, 10, 121, 21);
@@ -89,6 +96,288 @@ TEST_F(CheckBox, ADisabledBoxIgnoresClicksAndSettingCheckedFiresNothing) {
   box->SetChecked(true);
   EXPECT_TRUE(box->Checked());
   EXPECT_TRUE(log.empty());
+}
+
+// Where the glyph lies and where the caption starts beside it.
+TEST_F(CheckBox, TheGlyphCellSetsTheCheckAreaAndTheCaption) {
+  enum class Source { Skin, Own, List, BuiltIn, Plain };
+  struct Case {
+    const char* what;
+    Source source;
+    sCheckedControl::TCheckAreaLayout layout;
+    int height;
+    TRect glyph;
+    int captionLeft, captionRight;
+  };
+  const Case cases[] = {
+      {"the skin's 16 x 18 cells at (17 - 18) div 2 = 0; caption at 1 + 18 + 4",
+       Source::Skin,
+       sCheckedControl::calLeft,
+       17,
+       {0, 0, 16, 18},
+       23,
+       99},
+      {"at the right edge: 100 - 16 - 3 = 81; caption to 100 - 18 - 4 - 1",
+       Source::Skin,
+       sCheckedControl::calRight,
+       17,
+       {81, 0, 100, 18},
+       1,
+       77},
+      {"its own 30 x 20 strip: 10 x 10 cells at (20 - 10) div 2",
+       Source::Own,
+       sCheckedControl::calLeft,
+       20,
+       {0, 5, 10, 15},
+       15,
+       99},
+      {"a list of 12 x 12", Source::List, sCheckedControl::calLeft, 20, {0, 4, 12, 16}, 17, 99},
+      {"the built-in 16 x 16 glyph",
+       Source::BuiltIn,
+       sCheckedControl::calLeft,
+       20,
+       {0, 2, 16, 18},
+       21,
+       99},
+      {"a checked control's 14 x 14",
+       Source::Plain,
+       sCheckedControl::calLeft,
+       20,
+       {0, 3, 14, 17},
+       19,
+       99},
+  };
+  AddSection("Skinned", [](sSkinManager::SkinSectionData&) {});
+  AddImage("SKINNED", "GLYPHCHECKED", editortests::Strip(16, 18, {0, 0, 0}, 0));
+  auto* list = new framework::TImageList(form);
+  list->SetWidth(12);
+  list->SetHeight(12);
+  for (const Case& c : cases) {
+    TsCheckedControl* control = c.source == Source::Plain
+                                    ? Add<TsCheckedControl>(form, 10, 100, 100, c.height)
+                                    : Add<TsCheckBox>(form, 10, 100, 100, c.height);
+    control->SetLayout(c.layout);
+    if (c.source == Source::Skin) control->sStyle()->SetSkinSection("Skinned");
+    if (c.source == Source::Own)
+      control->SetGlyphChecked(editortests::Strip(10, 10, {0, 0, 0}, 0).get());
+    if (c.source == Source::List) control->SetImages(list);
+    EXPECT_EQ(control->CheckGlyphRect(), c.glyph) << c.what;
+    EXPECT_EQ(control->CaptionRect().Left, c.captionLeft) << c.what;
+    EXPECT_EQ(control->CaptionRect().Right, c.captionRight) << c.what;
+    delete control;
+  }
+}
+
+// Strips of greys over mask 64 on a grey-200 form, every channel floor(200 x 64 / 256) + p -
+// floor(p x 64 / 256) = 50 + p - p div 4: checked cells 40, 100, 160 give 80, 125, 170;
+// unchecked cells 0, 20, 220 give 50, 65, 215. The cell at (8, 10) of a 100 x 20 box.
+TEST_F(CheckBox, TheGlyphCellShowsTheStateFromTheSkinOrTheOwnStrips) {
+  enum class State { Normal, Hot, Focused, Pressed };
+  struct Case {
+    const char* what;
+    bool skinned;
+    bool checked;
+    State state;
+    int grey;
+  };
+  const Case cases[] = {
+      {"skin, normal", true, true, State::Normal, 80},
+      {"skin, hot", true, true, State::Hot, 125},
+      {"skin, focused", true, true, State::Focused, 125},
+      {"skin, pressed", true, true, State::Pressed, 170},
+      {"skin, unchecked", true, false, State::Normal, 50},
+      {"skin, unchecked and pressed", true, false, State::Pressed, 215},
+      {"own, normal", false, true, State::Normal, 80},
+      {"own, hot", false, true, State::Hot, 125},
+      {"own, unchecked and pressed", false, false, State::Pressed, 215},
+  };
+  form->SetColor(Grey(200));
+  AddSection("Skinned", [](sSkinManager::SkinSectionData&) {});
+  AddImage("SKINNED", "GLYPHCHECKED", editortests::Strip(16, 18, {40, 100, 160}, 64));
+  AddImage("SKINNED", "GLYPHUNCHECKED", editortests::Strip(16, 18, {0, 20, 220}, 64));
+  for (const Case& c : cases) {
+    auto* box = Add<TsCheckBox>(form, 10, 100, 100, 20);
+    if (c.skinned) {
+      box->sStyle()->SetSkinSection("Skinned");
+    } else {
+      box->SetGlyphChecked(editortests::Strip(16, 18, {40, 100, 160}, 64).get());
+      box->SetGlyphUnChecked(editortests::Strip(16, 18, {0, 20, 220}, 64).get());
+    }
+    box->SetChecked(c.checked);
+    if (c.state == State::Hot) session.MoveMouse(Centre(*box));
+    if (c.state == State::Focused) box->SetFocus();
+    if (c.state == State::Pressed) session.Press(Centre(*box));
+    EXPECT_EQ(skintests::Painted(*box).Pixel(8, 10), Grey(c.grey)) << c.what;
+    if (c.state == State::Pressed) session.Release(Centre(*box));
+    session.MoveMouse({0, 0});
+    delete box;
+  }
+}
+
+// Without a glyph of the state: the list's image with its transparent pixels, or the built-in
+// glyph keyed by its bottom-left pixel; a section without glyphs shows none.
+TEST_F(CheckBox, OtherGlyphSourcesAreDrawnWithTheirTransparency) {
+  form->SetColor(Grey(200));
+  auto* list = new framework::TImageList(form);
+  list->SetWidth(12);
+  list->SetHeight(12);
+  framework::TBitmap red;  // opaque but for its top-left pixel
+  red.SetSize(12, 12);
+  red.Data().Fill(platform::clRed);
+  red.Data().SetPixel(0, 0, platform::clFuchsia);
+  list->AddMasked(red, platform::clFuchsia);
+  AddSection("Bare", [](sSkinManager::SkinSectionData&) {});
+  const platform::Bitmap& builtIn = sCheckedControl::DefaultGlyph(true, true, false);
+  ASSERT_EQ(builtIn.Width(), 16);
+  struct Case {
+    const char* what;
+    std::function<void(TsCheckBox&)> setup;
+    platform::TPoint at;
+    TColor expected;
+  };
+  const Case cases[] = {
+      {"the built-in glyph at (0, 2)", nullptr, {8, 10}, builtIn.Pixel(8, 8)},
+      {"its transparent corner", nullptr, {0, 17}, Grey(200)},
+      {"the list's image at (0, 4), opaque at its bottom-left",
+       [&](TsCheckBox& b) { b.SetImages(list); },
+       {0, 15},
+       platform::clRed},
+      {"and transparent where the list says",
+       [&](TsCheckBox& b) { b.SetImages(list); },
+       {0, 4},
+       Grey(200)},
+      {"an index past the list draws nothing",
+       [&](TsCheckBox& b) {
+         b.SetImages(list);
+         b.SetImgChecked(7);
+       },
+       {6, 10},
+       Grey(200)},
+      {"a section without glyphs draws none",
+       [](TsCheckBox& b) { b.sStyle()->SetSkinSection("Bare"); },
+       {8, 10},
+       Grey(200)},
+  };
+  for (const Case& c : cases) {
+    auto* box = Add<TsCheckBox>(form, 10, 100, 100, 20);
+    box->SetChecked(true);
+    if (c.setup) c.setup(*box);
+    EXPECT_EQ(skintests::Painted(*box).Pixel(c.at.X, c.at.Y), c.expected) << c.what;
+    delete box;
+  }
+}
+
+// The part of the frame picture under the box, at its client offset: picture pixel (x, y)
+// has red x and green y, so box pixel (50, 3) of a box at (20, 10) shows (20 + 4 + 50,
+// 10 + 42 + 3) = (74, 55).
+TEST_F(CheckBox, TheParentsPictureShowsBelowTheBox) {
+  auto* framed = app.CreateForm<styletests::TFramedForm>();
+  framed->ShowForm();
+  framed->picture = platform::Bitmap(300, 200);
+  for (int y = 0; y < 200; ++y)
+    for (int x = 0; x < 300; ++x) framed->picture.SetPixel(x, y, platform::RGB(x % 256, y, 7));
+  framed->clientOffset = {4, 42};
+  auto* onFrame = Add<TsCheckBox>(framed, 20, 10, 100, 20);
+  EXPECT_EQ(skintests::Painted(*onFrame).Pixel(50, 3), platform::RGB(74, 55, 7));
+}
+
+TEST_F(CheckBox, AFocusRectangleRingsTheCaptionOnlyWhenAskedFor) {
+  struct Case {
+    bool showFocus;
+    bool focused;
+    bool ringed;
+  };
+  const TRect caption{20, 0, 100, 17};
+  const platform::Bitmap plain = skintests::Painted(*box);
+  for (const Case& c :
+       {Case{true, true, true}, Case{false, true, false}, Case{true, false, false}}) {
+    box->SetShowFocus(c.showFocus);
+    if (c.focused) box->SetFocus();
+    if (!c.focused) edit->SetFocus();
+    const platform::Bitmap shot = skintests::Painted(*box);
+    int changed = 0;
+    for (int y = caption.Top; y < caption.Bottom; ++y)
+      for (int x = caption.Left; x < caption.Right; ++x)
+        changed += shot.Pixel(x, y) != plain.Pixel(x, y) ? 1 : 0;
+    EXPECT_EQ(changed > 20, c.ringed) << c.showFocus << c.focused << ": " << changed;
+  }
+}
+
+// An image index repaints only while its state shows.
+TEST_F(CheckBox, AnImageIndexRepaintsOnlyWhileItsStateShows) {
+  struct Case {
+    const char* what;
+    bool checked;
+    void (TsCheckedControl::*set)(int);
+    bool repaints;
+  };
+  const Case cases[] = {
+      {"ImgUnchecked while checked", true, &TsCheckedControl::SetImgUnchecked, false},
+      {"ImgChecked while checked", true, &TsCheckedControl::SetImgChecked, true},
+      {"ImgChecked while unchecked", false, &TsCheckedControl::SetImgChecked, false},
+      {"ImgUnchecked while unchecked", false, &TsCheckedControl::SetImgUnchecked, true},
+      {"ImgCheckedHot", true, &TsCheckedControl::SetImgCheckedHot, false},
+  };
+  int index = 0;
+  for (const Case& c : cases) {
+    box->SetChecked(c.checked);
+    skintests::Painted(*box);
+    (box->*c.set)(++index);
+    EXPECT_EQ(!platform::GetUpdateRgn(box->Handle()).IsEmpty(), c.repaints) << c.what;
+  }
+}
+
+// Strips of odd sizes, a box of no size, a caption far wider than the box, an index past the
+// list: painted without harm and never outside the box.
+TEST_F(CheckBox, BadInputPaintsNothingOutsideTheBox) {
+  auto strip = [](int w, int h) {
+    auto bitmap = std::make_unique<framework::TBitmap>();
+    bitmap->SetSize(w, h);
+    bitmap->Data().Fill(platform::clRed);
+    return bitmap;
+  };
+  struct Case {
+    const char* what;
+    int width, height;
+    std::function<void(TsCheckBox&)> setup;
+  };
+  const std::string wide(400, 'W');
+  const Case cases[] = {
+      {"a 5 x 3 strip", 100, 20, [&](TsCheckBox& b) { b.SetGlyphChecked(strip(5, 3).get()); }},
+      {"a 1 x 1 strip", 100, 20, [&](TsCheckBox& b) { b.SetGlyphChecked(strip(1, 1).get()); }},
+      {"a strip taller than the box", 100, 20,
+       [&](TsCheckBox& b) { b.SetGlyphChecked(strip(7, 90).get()); }},
+      {"a strip wider than the box", 30, 20,
+       [&](TsCheckBox& b) { b.SetGlyphChecked(strip(300, 2).get()); }},
+      {"no size", 0, 0, nullptr},
+      {"no width", 0, 20, [&](TsCheckBox& b) { b.SetCaption(wide); }},
+      {"a caption wider than the box", 60, 20, [&](TsCheckBox& b) { b.SetCaption(wide); }},
+      {"and on many lines", 60, 20,
+       [&](TsCheckBox& b) {
+         b.SetMultiLine(true);
+         b.SetCaption(wide + " " + wide);
+       }},
+  };
+  for (const Case& c : cases) {
+    const platform::Bitmap before = FormShot();
+    auto* bad = Add<TsCheckBox>(form, 150, 150, c.width, c.height);
+    bad->SetChecked(true);
+    if (c.setup) c.setup(*bad);
+    bad->SetFocus();
+    const platform::Bitmap after = FormShot();
+    const TRect around = platform::TRect::FromBounds(150, 150, c.width, c.height).Inflate(1, 1);
+    const platform::TPoint origin = platform::ScreenToWindow(form->Handle(), form->ClientOrigin());
+    int changed = 0;
+    for (int y = around.Top; y < around.Bottom; ++y)
+      for (int x = around.Left; x < around.Right; ++x) {
+        const bool edge =
+            x == around.Left || x == around.Right - 1 || y == around.Top || y == around.Bottom - 1;
+        const platform::TPoint p = origin + platform::TPoint{x, y};
+        if (edge && after.Pixel(p.X, p.Y) != before.Pixel(p.X, p.Y)) ++changed;
+      }
+    EXPECT_EQ(changed, 0) << c.what;
+    delete bad;
+  }
 }
 
 }  // namespace

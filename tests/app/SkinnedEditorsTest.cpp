@@ -1,0 +1,113 @@
+// The main window's m and n fields and its check box, painted by the stored skin.
+#include <cstdint>
+
+#include "controls/sCheckbox.h"
+#include "controls/sEdit.h"
+#include "framework/controls/ControlCanvas.h"
+#include "skin/sSkinLists.h"
+#include "tests/app/MainWindowSupport.h"
+#include "tests/skinengine/ControlsTestSupport.h"
+
+namespace Bezier::testing {
+namespace {
+
+using platform::Bitmap;
+using platform::TColor;
+
+class SkinnedEditors : public MainWindow {
+ protected:
+  // The control's window as the screen shows it.
+  Bitmap Shot(framework::TWinControl& control) {
+    platform::UpdateWindow(form->Handle());
+    framework::FreeDeviceContexts();
+    return platform::WindowSnapshot(control.Handle());
+  }
+};
+
+// The TsEdit section: both border colours 0xB89C7F, the field and the selection white, the
+// selection border as the top border one pixel wide: the same look hot and focused.
+TEST_F(SkinnedEditors, TheFieldsAreFramedInTheStoredSkinsColours) {
+  constexpr TColor Frame = 0xB89C7F;
+  constexpr TColor White = platform::clWhite;
+  for (auto [field, other] : {std::pair{form->EdM, form->EdN}, std::pair{form->EdN, form->EdM}}) {
+    EXPECT_EQ(field->sStyle()->SkinIndex(), sSkinManager::FindSectionIndex("TsEdit"));
+    EXPECT_EQ(field->Width(), 121);
+    EXPECT_EQ(field->Height(), 21);
+    EXPECT_EQ(field->ClientWidth(), 115);
+    EXPECT_EQ(field->ClientHeight(), 15);
+
+    other->SetFocus();
+    session.MoveMouse({0, 0});
+    const Bitmap normal = Shot(*field);
+    for (auto [x, y] : {std::pair{60, 0}, {0, 10}, {60, 20}, {120, 10}})
+      EXPECT_EQ(normal.Pixel(x, y), Frame) << field->Name() << " at " << x << "," << y;
+    for (auto [x, y] : {std::pair{60, 1}, {60, 2}, {2, 10}, {118, 18}, {100, 10}})
+      EXPECT_EQ(normal.Pixel(x, y), White) << field->Name() << " at " << x << "," << y;
+
+    session.MoveMouse(Centre(*field));
+    const Bitmap hot = Shot(*field);
+    Click(*field);
+    const Bitmap focused = Shot(*field);
+    EXPECT_EQ(field->Color(), White);
+    for (int y = 0; y < 21; ++y)
+      for (int x = 0; x < 121; ++x) {
+        if (x >= 3 && x < 118 && y >= 3 && y < 18) continue;  // the frame only: the caret blinks
+        EXPECT_EQ(hot.Pixel(x, y), normal.Pixel(x, y)) << field->Name() << " hot " << x << "," << y;
+        EXPECT_EQ(focused.Pixel(x, y), normal.Pixel(x, y))
+            << field->Name() << " focused " << x << "," << y;
+      }
+  }
+}
+
+// The TsCheckBox section's strips are 48 x 36: 16 x 18 cells at (20 - 18) div 2 = 1 in the
+// 100 x 20 box, the caption at 1 + 18 + 4 = 23. Cell pixel (8, 9) lies under mask 0 and shows
+// the cell's picture (0x834422, 0x844422, 0x83421F at the time of writing); (1, 2) under mask
+// 159 (0x9F): floor(b x 159 / 256) + p - floor(p x 159 / 256) per channel over the background b.
+TEST_F(SkinnedEditors, TheCheckBoxShowsTheSkinsGlyphCellsBesideItsCaption) {
+  sCheckbox::TsCheckBox& box = *form->CheckBox;
+  EXPECT_EQ(box.sStyle()->SkinIndex(), sSkinManager::FindSectionIndex("TsCheckBox"));
+  EXPECT_EQ(box.CheckGlyphRect(), (platform::TRect{0, 1, 16, 19}));
+  EXPECT_EQ(box.CaptionRect().Left, 23);
+  const Bitmap& strip =
+      sSkinManager::SkinImages()[sSkinManager::FindImageIndex(box.sStyle()->SkinIndex(),
+                                                              "TsCheckBox", "GLYPHCHECKED")]
+          .Bitmap->Data();
+  const auto parent = box.sStyle()->GetParentBackground();
+  const TColor below = parent ? parent->Picture->Pixel(box.Left() + parent->Offset.X + 1,
+                                                       box.Top() + parent->Offset.Y + 3)
+                              : platform::ColorToRGB(box.sStyle()->Painting()->Color());
+  const auto blend = [](TColor b, TColor p, int m) {
+    TColor out = 0;
+    for (int shift = 0; shift < 24; shift += 8) {
+      const int bc = static_cast<int>((b >> shift) & 0xFF);
+      const int pc = static_cast<int>((p >> shift) & 0xFF);
+      out |= static_cast<TColor>(bc * m / 256 + pc - pc * m / 256) << shift;
+    }
+    return out;
+  };
+  ASSERT_EQ(strip.Pixel(8, 9 + 18), 0u);
+  ASSERT_EQ(strip.Pixel(1, 2 + 18), 0x9F9F9Fu);
+
+  struct Case {
+    const char* what;
+    int cell;
+  };
+  session.MoveMouse({0, 0});
+  for (const Case& c : {Case{"normal", 0}, Case{"hot", 1}, Case{"pressed", 2}}) {
+    if (c.cell == 1) session.MoveMouse(Centre(box));
+    if (c.cell == 2) session.Press(Centre(box));
+    const Bitmap shot = Shot(box);
+    EXPECT_EQ(shot.Pixel(8, 10), strip.Pixel(16 * c.cell + 8, 9)) << c.what;
+    EXPECT_EQ(shot.Pixel(1, 3), blend(below, strip.Pixel(16 * c.cell + 1, 2), 159)) << c.what;
+  }
+  session.Release(Centre(box));
+  EXPECT_FALSE(box.Checked());
+
+  // The caption's text begins at x = 23, clear of the glyph.
+  const Bitmap shot = Shot(box);
+  EXPECT_GT(skintests::Darkest(shot, {16, 0, 23, 20}), 150);
+  EXPECT_LT(skintests::Darkest(shot, {23, 0, 30, 20}), 100);
+}
+
+}  // namespace
+}  // namespace Bezier::testing
