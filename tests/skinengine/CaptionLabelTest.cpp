@@ -131,13 +131,4 @@ TEST_F(CaptionLabel, ExistsExactlyWhileActive) {
   EXPECT_EQ(form->ControlCount(), withLabel - 2) << "the edit takes its label along";
 }
 
-TEST_F(CaptionLabel, AControlWithoutParentGetsAnUnplacedLabel) {
-  sEdit::TsEdit lone(nullptr);
-  lone.SetName("Lone");
-  lone.sStyle()->Caption()->SetActive(true);
-  const TControl& label = lone.sStyle()->Caption()->Label()->LabelControl();
-  EXPECT_EQ(label.Parent(), nullptr);
-  EXPECT_EQ(label.BoundsRect(), (platform::TRect{0, 0, 65, 17})) << "as it was made";
-}
-
 }  // namespace

@@ -157,25 +157,6 @@ TEST_F(SkinnedLabel, ItsAcceleratorAndAClickFocusItsControl) {
   EXPECT_EQ(label->FocusControl(), nullptr) << "told of its control's end";
 }
 
-// Disabled text is embossed: a highlight copy one pixel right and down, lighter than the
-// grey-60 form; enabled text is only darker.
-TEST_F(SkinnedLabel, DisabledTextIsEmbossed) {
-  form->SetColor(Grey(60));
-  label->SetCaption("W");
-  label->SetAutoSize(false);
-  label->SetBounds(100, 40, 30, 20);
-  const auto lighter = [this] {
-    const platform::Bitmap shot = skintests::Painted(*label);
-    int count = 0;
-    for (int y = 0; y < shot.Height(); ++y)
-      for (int x = 0; x < shot.Width(); ++x) count += (shot.Pixel(x, y) & 0xFF) > 150 ? 1 : 0;
-    return count;
-  };
-  EXPECT_EQ(lighter(), 0);
-  label->SetEnabled(false);
-  EXPECT_GT(lighter(), 10);
-}
-
 TEST_F(SkinnedLabel, ADescriptionCreatesItWithItsFocusControl) {
   framework::ReadDescription(R"(object Form1: TForm
   object EdM: TsEdit
