@@ -60,10 +60,9 @@ int TsEdit::FrameWidth() const {
 
 // The style decides first; what it reports handled (result 1) goes no further.
 void TsEdit::WndProc(TMessage& m) {
-  if (sStyle_) {
-    sStyle_->HandleMessage(m);
-    if (m.Result == 1) return;
-  }
+  if (!sStyle_) return TCustomEdit::WndProc(m);
+  sStyle_->HandleMessage(m);
+  if (m.Result == 1) return;
   if (m.Msg == platform::WM_NCPAINT) {
     if (Busy()) return;
     SetColor(sStyle_->BackgroundColor());
