@@ -29,11 +29,15 @@ void Bitmap::SetSize(int width, int height) {
   Bitmap resized(width, height);
   const int rows = std::min(height, height_);
   const std::size_t bytes = static_cast<std::size_t>(std::min(width, width_)) * 3;
-  for (int y = 0; y < rows; ++y) std::memcpy(resized.ScanLine(y), ScanLine(y), bytes);
+  // A bitmap with no columns has no pixel storage: its rows have no address to copy from.
+  if (bytes > 0)
+    for (int y = 0; y < rows; ++y) std::memcpy(resized.ScanLine(y), ScanLine(y), bytes);
   *this = std::move(resized);
 }
 
-void Bitmap::Fill(TColor color) { FillRect(BoundsRect(), color); }
+void Bitmap::Fill(TColor color) {
+  FillRect(BoundsRect(), color);
+}
 
 void Bitmap::FillRect(const TRect& rect, TColor color) {
   const TRect r = rect.Intersect(BoundsRect());

@@ -73,6 +73,9 @@ TEST(Bitmap, ResizeKeepsTopLeft) {
   EXPECT_EQ(b.Height(), 2);
   EXPECT_EQ(b.Pixel(2, 1), clWhite);
   EXPECT_EQ(b.Pixel(3, 1), clBlack);
+  b.SetSize(0, 4);  // rows without columns hold no pixels
+  b.SetSize(2, 4);
+  EXPECT_EQ(b.Pixel(1, 3), clBlack);
   b.SetSize(0, 0);
   EXPECT_TRUE(b.Empty());
 }
