@@ -2,6 +2,7 @@
 
 #include <cctype>
 
+#include "controls/sPlainPaint.h"
 #include "framework/classes/ClassBuilder.h"
 #include "framework/graphics/Bitmap.h"
 #include "platform/window/Messages.h"
@@ -112,15 +113,12 @@ void TsCustomLabel::DoDrawText(TCanvas& canvas, TRect& rect, unsigned flags) {
   if ((flags & DT_CALCRECT) && (text.empty() || (showAccelChar_ && text == "&"))) text += ' ';
   if (!showAccelChar_) flags |= DT_NOPREFIX;
   if (const TFont* font = GetLabelFont()) canvas.SetFont(font);
-  if (Enabled()) {
+  // Measuring writes the text's extent back into rect; only drawing may emboss.
+  if (Enabled() || (flags & DT_CALCRECT)) {
     canvas.DrawText(text, rect, flags);
     return;
   }
-  TRect highlight = rect.Offset(1, 1);
-  canvas.Font()->SetColor(clBtnHighlight);
-  canvas.DrawText(text, highlight, flags);
-  canvas.Font()->SetColor(clBtnShadow);
-  canvas.DrawText(text, rect, flags);
+  sPlainPaint::DrawCaption(canvas, text, rect, flags, false);
 }
 
 void TsCustomLabel::Paint() {

@@ -271,12 +271,7 @@ TEST_F(CheckBox, OtherGlyphSourcesAreDrawnWithTheirTransparency) {
 // has red x and green y, so box pixel (50, 3) of a box at (20, 10) shows (20 + 4 + 50,
 // 10 + 42 + 3) = (74, 55).
 TEST_F(CheckBox, TheParentsPictureShowsBelowTheBox) {
-  auto* framed = app.CreateForm<styletests::TFramedForm>();
-  framed->ShowForm();
-  framed->picture = platform::Bitmap(300, 200);
-  for (int y = 0; y < 200; ++y)
-    for (int x = 0; x < 300; ++x) framed->picture.SetPixel(x, y, platform::RGB(x % 256, y, 7));
-  framed->clientOffset = {4, 42};
+  auto* framed = styletests::CoordinateFramedForm(app);
   auto* onFrame = Add<TsCheckBox>(framed, 20, 10, 100, 20);
   EXPECT_EQ(skintests::Painted(*onFrame).Pixel(50, 3), platform::RGB(74, 55, 7));
 }

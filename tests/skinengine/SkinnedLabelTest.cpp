@@ -91,12 +91,7 @@ TEST_F(SkinnedLabel, EverySizeAdjustmentSendsItBehindItsSiblings) {
 // Red x and green y in the frame picture, the form's client at (4, 42) in it: label pixel
 // (60, 10) of a label at (100, 40) shows (100 + 4 + 60, 40 + 42 + 10) = (164, 92).
 TEST_F(SkinnedLabel, ItShowsItsParentsPictureOrItsColour) {
-  auto* framed = app.CreateForm<styletests::TFramedForm>();
-  framed->ShowForm();
-  framed->picture = platform::Bitmap(300, 200);
-  for (int y = 0; y < 200; ++y)
-    for (int x = 0; x < 300; ++x) framed->picture.SetPixel(x, y, platform::RGB(x % 256, y, 7));
-  framed->clientOffset = {4, 42};
+  auto* framed = styletests::CoordinateFramedForm(app);
   auto* onFrame = Add<TsLabel>(framed, 100, 40, 65, 17);
   onFrame->SetAutoSize(false);
   EXPECT_EQ(skintests::Painted(*onFrame).Pixel(60, 10), platform::RGB(164, 92, 7));

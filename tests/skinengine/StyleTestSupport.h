@@ -11,6 +11,7 @@
 #include "framework/classes/ClassBuilder.h"
 #include "framework/classes/Component.h"
 #include "framework/controls/CustomControl.h"
+#include "framework/forms/Application.h"
 #include "framework/forms/Form.h"
 #include "platform/graphics/Bitmap.h"
 #include "skin/sFramePicture.h"
@@ -89,6 +90,18 @@ class TFramedForm : public framework::TForm {
     TForm::WndProc(message);
   }
 };
+
+// A shown framed form whose 300 x 200 picture has red x and green y (blue 7), with the client
+// at (4, 42) in it: a child's pixel tells exactly which picture pixel lies under it.
+inline TFramedForm* CoordinateFramedForm(framework::TApplication& app) {
+  auto* framed = app.CreateForm<TFramedForm>();
+  framed->ShowForm();
+  framed->picture = platform::Bitmap(300, 200);
+  for (int y = 0; y < 200; ++y)
+    for (int x = 0; x < 300; ++x) framed->picture.SetPixel(x, y, platform::RGB(x % 256, y, 7));
+  framed->clientOffset = {4, 42};
+  return framed;
+}
 
 // A shown form to put styled controls on.
 class StyledFixture : public skintests::FormFixture {
