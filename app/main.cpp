@@ -5,13 +5,30 @@
 #include "app/Bezier.h"
 #include "framework/forms/Application.h"
 #include "platform/desktop/Desktop.h"
+#include "platform/graphics/Png.h"
+#include "platform/kernel/Resources.h"
 #include "platform/window/Windows.h"
+#include "resources/AppIcon.h"
 #include "resources/Embedded.h"
+
+namespace {
+
+// The name the launcher entry and the icon theme know the tool by, and its embedded icons.
+platform::DesktopIdentity Identity() {
+  platform::DesktopIdentity identity{"bezier", {}};
+  for (const int size : resources::AppIconSizes) {
+    identity.Icons.push_back(
+        platform::DecodePngRgba(platform::LoadResource(resources::AppIconName(size))));
+  }
+  return identity;
+}
+
+}  // namespace
 
 int main() {
   resources::RegisterEmbeddedResources();
   try {
-    platform::StartWindowSystem(platform::CreateDesktopBackend());
+    platform::StartWindowSystem(platform::CreateDesktopBackend(Identity()));
     {
       framework::TApplication application;
       application.CreateForm<Bezier::TForm1>();

@@ -5,7 +5,8 @@
 # ("DEEPBLUE_BUTTON", "Bezier").
 function(bezier_embed_resources target folder)
   file(GLOB_RECURSE files CONFIGURE_DEPENDS ${folder}/*)
-  list(FILTER files EXCLUDE REGEX "(CMakeLists\\.txt|\\.h)$")
+  # A scalable icon is for the desktop only.
+  list(FILTER files EXCLUDE REGEX "(CMakeLists\\.txt|\\.h|\\.svg)$")
   list(SORT files)
   set(source ${CMAKE_CURRENT_BINARY_DIR}/${target}.cpp)
   set(asm "")

@@ -7,7 +7,7 @@ RUN_PACKAGES=(
 )
 TEST_PACKAGES=(
   clang libclang-rt-14-dev googletest libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xdotool x11-apps x11-utils openbox imagemagick
+  xvfb xdotool x11-apps x11-utils openbox imagemagick desktop-file-utils
 )
 
 ensure_packages() {

@@ -2,11 +2,13 @@
 
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
 #include "platform/Error.h"
 #include "platform/desktop/Desktop.h"
 #include "platform/desktop/GtkDialogs.h"
 #include "platform/desktop/SdlKeys.h"
+#include "platform/desktop/WindowIdentity.h"
 #include "platform/desktop/WindowShape.h"
 #include "platform/window/Input.h"
 #include "platform/window/Menus.h"
@@ -80,11 +82,11 @@ MouseButton ToButton(std::uint8_t sdlButton) {
 
 }  // namespace
 
-std::unique_ptr<Backend> CreateDesktopBackend() {
-  return std::make_unique<DesktopBackend>();
+std::unique_ptr<Backend> CreateDesktopBackend(DesktopIdentity identity) {
+  return std::make_unique<DesktopBackend>(std::move(identity));
 }
 
-DesktopBackend::DesktopBackend() {
+DesktopBackend::DesktopBackend(DesktopIdentity identity) : identity_(std::move(identity)) {
   // Signals keep their usual meaning, and closing the last window is the program's decision.
   SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
   SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
@@ -138,7 +140,9 @@ void DesktopBackend::CreateNative(HWND window, const TRect& b, bool popup) {
                                         std::max(1, b.Width()), std::max(1, b.Height()), flags);
   if (native == nullptr) throw Error(std::string("Cannot create a window: ") + SDL_GetError());
   natives_[window] = native;
-  if (!popup) SDL_SetWindowHitTest(native, &DesktopBackend::HitTest, this);
+  if (popup) return;
+  SDL_SetWindowHitTest(native, &DesktopBackend::HitTest, this);
+  ApplyWindowIdentity(native, identity_);
 }
 
 void DesktopBackend::DestroyNative(HWND window) {

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 
+#include "platform/desktop/Desktop.h"
 #include "platform/window/Backend.h"
 
 namespace platform {
@@ -16,7 +17,7 @@ namespace platform {
 // drags and border drags to the window manager.
 class DesktopBackend : public Backend {
  public:
-  DesktopBackend();
+  explicit DesktopBackend(DesktopIdentity identity);
   ~DesktopBackend() override;
   DesktopBackend(const DesktopBackend&) = delete;
   DesktopBackend& operator=(const DesktopBackend&) = delete;
@@ -49,6 +50,7 @@ class DesktopBackend : public Backend {
   void KeepPresenting();
   static SDL_HitTestResult HitTest(SDL_Window* window, const SDL_Point* area, void* data);
 
+  DesktopIdentity identity_;
   std::map<HWND, SDL_Window*> natives_;
 };
 

@@ -103,8 +103,13 @@ void Layer::Fill(const Shape& shape, TColor color, int opacity) {
 }
 
 void Layer::Fill(const Shape& shape, const Paint& paint, int opacity) {
-  for (int y = 0; y < height_; ++y) {
-    for (int x = 0; x < width_; ++x) {
+  Fill(shape, paint, opacity, {0, 0, width_, height_});
+}
+
+void Layer::Fill(const Shape& shape, const Paint& paint, int opacity, platform::TRect area) {
+  area = area.Intersect({0, 0, width_, height_});
+  for (int y = area.Top; y < area.Bottom; ++y) {
+    for (int x = area.Left; x < area.Right; ++x) {
       int coverage = 0;
       for (int sy : Samples)
         for (int sx : Samples) coverage += shape(x * Sub + sx, y * Sub + sy);
@@ -150,6 +155,18 @@ Bitmap Layer::Flatten(TColor background) const {
                  p.Touched ? Nudged(Mix(background, p.Color, p.Opacity)) : SkinTransparentColor);
     }
   return b;
+}
+
+platform::RgbaImage Layer::Rgba() const {
+  platform::RgbaImage image{width_, height_, {}};
+  image.Pixels.reserve(pixels_.size() * 4);
+  for (const Pixel& p : pixels_) {
+    const int alpha = p.Touched ? p.Opacity : 0;
+    for (int shift : {0, 8, 16})
+      image.Pixels.push_back(static_cast<std::uint8_t>(alpha == 0 ? 0 : Channel(p.Color, shift)));
+    image.Pixels.push_back(static_cast<std::uint8_t>(alpha));
+  }
+  return image;
 }
 
 }  // namespace skinart

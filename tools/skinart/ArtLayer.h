@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "platform/graphics/Bitmap.h"
+#include "platform/graphics/RgbaImage.h"
 
 // Anti-aliased drawing in integer arithmetic only, so that every compiler and optimisation
 // level draws the same bytes and the committed images can be checked against the drawing.
@@ -46,12 +47,16 @@ class Layer {
 
   void Fill(const Shape& shape, TColor color, int opacity = 255);
   void Fill(const Shape& shape, const Paint& paint, int opacity = 255);
+  // Only over the pixels of area: many small shapes on a large picture cost what they cover.
+  void Fill(const Shape& shape, const Paint& paint, int opacity, platform::TRect area);
 
   // Picture at (x, y) of target, its mask maskRows further down: untouched pixels are the
   // transparent colour with mask 255, the others their colour with mask 255 - opacity.
   void PutMasked(Bitmap& target, int x, int y, int maskRows) const;
   // The picture over a background colour; untouched pixels are the transparent colour.
   Bitmap Flatten(TColor background) const;
+  // The picture with its opacity as alpha; untouched pixels are transparent black.
+  platform::RgbaImage Rgba() const;
 
  private:
   struct Pixel {
