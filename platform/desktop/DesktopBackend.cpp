@@ -1,8 +1,10 @@
 #include "platform/desktop/DesktopBackend.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
 #include <utility>
+#include <vector>
 
 #include "platform/Error.h"
 #include "platform/desktop/Desktop.h"
@@ -10,6 +12,7 @@
 #include "platform/desktop/SdlKeys.h"
 #include "platform/desktop/WindowIdentity.h"
 #include "platform/desktop/WindowShape.h"
+#include "platform/desktop/XResources.h"
 #include "platform/window/Input.h"
 #include "platform/window/Menus.h"
 #include "platform/window/MessageParams.h"
@@ -55,22 +58,31 @@ SDL_HitTestResult ToSdlHit(int hit) {
   }
 }
 
-// Copies a rectangle of blue-green-red rows into the window surface's pixel format.
-void CopyToSurface(SDL_Surface* surface, const Bitmap& backing, const TRect& r) {
-  const bool xrgb = surface->format->BytesPerPixel == 4 && surface->format->Rmask == 0x00FF0000 &&
-                    surface->format->Gmask == 0x0000FF00 && surface->format->Bmask == 0x000000FF;
-  SDL_LockSurface(surface);
-  for (int y = r.Top; y < r.Bottom; ++y) {
-    const std::uint8_t* src = backing.ScanLine(y) + r.Left * 3;
-    auto* row = static_cast<std::uint8_t*>(surface->pixels) +
-                static_cast<std::ptrdiff_t>(y) * surface->pitch;
-    for (int x = r.Left; x < r.Right; ++x, src += 3) {
-      const std::uint32_t pixel =
-          xrgb ? (std::uint32_t{src[2]} << 16) | (std::uint32_t{src[1]} << 8) | src[0]
-               : SDL_MapRGB(surface->format, src[2], src[1], src[0]);
-      std::memcpy(row + x * surface->format->BytesPerPixel, &pixel, surface->format->BytesPerPixel);
+// Copies a rectangle of blue-green-red rows into the window surface's pixel format, each
+// logical pixel as a block of device pixels.
+void CopyToSurface(SDL_Surface* surface, const Bitmap& backing, const TRect& r,
+                   const ScreenScale& scale) {
+  const SDL_PixelFormat* format = surface->format;
+  const bool xrgb = format->BytesPerPixel == 4 && format->Rmask == 0x00FF0000 &&
+                    format->Gmask == 0x0000FF00 && format->Bmask == 0x000000FF;
+  const auto toPixel = [format, xrgb](const std::uint8_t* src) {
+    return xrgb ? (std::uint32_t{src[2]} << 16) | (std::uint32_t{src[1]} << 8) | src[0]
+                : SDL_MapRGB(format, src[2], src[1], src[0]);
+  };
+  const auto put = [surface, format](int y, int left, const std::vector<std::uint32_t>& row) {
+    auto* out = static_cast<std::uint8_t*>(surface->pixels) +
+                static_cast<std::ptrdiff_t>(y) * surface->pitch + left * format->BytesPerPixel;
+    if (format->BytesPerPixel == 4) {
+      std::memcpy(out, row.data(), row.size() * 4);
+      return;
     }
-  }
+    for (const std::uint32_t pixel : row) {
+      std::memcpy(out, &pixel, format->BytesPerPixel);
+      out += format->BytesPerPixel;
+    }
+  };
+  SDL_LockSurface(surface);
+  scale.PresentBlocks<std::uint32_t>(backing, r, toPixel, put);
   SDL_UnlockSurface(surface);
 }
 
@@ -86,7 +98,10 @@ std::unique_ptr<Backend> CreateDesktopBackend(DesktopIdentity identity) {
   return std::make_unique<DesktopBackend>(std::move(identity));
 }
 
-DesktopBackend::DesktopBackend(DesktopIdentity identity) : identity_(std::move(identity)) {
+DesktopBackend::DesktopBackend(DesktopIdentity identity)
+    : identity_(std::move(identity)),
+      scale_(WantedScale(std::getenv("GDK_SCALE"),
+                         XResource("Xft.dpi", "Xft.Dpi").value_or("").c_str())) {
   // Signals keep their usual meaning, and closing the last window is the program's decision.
   SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
   SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
@@ -107,10 +122,14 @@ Clock& DesktopBackend::GetClock() {
   return realClock;
 }
 
-TRect DesktopBackend::WorkArea() {
+TRect DesktopBackend::DeviceWorkArea() const {
   SDL_Rect r{0, 0, 1024, 768};
   SDL_GetDisplayUsableBounds(0, &r);
   return TRect::FromBounds(r.x, r.y, r.w, r.h);
+}
+
+TRect DesktopBackend::WorkArea() {
+  return scale_.AreaToLogical(DeviceWorkArea());
 }
 
 SDL_Window* DesktopBackend::Native(HWND window) const {
@@ -130,10 +149,12 @@ TPoint DesktopBackend::ScreenPoint(std::uint32_t sdlWindowId, int x, int y) cons
   int left = 0, top = 0;
   if (SDL_Window* native = SDL_GetWindowFromID(sdlWindowId))
     SDL_GetWindowPosition(native, &left, &top);
-  return {left + x, top + y};
+  return scale_.ToLogical(TPoint{left + x, top + y});
 }
 
-void DesktopBackend::CreateNative(HWND window, const TRect& b, bool popup) {
+void DesktopBackend::CreateNative(HWND window, const TRect& logical, bool popup) {
+  if (!popup) scale_.Settle(logical.Size(), DeviceWorkArea().Size());
+  const TRect b = scale_.ToDevice(logical);
   std::uint32_t flags = SDL_WINDOW_BORDERLESS | SDL_WINDOW_HIDDEN;
   if (popup) flags |= SDL_WINDOW_POPUP_MENU | SDL_WINDOW_ALWAYS_ON_TOP | SDL_WINDOW_SKIP_TASKBAR;
   SDL_Window* native = SDL_CreateWindow(GetWindowText(window).c_str(), b.Left, b.Top,
@@ -150,9 +171,10 @@ void DesktopBackend::DestroyNative(HWND window) {
   natives_.erase(window);
 }
 
-void DesktopBackend::SetNativeBounds(HWND window, const TRect& b) {
+void DesktopBackend::SetNativeBounds(HWND window, const TRect& logical) {
   SDL_Window* native = Native(window);
   if (native == nullptr) return;
+  const TRect b = scale_.ToDevice(logical);
   SDL_SetWindowPosition(native, b.Left, b.Top);
   SDL_SetWindowSize(native, std::max(1, b.Width()), std::max(1, b.Height()));
 }
@@ -175,7 +197,14 @@ void DesktopBackend::SetNativeTitle(HWND window, const std::string& title) {
 }
 
 void DesktopBackend::SetNativeShape(HWND window, const Region* shape) {
-  if (SDL_Window* native = Native(window)) ApplyWindowShape(native, shape);
+  SDL_Window* native = Native(window);
+  if (native == nullptr) return;
+  if (shape == nullptr) {
+    ApplyWindowShape(native, nullptr);
+  } else {
+    const Region device = scale_.ToDevice(*shape);
+    ApplyWindowShape(native, &device);
+  }
 }
 
 void DesktopBackend::ActivateNative(HWND window) {
@@ -189,10 +218,12 @@ void DesktopBackend::Present(HWND window, const Bitmap& backing, const TRect& re
   SDL_Window* native = Native(window);
   SDL_Surface* surface = native != nullptr ? SDL_GetWindowSurface(native) : nullptr;
   if (surface == nullptr) return;
-  const TRect r = rect.Intersect(backing.BoundsRect()).Intersect({0, 0, surface->w, surface->h});
+  const TRect r = rect.Intersect(backing.BoundsRect())
+                      .Intersect(scale_.AreaToLogical({0, 0, surface->w, surface->h}));
   if (r.IsEmpty()) return;
-  CopyToSurface(surface, backing, r);
-  const SDL_Rect area{r.Left, r.Top, r.Width(), r.Height()};
+  CopyToSurface(surface, backing, r, scale_);
+  const TRect d = scale_.ToDevice(r);
+  const SDL_Rect area{d.Left, d.Top, d.Width(), d.Height()};
   SDL_UpdateWindowSurfaceRects(native, &area, 1);
 }
 
@@ -204,7 +235,7 @@ SDL_HitTestResult DesktopBackend::HitTest(SDL_Window* native, const SDL_Point* a
       GetWindowState(window) != WindowState::Normal) {
     return SDL_HITTEST_NORMAL;
   }
-  const TPoint screen = WindowToScreen(window, {area->x, area->y});
+  const TPoint screen = WindowToScreen(window, self->scale_.ToLogical(TPoint{area->x, area->y}));
   const int hit = static_cast<int>(SendMessage(window, WM_NCHITTEST, 0, PointParam(screen)));
   const bool sizeable = (GetWindowStyle(window) & WS_THICKFRAME) != 0;
   const SDL_HitTestResult result = ToSdlHit(hit);
@@ -267,7 +298,9 @@ void DesktopBackend::DispatchWindowEvent(const SDL_WindowEvent& e) {
       int x = 0, y = 0, width = 0, height = 0;
       SDL_GetWindowPosition(native, &x, &y);
       SDL_GetWindowSize(native, &width, &height);
-      NoteNativeBounds(window, TRect::FromBounds(x, y, width, height));
+      const TPoint at = scale_.ToLogical(TPoint{x, y});
+      const TPoint size = scale_.ToLogical(TPoint{width, height});
+      NoteNativeBounds(window, TRect::FromBounds(at.X, at.Y, size.X, size.Y));
       break;
     }
     case SDL_WINDOWEVENT_FOCUS_GAINED:

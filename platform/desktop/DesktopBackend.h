@@ -9,12 +9,14 @@
 
 #include "platform/desktop/Desktop.h"
 #include "platform/window/Backend.h"
+#include "platform/window/ScreenScale.h"
 
 namespace platform {
 
 // Every top-level window is a borderless SDL window showing the window's backing bitmap; the
 // platform draws and hit-tests the frame itself, and SDL's hit-test callback hands caption
-// drags and border drags to the window manager.
+// drags and border drags to the window manager. On a HiDPI screen every native window is
+// its logical size times the desktop's factor, and all traffic with SDL goes through scale_.
 class DesktopBackend : public Backend {
  public:
   explicit DesktopBackend(DesktopIdentity identity);
@@ -42,7 +44,9 @@ class DesktopBackend : public Backend {
  private:
   SDL_Window* Native(HWND window) const;
   HWND WindowOf(std::uint32_t sdlWindowId) const;
+  // A point the display reports in a window's device pixels, in logical screen coordinates.
   TPoint ScreenPoint(std::uint32_t sdlWindowId, int x, int y) const;
+  TRect DeviceWorkArea() const;
   void Dispatch(const SDL_Event& event);
   void DispatchWindowEvent(const SDL_WindowEvent& event);
   // While a dialog is open: our windows repaint and show their pictures again when exposed,
@@ -51,6 +55,7 @@ class DesktopBackend : public Backend {
   static SDL_HitTestResult HitTest(SDL_Window* window, const SDL_Point* area, void* data);
 
   DesktopIdentity identity_;
+  ScreenScale scale_;
   std::map<HWND, SDL_Window*> natives_;
 };
 

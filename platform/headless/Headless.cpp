@@ -10,8 +10,8 @@
 
 namespace platform {
 
-HeadlessSession::HeadlessSession(TRect workArea) {
-  auto backend = std::make_unique<HeadlessBackend>(workArea);
+HeadlessSession::HeadlessSession(TRect workArea, int scale) {
+  auto backend = std::make_unique<HeadlessBackend>(workArea, scale);
   backend_ = backend.get();
   StartWindowSystem(std::move(backend));
 }

@@ -12,7 +12,8 @@ namespace platform {
 // Starts the window system on a headless back end for the lifetime of the object.
 class HeadlessSession {
  public:
-  explicit HeadlessSession(TRect workArea = {0, 0, 1280, 1024});
+  // workArea in device pixels; a scale above 1 stands for a HiDPI screen.
+  explicit HeadlessSession(TRect workArea = {0, 0, 1280, 1024}, int scale = 1);
   ~HeadlessSession();
   HeadlessSession(const HeadlessSession&) = delete;
   HeadlessSession& operator=(const HeadlessSession&) = delete;

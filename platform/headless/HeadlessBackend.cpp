@@ -1,5 +1,6 @@
 #include "platform/headless/HeadlessBackend.h"
 
+#include <array>
 #include <cstring>
 
 #include "platform/Error.h"
@@ -7,13 +8,15 @@
 namespace platform {
 
 void HeadlessBackend::CreateNative(HWND window, const TRect& screenBounds, bool popup) {
+  if (!popup) scale_.Settle(screenBounds.Size(), workArea_.Size());
   NativeWindow& n = natives_[window];
-  n.Bounds = screenBounds;
+  n.Bounds = scale_.ToDevice(screenBounds);
   n.Popup = popup;
 }
 
 void HeadlessBackend::SetNativeBounds(HWND window, const TRect& screenBounds) {
-  if (auto it = natives_.find(window); it != natives_.end()) it->second.Bounds = screenBounds;
+  if (auto it = natives_.find(window); it != natives_.end())
+    it->second.Bounds = scale_.ToDevice(screenBounds);
 }
 
 void HeadlessBackend::SetNativeVisible(HWND window, bool visible, WindowState state) {
@@ -29,7 +32,8 @@ void HeadlessBackend::SetNativeTitle(HWND window, const std::string& title) {
 
 void HeadlessBackend::SetNativeShape(HWND window, const Region* shape) {
   if (auto it = natives_.find(window); it != natives_.end()) {
-    it->second.Shape = shape != nullptr ? std::optional<Region>(*shape) : std::nullopt;
+    it->second.Shape =
+        shape != nullptr ? std::optional<Region>(scale_.ToDevice(*shape)) : std::nullopt;
   }
 }
 
@@ -37,14 +41,18 @@ void HeadlessBackend::Present(HWND window, const Bitmap& backing, const TRect& r
   auto it = natives_.find(window);
   if (it == natives_.end()) return;
   NativeWindow& n = it->second;
-  if (n.Screen.Width() != backing.Width() || n.Screen.Height() != backing.Height()) {
-    n.Screen = Bitmap(backing.Width(), backing.Height());
-  }
-  const TRect r = rect.Intersect(backing.BoundsRect());
-  for (int y = r.Top; y < r.Bottom; ++y) {
-    std::memcpy(n.Screen.ScanLine(y) + r.Left * 3, backing.ScanLine(y) + r.Left * 3,
-                static_cast<std::size_t>(r.Width()) * 3);
-  }
+  const TRect device = scale_.ToDevice(backing.BoundsRect());
+  if (n.Screen.Width() != device.Width() || n.Screen.Height() != device.Height())
+    n.Screen = Bitmap(device.Width(), device.Height());
+  using Pixel = std::array<std::uint8_t, 3>;
+  scale_.PresentBlocks<Pixel>(
+      backing, rect.Intersect(backing.BoundsRect()),
+      [](const std::uint8_t* bgr) {
+        return Pixel{bgr[0], bgr[1], bgr[2]};
+      },
+      [&n](int y, int left, const std::vector<Pixel>& row) {
+        std::memcpy(n.Screen.ScanLine(y) + left * 3, row.data(), row.size() * 3);
+      });
   ++n.Presents;
 }
 

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/window/Backend.h"
+#include "platform/window/ScreenScale.h"
 
 namespace platform {
 
@@ -34,6 +35,8 @@ struct DialogRecord {
 
 // The window system without a display: native windows are memory, presenting copies the
 // backing bitmap to a per-window "screen" picture, and dialogs are answered from a script.
+// Given a scale factor, it stands for a HiDPI screen: the work area, native bounds, shapes
+// and screen pictures are in device pixels, as a desktop's are.
 class HeadlessBackend : public Backend {
  public:
   struct NativeWindow {
@@ -47,10 +50,11 @@ class HeadlessBackend : public Backend {
     int Presents = 0;
   };
 
-  explicit HeadlessBackend(TRect workArea = {0, 0, 1280, 1024}) : workArea_(workArea) {}
+  explicit HeadlessBackend(TRect workArea = {0, 0, 1280, 1024}, int scale = 1)
+      : workArea_(workArea), scale_(scale) {}
 
   Clock& GetClock() override { return clock_; }
-  TRect WorkArea() override { return workArea_; }
+  TRect WorkArea() override { return scale_.AreaToLogical(workArea_); }
   void CreateNative(HWND window, const TRect& screenBounds, bool popup) override;
   void DestroyNative(HWND window) override { natives_.erase(window); }
   void SetNativeBounds(HWND window, const TRect& screenBounds) override;
@@ -77,9 +81,11 @@ class HeadlessBackend : public Backend {
   void AnswerFileDialog(std::optional<std::string> fileName, int filterIndex = 1);
   const std::vector<DialogRecord>& Dialogs() const { return dialogs_; }
   const NativeWindow* Native(HWND window) const;
+  const ScreenScale& Scale() const { return scale_; }
 
  private:
   TRect workArea_;
+  ScreenScale scale_;
   VirtualClock clock_;
   std::map<HWND, NativeWindow> natives_;
   std::deque<std::function<void()>> steps_;
