@@ -34,7 +34,9 @@ using platform::DialogRecord;
 
 class MainWindow : public ::testing::Test {
  protected:
-  MainWindow() {
+  // A scale above 1 stands for a HiDPI screen of workArea device pixels.
+  explicit MainWindow(int scale = 1, platform::TRect workArea = {0, 0, 1280, 1024})
+      : session(workArea, scale) {
     resources::RegisterEmbeddedResources();
     form = app.CreateForm<TForm1>();
     form->ShowForm();

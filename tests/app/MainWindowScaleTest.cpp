@@ -1,0 +1,44 @@
+// The main window on a HiDPI screen (factor 2 on a 3840 x 2160 headless screen): the screen
+// shows the very logical picture in sharp 2 x 2 blocks, and clicks in device pixels work.
+#include "tests/app/MainWindowSupport.h"
+
+namespace Bezier::testing {
+namespace {
+
+class ScaledMainWindow : public MainWindow {
+ protected:
+  ScaledMainWindow() : MainWindow(2, {0, 0, 3840, 2160}) {}
+
+  // Clicks the device pixel (2x + 1, 2y + 1) of the control's centre (x, y).
+  void ClickDevice(const framework::TControl& control) {
+    const platform::TPoint c = Centre(control);
+    session.Click(Backend().Scale().ToLogical({2 * c.X + 1, 2 * c.Y + 1}));
+  }
+};
+
+TEST_F(ScaledMainWindow, ScreenShowsTheLogicalPictureWithEveryPixelDoubled) {
+  ASSERT_EQ(Backend().Scale().Factor(), 2);
+  platform::UpdateWindow(form->Handle());
+  const platform::Bitmap logical = platform::WindowSnapshot(form->Handle());
+  ASSERT_EQ(logical.Width(), 797);
+  platform::Bitmap doubled(logical.Width() * 2, logical.Height() * 2);
+  for (int y = 0; y < doubled.Height(); ++y)
+    for (int x = 0; x < doubled.Width(); ++x) doubled.SetPixel(x, y, logical.Pixel(x / 2, y / 2));
+  const auto* native = Backend().Native(form->Handle());
+  ASSERT_NE(native, nullptr);
+  EXPECT_TRUE(native->Screen == doubled);
+  EXPECT_EQ(native->Bounds.Width(), 2 * 797);
+}
+
+TEST_F(ScaledMainWindow, ClicksAtDoubledPositionsSizeTheTable) {
+  ClickDevice(*form->EdM);
+  session.TypeText("3");
+  ClickDevice(*form->EdN);
+  session.TypeText("4");
+  ClickDevice(*form->BtMxN);
+  EXPECT_EQ(form->SGInput->RowCount(), 1 + 3 * 4);
+  EXPECT_TRUE(Messages().empty());
+}
+
+}  // namespace
+}  // namespace Bezier::testing
