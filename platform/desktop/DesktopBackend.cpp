@@ -348,12 +348,18 @@ std::string DesktopBackend::GetClipboardText() {
   return result;
 }
 
+GtkModal DesktopBackend::Modal(HWND owner) {
+  GtkModal modal{[this] { KeepPresenting(); }, std::nullopt};
+  if (IsWindow(owner)) modal.Owner = scale_.ToDevice(GetWindowRect(TopLevelOf(owner)));
+  return modal;
+}
+
 int DesktopBackend::ShowMessageBox(const MessageBoxParams& params) {
-  return RunGtkMessageBox(params, [this] { KeepPresenting(); });
+  return RunGtkMessageBox(params, Modal(params.Owner));
 }
 
 std::optional<FileDialogResult> DesktopBackend::ShowFileDialog(const FileDialogParams& params) {
-  return RunGtkFileDialog(params, [this] { KeepPresenting(); });
+  return RunGtkFileDialog(params, Modal(params.Owner));
 }
 
 }  // namespace platform

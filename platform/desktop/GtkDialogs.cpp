@@ -2,6 +2,7 @@
 
 #include <gtk/gtk.h>
 
+#include <algorithm>
 #include <sstream>
 #include <string>
 
@@ -21,16 +22,28 @@ void OnResponse(GtkDialog*, gint response, gpointer data) {
   *static_cast<gint*>(data) = response;
 }
 
+// GTK places windows in its own units, device pixels divided by its scale factor, which
+// follows GDK_SCALE and so need not be ours.
+void CentreOver(GtkWidget* dialog, const TRect& owner) {
+  gtk_widget_realize(dialog);
+  const int factor = std::max(1, gtk_widget_get_scale_factor(dialog));
+  int width = 0, height = 0;
+  gtk_window_get_size(GTK_WINDOW(dialog), &width, &height);
+  gtk_window_move(GTK_WINDOW(dialog), (owner.Left + owner.Right) / 2 / factor - width / 2,
+                  (owner.Top + owner.Bottom) / 2 / factor - height / 2);
+}
+
 // Shows the dialog and iterates GTK until it answers, giving the caller's windows their turn
 // between iterations; answers the response and destroys the dialog.
-gint RunModal(GtkWidget* dialog, const std::function<void()>& keepAlive) {
+gint RunModal(GtkWidget* dialog, const GtkModal& modal) {
   gint response = GTK_RESPONSE_NONE;
   g_signal_connect(dialog, "response", G_CALLBACK(OnResponse), &response);
   gtk_window_set_keep_above(GTK_WINDOW(dialog), TRUE);
+  if (modal.Owner) CentreOver(dialog, *modal.Owner);
   gtk_widget_show_all(dialog);
   while (response == GTK_RESPONSE_NONE) {
     while (gtk_events_pending() != FALSE) gtk_main_iteration_do(FALSE);
-    keepAlive();
+    modal.KeepAlive();
     g_usleep(10'000);
   }
   gtk_widget_destroy(dialog);
@@ -85,17 +98,17 @@ void OnFileResponse(GtkDialog* dialog, gint response, gpointer data) {
 
 }  // namespace
 
-int RunGtkMessageBox(const MessageBoxParams& params, const std::function<void()>& keepAlive) {
+int RunGtkMessageBox(const MessageBoxParams& params, const GtkModal& modal) {
   EnsureGtk();
   GtkWidget* dialog = gtk_message_dialog_new(nullptr, GTK_DIALOG_MODAL, MessageType(params.Kind),
                                              GTK_BUTTONS_OK, "%s", params.Text.c_str());
   gtk_window_set_title(GTK_WINDOW(dialog), params.Caption.c_str());
-  RunModal(dialog, keepAlive);
+  RunModal(dialog, modal);
   return IDOK;
 }
 
 std::optional<FileDialogResult> RunGtkFileDialog(const FileDialogParams& params,
-                                                 const std::function<void()>& keepAlive) {
+                                                 const GtkModal& modal) {
   EnsureGtk();
   const bool save = params.Kind == FileDialogKind::Save;
   GtkWidget* dialog = gtk_file_chooser_dialog_new(
@@ -116,7 +129,7 @@ std::optional<FileDialogResult> RunGtkFileDialog(const FileDialogParams& params,
   }
   std::optional<FileDialogResult> result;
   g_signal_connect(dialog, "response", G_CALLBACK(OnFileResponse), &result);
-  RunModal(dialog, keepAlive);
+  RunModal(dialog, modal);
   return result;
 }
 

@@ -3,15 +3,23 @@
 #include <functional>
 #include <optional>
 
+#include "platform/graphics/Geometry.h"
 #include "platform/window/Dialogs.h"
 
 namespace platform {
 
-// The desktop's own dialogs through GTK 3. They run modally in a loop of their own that
-// calls keepAlive between GTK iterations, so the caller's windows keep repainting. Throws
+// How a GTK dialog runs: keepAlive is called between GTK iterations, so the caller's windows
+// keep repainting; the dialog opens centred over owner, the owner window's rectangle on the
+// screen in device pixels, when there is one.
+struct GtkModal {
+  std::function<void()> KeepAlive;
+  std::optional<TRect> Owner;
+};
+
+// The desktop's own dialogs through GTK 3, run modally in a loop of their own. Throws
 // platform::Error when GTK cannot open the display.
-int RunGtkMessageBox(const MessageBoxParams& params, const std::function<void()>& keepAlive);
+int RunGtkMessageBox(const MessageBoxParams& params, const GtkModal& modal);
 std::optional<FileDialogResult> RunGtkFileDialog(const FileDialogParams& params,
-                                                 const std::function<void()>& keepAlive);
+                                                 const GtkModal& modal);
 
 }  // namespace platform
