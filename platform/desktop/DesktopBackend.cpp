@@ -153,7 +153,6 @@ TPoint DesktopBackend::ScreenPoint(std::uint32_t sdlWindowId, int x, int y) cons
 }
 
 void DesktopBackend::CreateNative(HWND window, const TRect& logical, bool popup) {
-  if (!popup) scale_.Settle(logical.Size(), DeviceWorkArea().Size());
   const TRect b = scale_.ToDevice(logical);
   std::uint32_t flags = SDL_WINDOW_BORDERLESS | SDL_WINDOW_HIDDEN;
   if (popup) flags |= SDL_WINDOW_POPUP_MENU | SDL_WINDOW_ALWAYS_ON_TOP | SDL_WINDOW_SKIP_TASKBAR;
@@ -182,6 +181,11 @@ void DesktopBackend::SetNativeBounds(HWND window, const TRect& logical) {
 void DesktopBackend::SetNativeVisible(HWND window, bool visible, WindowState state) {
   SDL_Window* native = Native(window);
   if (native == nullptr) return;
+  if (visible) {
+    std::vector<HWND> windows;
+    for (const auto& [h, n] : natives_) windows.push_back(h);
+    SettleOnShow(scale_, *this, window, DeviceWorkArea().Size(), windows);
+  }
   if (!visible) {
     SDL_HideWindow(native);
   } else if (state == WindowState::Minimized) {

@@ -8,7 +8,6 @@
 namespace platform {
 
 void HeadlessBackend::CreateNative(HWND window, const TRect& screenBounds, bool popup) {
-  if (!popup) scale_.Settle(screenBounds.Size(), workArea_.Size());
   NativeWindow& n = natives_[window];
   n.Bounds = scale_.ToDevice(screenBounds);
   n.Popup = popup;
@@ -20,6 +19,11 @@ void HeadlessBackend::SetNativeBounds(HWND window, const TRect& screenBounds) {
 }
 
 void HeadlessBackend::SetNativeVisible(HWND window, bool visible, WindowState state) {
+  if (visible) {
+    std::vector<HWND> windows;
+    for (const auto& [h, native] : natives_) windows.push_back(h);
+    SettleOnShow(scale_, *this, window, workArea_.Size(), windows);
+  }
   if (auto it = natives_.find(window); it != natives_.end()) {
     it->second.Visible = visible;
     it->second.State = state;

@@ -5,6 +5,10 @@
 #include <cmath>
 #include <string_view>
 
+#include "platform/window/Backend.h"
+#include "platform/window/WindowSystem.h"
+#include "platform/window/Windows.h"
+
 namespace platform {
 
 namespace {
@@ -19,12 +23,27 @@ int CeilDiv(int a, int b) {
 
 }  // namespace
 
-void ScreenScale::Settle(TSize window, TSize deviceArea) {
-  if (settled_) return;
+bool ScreenScale::Settle(TSize window, TSize deviceArea) {
+  if (settled_ || window.cx <= 0 || window.cy <= 0) return false;
   settled_ = true;
+  const int wanted = factor_;
   while (factor_ > 1 &&
          (window.cx * factor_ > deviceArea.cx || window.cy * factor_ > deviceArea.cy))
     --factor_;
+  return factor_ != wanted;
+}
+
+void SettleOnShow(ScreenScale& scale, Backend& backend, HWND shown, TSize deviceArea,
+                  const std::vector<HWND>& natives) {
+  // Menus and other popups are sized to their content; the window they belong to decides.
+  if ((GetWindowStyle(shown) & WS_POPUP) != 0) return;
+  if (!scale.Settle(GetWindowRect(shown).Size(), deviceArea)) return;
+  for (const HWND h : natives) {
+    if (const Window* w = FindWindow(h)) {
+      backend.SetNativeBounds(h, w->Bounds);
+      backend.SetNativeShape(h, w->Shape ? &*w->Shape : nullptr);
+    }
+  }
 }
 
 TPoint ScreenScale::ToLogical(TPoint device) const {

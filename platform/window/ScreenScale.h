@@ -7,6 +7,7 @@
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Geometry.h"
 #include "platform/graphics/Region.h"
+#include "platform/window/WindowTypes.h"
 
 namespace platform {
 
@@ -21,9 +22,9 @@ class ScreenScale {
   explicit ScreenScale(int wanted = 1) : factor_(wanted) {}
 
   int Factor() const { return factor_; }
-  // The first top-level window fixes the factor: the wanted one, or the largest at which the
-  // window still fits the screen's work area (device pixels).
-  void Settle(TSize window, TSize deviceArea);
+  // The first window with an area fixes the factor: the wanted one, or the largest at which
+  // the window still fits the screen's work area (device pixels). True when it changed.
+  bool Settle(TSize window, TSize deviceArea);
 
   TPoint ToLogical(TPoint device) const;
   TRect ToDevice(const TRect& logical) const;
@@ -51,6 +52,13 @@ class ScreenScale {
   int factor_;
   bool settled_ = false;
 };
+
+class Backend;
+
+// Settles the factor on a top-level window as it is first shown, at its final size; when the
+// factor changes, every native window takes its bounds and shape anew from the backend.
+void SettleOnShow(ScreenScale& scale, Backend& backend, HWND shown, TSize deviceArea,
+                  const std::vector<HWND>& natives);
 
 // The factor a desktop asks for, read as toolkits read it: GDK_SCALE when set (a value that is
 // no whole number from 1 to MaxFactor gives 1), else the Xft.dpi resource, whose multiples of

@@ -1,5 +1,7 @@
 // The main window on a HiDPI screen (factor 2 on a 3840 x 2160 headless screen): the screen
-// shows the very logical picture in sharp 2 x 2 blocks, and clicks in device pixels work.
+// shows the very logical picture in sharp 2 x 2 blocks, and clicks in device pixels work; on
+// a screen too small for the factor it falls back.
+#include "platform/window/Windows.h"
 #include "tests/app/MainWindowSupport.h"
 
 namespace Bezier::testing {
@@ -38,6 +40,21 @@ TEST_F(ScaledMainWindow, ClicksAtDoubledPositionsSizeTheTable) {
   ClickDevice(*form->BtMxN);
   EXPECT_EQ(form->SGInput->RowCount(), 1 + 3 * 4);
   EXPECT_TRUE(Messages().empty());
+}
+
+// 2 x 797 = 1594 device pixels do not fit a 1280 x 1024 screen; factor 1 does.
+class CrampedMainWindow : public MainWindow {
+ protected:
+  CrampedMainWindow() : MainWindow(2, {0, 0, 1280, 1024}) {}
+};
+
+TEST_F(CrampedMainWindow, FallsBackToTheLargestFactorAtWhichItFits) {
+  EXPECT_EQ(Backend().Scale().Factor(), 1);
+  platform::UpdateWindow(form->Handle());
+  const auto* native = Backend().Native(form->Handle());
+  ASSERT_NE(native, nullptr);
+  EXPECT_EQ(native->Bounds, platform::GetWindowRect(form->Handle()));
+  EXPECT_TRUE(native->Screen == platform::WindowSnapshot(form->Handle()));
 }
 
 }  // namespace

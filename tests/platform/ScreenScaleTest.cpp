@@ -44,6 +44,7 @@ TEST(ScreenScaleTest, FirstWindowSettlesTheLargestFactorAtWhichItFits) {
   };
   for (const Case& c : cases) {
     ScreenScale scale(c.Wanted);
+    scale.Settle({0, 0}, {1, 1});  // a timer's window has nothing to fit
     scale.Settle({797, 541}, c.Area);
     EXPECT_EQ(scale.Factor(), c.Factor) << c.Wanted << " on " << c.Area.cx << " x " << c.Area.cy;
     scale.Settle({10, 10}, c.Area);
