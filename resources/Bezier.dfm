@@ -197,6 +197,7 @@ object Form1: TForm1
     OnClick = BtMxNClick
   end
   object MainMenu: TMainMenu
+    OwnerDraw = True
     object File1: TMenuItem
       Caption = 'File'
       object Open: TMenuItem

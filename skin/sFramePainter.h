@@ -4,7 +4,8 @@
 
 namespace framework {
 class TBitmap;
-}
+class TComponent;
+}  // namespace framework
 
 namespace sSkinManager {
 
@@ -24,5 +25,17 @@ class TsFramePainter {
   TsFramePainter& operator=(const TsFramePainter&) = default;
   ~TsFramePainter() = default;
 };
+
+// SM_GETFRAMEPAINTER's reply: Result the painter, 0 for none.
+inline void ReplyFramePainter(platform::TMessage& m, TsFramePainter* painter) {
+  m.Result = reinterpret_cast<platform::LRESULT>(painter);
+}
+inline TsFramePainter* FramePainterOf(platform::LRESULT result) {
+  return reinterpret_cast<TsFramePainter*>(result);
+}
+
+// The frame painter of the form a component belongs to: the first form up its chain of
+// owners is asked. Null when there is no such form or it has no painter.
+TsFramePainter* FindFramePainter(framework::TComponent* component);
 
 }  // namespace sSkinManager

@@ -100,13 +100,20 @@ void TsSkinManager::Activate() {
     throw;
   }
   SetSkinLoaded(true);
+  FlushMenuPictures();
   Broadcast(sMessages::SM_SKINLOADED);
 }
 
 void TsSkinManager::RemoveSkin() {
   SetSkinLoaded(false);
+  FlushMenuPictures();
   Broadcast(sMessages::SM_SKINREMOVED);
   ClearSkinImages();
+}
+
+// Pictures painted from the old lists must not outlive them, whichever forms have frames.
+void TsSkinManager::FlushMenuPictures() {
+  if (skinableMenus_) skinableMenus_->FlushPictureCache();
 }
 
 void TsSkinManager::Notification(TComponent* component, framework::TOperation operation) {

@@ -69,6 +69,7 @@ class TsSkinManager : public framework::TComponent {
  private:
   void Activate();
   void RemoveSkin();
+  void FlushMenuPictures();
 
   std::uint64_t groupIndex_ = 0;
   bool active_ = DefaultActive;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+
 #include "framework/graphics/Picture.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Color.h"
@@ -58,5 +60,12 @@ bool ParentCovers(const sStyleSimply::TsParentBackground& parent, const platform
 // Copies the part row by row to target's top-left; what lies outside the picture is left out.
 void CopyParentBackground(platform::Bitmap& target, const sStyleSimply::TsParentBackground& parent,
                           const platform::TRect& source);
+
+// Composes the look over rect of target, with the part `source` of the parent's picture below
+// showing through by the look's transparency; without a parent the look is composed alone.
+void ComposeOverParent(platform::Bitmap& target, const TsLook& look, const platform::TRect& rect,
+                       TsComposeRule rule,
+                       const std::optional<sStyleSimply::TsParentBackground>& parent,
+                       const platform::TRect& source);
 
 }  // namespace sStyleUtil

@@ -65,7 +65,7 @@ bool TsPassivePaintStyle::HandleKitMessage(platform::TMessage& message) {
 
 void TsPassivePaintStyle::BindSkin() {
   skinIndex_ = SectionIndexOf();
-  maskIndex_ = ImageIndexOf("BORDERSMASK");
+  maskIndex_ = ImageIndexOf(sStyleSimply::BorderMaskName);
 }
 
 void TsPassivePaintStyle::UnbindSkin() {

@@ -1,58 +1,23 @@
 #include <algorithm>
-#include <cstddef>
-#include <string_view>
 
 #include "skin/sSkinLists.h"
 #include "style/sStyleEdits.h"
+#include "style/sStyleSection.h"
 #include "style/sStyleUtil.h"
 
 // Every value a style paints with comes from its bound section, or else from its own
 // properties; an active button style answers with the hot values while it is active.
 namespace sStyleUtil {
 
-namespace {
-
-// The section's picture of that property, or none.
-TsPicture SectionPicture(const sStyleSimply::TsGenStyle& style, std::string_view property) {
-  const int index = sSkinManager::FindImageIndex(style.SkinIndex(), style.SkinSection(), property);
-  const auto& images = sSkinManager::SkinImages();
-  if (index < 0 || static_cast<std::size_t>(index) >= images.size()) return {};
-  return {&images[static_cast<std::size_t>(index)].Bitmap->Data(),
-          sGraphUtils::PictureKind::Bitmap};
-}
-}  // namespace
-
 TsLook TsPassiveBGStyle::NormalLook() const {
-  if (const sSkinManager::SkinSectionData* s = Section()) {
-    TsLook look{s->PaintingColor,
-                s->PaintingBevel,
-                s->PaintingBevelWidth,
-                s->GradientPercent,
-                &s->Gradient,
-                s->ImagePercent,
-                {},
-                s->PaintingTransparency};
-    if (look.ImagePercent > 0) look.Image = SectionPicture(*this, "IMAGEFILE");
-    return look;
-  }
+  if (Section()) return SectionLook(SkinIndex(), false);
   const TsPainting& painting = *Painting();
   return OwnLook(*Background(), painting.Color(), painting.Bevel(), painting.BevelWidth(),
                  painting.Transparency());
 }
 
 TsLook TsActiveBGStyle::HotLook() const {
-  if (const sSkinManager::SkinSectionData* s = Section()) {
-    TsLook look{s->HotPaintingColor,
-                s->HotPaintingBevel,
-                s->HotPaintingBevelWidth,
-                s->HotGradientPercent,
-                &s->HotGradient,
-                s->HotImagePercent,
-                {},
-                s->HotPaintingTransparency};
-    if (look.ImagePercent > 0) look.Image = SectionPicture(*this, "HOTIMAGEFILE");
-    return look;
-  }
+  if (Section()) return SectionLook(SkinIndex(), true);
   const sStyleActive::TsHotPainting& hot = *HotStyle()->HotPainting();
   return OwnLook(*HotStyle()->HotBackground(), hot.Color(), hot.Bevel(), hot.BevelWidth(),
                  hot.Transparency());

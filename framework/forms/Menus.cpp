@@ -6,6 +6,7 @@
 #include "framework/controls/HandleException.h"
 #include "framework/forms/Actions.h"
 #include "framework/forms/Form.h"
+#include "framework/forms/ImageList.h"
 #include "framework/graphics/Bitmap.h"
 #include "platform/window/Menus.h"
 #include "platform/window/MessageParams.h"
@@ -84,6 +85,9 @@ TOwnerDrawState DrawState(std::uint32_t itemState) {
   if (itemState & ODS_CHECKED) state.Include(odChecked);
   if (itemState & ODS_FOCUS) state.Include(odFocused);
   if (itemState & ODS_DEFAULT) state.Include(odDefault);
+  if (itemState & ODS_HOTLIGHT) state.Include(odHotLight);
+  if (itemState & ODS_INACTIVE) state.Include(odInactive);
+  if (itemState & ODS_NOACCEL) state.Include(odNoAccel);
   return state;
 }
 
@@ -124,18 +128,20 @@ TMenuItem::~TMenuItem() {
 
 const TClassInfo& TMenuItem::StaticClassInfo() {
   using I = TMenuItem;
-  static const TClassInfo info = TClassBuilder<I, TComponent>("TMenuItem")
-                                     .String("Caption", &I::Caption, &I::SetCaption)
-                                     .Bool("Checked", &I::Checked, &I::SetChecked, false)
-                                     .Bool("Enabled", &I::Enabled, &I::SetEnabled, true)
-                                     .Int("ImageIndex", &I::ImageIndex, &I::SetImageIndex, -1)
-                                     .Int("ShortCut", &I::ShortCut, &I::SetShortCut, 0)
-                                     .Bool("Visible", &I::Visible, &I::SetVisible, true)
-                                     .Component("Action", &I::Action, &I::SetAction)
-                                     .Event("OnClick", &I::OnClick)
-                                     .Event("OnMeasureItem", &I::OnMeasureItem)
-                                     .Event("OnAdvancedDrawItem", &I::OnAdvancedDrawItem)
-                                     .Build();
+  static const TClassInfo info =
+      TClassBuilder<I, TComponent>("TMenuItem")
+          .String("Caption", &I::Caption, &I::SetCaption)
+          .Bool("Checked", &I::Checked, &I::SetChecked, false)
+          .Bool("Enabled", &I::Enabled, &I::SetEnabled, true)
+          .Int("ImageIndex", &I::ImageIndex, &I::SetImageIndex, -1)
+          .Int("ShortCut", &I::ShortCut, &I::SetShortCut, 0)
+          .Bool("Visible", &I::Visible, &I::SetVisible, true)
+          .Component("Action", &I::Action, &I::SetAction)
+          .Component("SubMenuImages", &I::SubMenuImages, &I::SetSubMenuImages)
+          .Event("OnClick", &I::OnClick)
+          .Event("OnMeasureItem", &I::OnMeasureItem)
+          .Event("OnAdvancedDrawItem", &I::OnAdvancedDrawItem)
+          .Build();
   return info;
 }
 
@@ -173,6 +179,19 @@ void TMenuItem::SetImageIndex(int index) {
   if (index == imageIndex_) return;
   imageIndex_ = index;
   Changed();
+}
+
+void TMenuItem::SetSubMenuImages(TImageList* images) {
+  if (images == subMenuImages_) return;
+  if (subMenuImages_) subMenuImages_->RemoveFreeNotification(this);
+  subMenuImages_ = images;
+  if (images) images->FreeNotification(this);
+}
+
+TImageList* TMenuItem::GetImageList() const {
+  if (parent_ && parent_->subMenuImages_) return parent_->subMenuImages_;
+  const TMenu* menu = GetParentMenu();
+  return menu ? menu->Images() : nullptr;
 }
 
 TMenuItem* TMenuItem::Items(int index) const {
@@ -227,7 +246,9 @@ void TMenuItem::ActionChanged() {
 
 void TMenuItem::Notification(TComponent* component, TOperation operation) {
   TComponent::Notification(component, operation);
-  if (operation == opRemove && component == action_) action_ = nullptr;
+  if (operation != opRemove) return;
+  if (component == action_) action_ = nullptr;
+  if (component == subMenuImages_) subMenuImages_ = nullptr;
 }
 
 void TMenuItem::Click() {
@@ -274,6 +295,7 @@ TMenu::~TMenu() {
 const TClassInfo& TMenu::StaticClassInfo() {
   static const TClassInfo info =
       TClassBuilder<TMenu, TFormMenu>("TMenu")
+          .Component("Images", &TMenu::Images, &TMenu::SetImages)
           .Bool("OwnerDraw", &TMenu::OwnerDraw, &TMenu::SetOwnerDraw, false)
           .Build();
   return info;
@@ -283,6 +305,18 @@ void TMenu::SetOwnerDraw(bool ownerDraw) {
   if (ownerDraw == ownerDraw_) return;
   ownerDraw_ = ownerDraw;
   Rebuild();
+}
+
+void TMenu::SetImages(TImageList* images) {
+  if (images == images_) return;
+  if (images_) images_->RemoveFreeNotification(this);
+  images_ = images;
+  if (images) images->FreeNotification(this);
+}
+
+void TMenu::Notification(TComponent* component, TOperation operation) {
+  TFormMenu::Notification(component, operation);
+  if (operation == opRemove && component == images_) images_ = nullptr;
 }
 
 HMENU TMenu::MenuHandle() {

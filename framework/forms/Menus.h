@@ -13,6 +13,7 @@
 namespace framework {
 
 class TAction;
+class TImageList;
 class TMenu;
 
 // A key with its shift keys, as menus store it: the key code in the low byte.
@@ -24,7 +25,21 @@ TShortCut ShortCut(std::uint16_t key, TShiftState shift);
 // "Ctrl+O", "F1", "Shift+Del"; empty for none.
 std::string ShortCutToText(TShortCut shortCut);
 
-enum TOwnerDrawStateFlag { odSelected, odGrayed, odDisabled, odChecked, odFocused, odDefault };
+enum TOwnerDrawStateFlag {
+  odSelected,
+  odGrayed,
+  odDisabled,
+  odChecked,
+  odFocused,
+  odDefault,
+  odHotLight,
+  odInactive,
+  odNoAccel,
+  odNoFocusRect,
+  odReserved1,
+  odReserved2,
+  odComboBoxEdit
+};
 using TOwnerDrawState = TSet<TOwnerDrawStateFlag>;
 
 using TMenuMeasureItemEvent =
@@ -54,6 +69,11 @@ class TMenuItem : public TComponent {
   void SetChecked(bool checked);
   int ImageIndex() const { return imageIndex_; }
   void SetImageIndex(int index);
+  // The pictures of the items below this one, in place of the menu's Images.
+  TImageList* SubMenuImages() const { return subMenuImages_; }
+  void SetSubMenuImages(TImageList* images);
+  // Where the item's picture comes from: its parent's SubMenuImages, else the menu's Images.
+  TImageList* GetImageList() const;
   bool IsLine() const { return caption_ == "-"; }
 
   int Count() const { return static_cast<int>(items_.size()); }
@@ -94,6 +114,7 @@ class TMenuItem : public TComponent {
   bool visible_ = true;
   bool checked_ = false;
   int imageIndex_ = -1;
+  TImageList* subMenuImages_ = nullptr;
   std::vector<TMenuItem*> items_;
   TMenuItem* parent_ = nullptr;
   TMenu* menu_ = nullptr;  // set on a menu's root item only
@@ -113,6 +134,9 @@ class TMenu : public TFormMenu {
   TMenuItem* Items() const { return items_.get(); }
   bool OwnerDraw() const { return ownerDraw_; }
   void SetOwnerDraw(bool ownerDraw);
+  // The items' pictures, by their ImageIndex.
+  TImageList* Images() const { return images_; }
+  void SetImages(TImageList* images);
 
   platform::HMENU MenuHandle() override;
   bool DispatchCommand(std::uint32_t id) override;
@@ -126,6 +150,7 @@ class TMenu : public TFormMenu {
   // The platform menu changed; a main menu tells its form.
   virtual void MenuChanged();
   void Loaded() override;
+  void Notification(TComponent* component, TOperation operation) override;
 
  private:
   friend class TMenuItem;
@@ -135,6 +160,7 @@ class TMenu : public TFormMenu {
 
   std::unique_ptr<TMenuItem> items_;
   bool ownerDraw_ = false;
+  TImageList* images_ = nullptr;
   platform::HMENU handle_{};
 };
 

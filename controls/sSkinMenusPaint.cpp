@@ -1,0 +1,174 @@
+#include <optional>
+
+#include "controls/sSkinMenus.h"
+#include "controls/sSkinMenusCache.h"
+#include "controls/sSkinMenusItem.h"
+#include "framework/forms/ImageList.h"
+#include "framework/graphics/Bitmap.h"
+#include "platform/window/Metrics.h"
+#include "skin/sFramePainter.h"
+#include "skin/sGraphUtilsSkin.h"
+#include "skin/sSkinLists.h"
+#include "style/sGraphUtils.h"
+#include "style/sStyleSection.h"
+
+namespace sSkinMenus {
+
+using framework::odChecked;
+using framework::odDefault;
+using framework::odDisabled;
+using framework::odHotLight;
+using framework::odSelected;
+using framework::TCanvas;
+using framework::TMenuItem;
+using framework::TOwnerDrawState;
+using platform::TRect;
+
+namespace {
+
+constexpr platform::TColor FrameShadow = 0x808080;
+
+unsigned AlignmentFlags(framework::TAlignment alignment) {
+  const unsigned line = platform::DT_VCENTER | platform::DT_SINGLELINE;
+  switch (alignment) {
+    case framework::taRightJustify:
+      return platform::DT_RIGHT | line;
+    case framework::taCenter:
+      return platform::DT_CENTER | line;
+    default:
+      return platform::DT_LEFT | line;
+  }
+}
+
+bool Hot(TOwnerDrawState state) {
+  return state.Contains(odSelected) || state.Contains(odHotLight);
+}
+
+// The section painted over a piece of the canvas. The piece starts as what lies below, which
+// is what stays where the skin has no such section.
+void PaintSectionOn(TCanvas& canvas, const TRect& rect, const char* section, bool hot,
+                    const std::optional<sStyleSimply::TsParentBackground>& parent) {
+  platform::Canvas& dc = *canvas.Handle();
+  platform::Bitmap piece(rect.Width(), rect.Height());
+  platform::Canvas pieceCanvas(piece);
+  pieceCanvas.CopyRect(piece.BoundsRect(), dc, rect);
+  sStyleUtil::PaintSection(piece, sSkinManager::FindSectionIndex(section), hot, parent);
+  dc.Draw(rect.Left, rect.Top, piece);
+}
+
+}  // namespace
+
+// --- Popup items --------------------------------------------------------------------------
+
+void TsSkinableMenus::ItemDraw(framework::TObject* sender, TCanvas* canvas, TRect rect,
+                               TOwnerDrawState state) {
+  auto* item = dynamic_cast<TMenuItem*>(sender);
+  if (!item || !canvas || !canvas->Handle() || rect.IsEmpty()) return;
+  switch (ItemType(*item)) {
+    case smDivider:
+      PaintDivider(*canvas, rect);
+      return;
+    case smCaption:
+      return;
+    default:
+      PaintNormalItem(*item, *canvas, rect, state);
+  }
+}
+
+void TsSkinableMenus::PaintDivider(TCanvas& canvas, const TRect& rect) const {
+  const int inset = borderWidth_ + margin_;
+  int count = 1;
+  sGraphUtils::PaintFrame3D(*canvas.Handle(),
+                            {rect.Left + inset, rect.Top, rect.Right - inset, rect.Bottom},
+                            FrameShadow, count, platform::clWhite);
+}
+
+void TsSkinableMenus::PaintNormalItem(TMenuItem& item, TCanvas& canvas, const TRect& rect,
+                                      TOwnerDrawState state) {
+  const int w = rect.Width();
+  const int h = rect.Height();
+  framework::TBitmap bitmap;
+  bitmap.SetSize(w, h);
+  TCanvas& b = *bitmap.Canvas();
+  platform::Canvas& dc = *b.Handle();
+  dc.CopyRect(bitmap.Data().BoundsRect(), *canvas.Handle(), rect);
+  // One background for the whole popup, under its first item, seen through every item.
+  const TMenuItem* first = item.Parent() ? item.Parent()->Items(0) : &item;
+  b.SetFont(font_.get());
+  const platform::Bitmap& background = PopupBackground(first, w, PopupHeight(b, item));
+  sStyleUtil::PaintSection(bitmap.Data(), sSkinManager::FindSectionIndex("MENUITEM"),
+                           state.Contains(odSelected),
+                           sStyleSimply::TsParentBackground{&background, {rect.Left, rect.Top}});
+  if (state.Contains(odChecked)) PaintCheck(dc, item, h);
+  const framework::TImageList* images = item.GetImageList();
+  if (images && item.ImageIndex() >= 0) {
+    const int at = (h - images->Height()) / 2;
+    images->Draw(b, at, at, item.ImageIndex(), !state.Contains(odDisabled));
+  }
+  const platform::TSize glyph = GlyphSize(item);
+  PaintTexts(b, item, {glyph.cx + 2 * margin_, 0, w, h}, w - glyph.cx - 2 * margin_, w - 8,
+             sSkinManager::FindSectionIndex("MENUITEM"), state);
+  if (OnDrawItem) OnDrawItem(&item, &b, {0, 0, w, h}, state, smNormal);
+  canvas.Handle()->Draw(rect.Left, rect.Top, bitmap.Data());
+}
+
+void TsSkinableMenus::PaintCheck(platform::Canvas& canvas, const TMenuItem& item,
+                                 int height) const {
+  const platform::TSize glyph = GlyphSize(item);
+  const int top = (height - glyph.cy) / 2;
+  const TRect square{margin_, top, margin_ + glyph.cx, top + glyph.cy};
+  sGraphUtils::BlendColor(canvas, square, canvas, 0, sGraphUtils::BlendShape::RoundRect, 0,
+                          platform::clWhite, 50, {square.Left, square.Top});
+  int count = 1;
+  sGraphUtils::PaintFrame3D(canvas, square, FrameShadow, count, platform::clWhite);
+  sGraphUtils::PaintCheckMark(canvas, square, item.Enabled(), platform::clBlack);
+}
+
+// --- Bar items ----------------------------------------------------------------------------
+
+void TsSkinableMenus::BarDraw(framework::TObject* sender, TCanvas* canvas, TRect rect,
+                              TOwnerDrawState state) {
+  auto* item = dynamic_cast<TMenuItem*>(sender);
+  if (!item || !canvas || !canvas->Handle() || rect.IsEmpty()) return;
+  const sSkinManager::TsFramePainter* frame = sSkinManager::FindFramePainter(item);
+  if (!frame) return;
+  std::optional<sStyleSimply::TsParentBackground> strip;
+  if (const framework::TBitmap* bar = frame->MenuBarStrip()) {
+    // The strip starts below the title band.
+    const int title = platform::GetSystemMetrics(platform::SM_CYCAPTION) +
+                      platform::GetSystemMetrics(platform::SM_CYFRAME);
+    strip = sStyleSimply::TsParentBackground{&bar->Data(), {rect.Left, rect.Top - title}};
+  }
+  PaintSectionOn(*canvas, rect, "MENUITEM", Hot(state), strip);
+  canvas->SetFont(font_.get());
+  const TRect caption{rect.Left + margin_, rect.Top, rect.Right - margin_, rect.Bottom};
+  PaintTexts(*canvas, *item, caption, caption.Width(), rect.Right - 8,
+             sSkinManager::FindSectionIndex("MENULINE"), state);
+  if (OnDrawItem) OnDrawItem(item, canvas, rect, state, smTopLine);
+}
+
+// --- Texts --------------------------------------------------------------------------------
+
+void TsSkinableMenus::PaintTexts(TCanvas& canvas, const TMenuItem& item, const TRect& rect,
+                                 int shortcutLeft, int shortcutRight, int sectionIndex,
+                                 TOwnerDrawState state) const {
+  framework::TFontStyles style = font_->Style();
+  if (state.Contains(odDefault)) style.Include(framework::fsBold);
+  canvas.Font()->SetStyle(style);
+  platform::Canvas& dc = *canvas.Handle();
+  dc.SetFont(canvas.Font()->Data());
+  const bool hot = Hot(state);
+  TRect place = rect;
+  sGraphUtils::WriteSkinnedText(dc, item.Caption(), item.Enabled(), hot, sectionIndex,
+                                AlignmentFlags(alignment_), place);
+  const std::string shortcut = framework::ShortCutToText(item.ShortCut());
+  if (shortcut.empty()) return;
+  // Right-aligned at its right edge; wider text runs on to the left rather than being cut.
+  TRect keys{shortcutLeft, rect.Top, shortcutRight, rect.Bottom};
+  sGraphUtils::WriteSkinnedText(
+      dc, shortcut, item.Enabled(), hot, sectionIndex,
+      platform::DT_RIGHT | platform::DT_VCENTER | platform::DT_SINGLELINE | platform::DT_NOCLIP,
+      keys);
+}
+
+}  // namespace sSkinMenus

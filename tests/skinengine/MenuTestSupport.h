@@ -1,0 +1,126 @@
+#pragma once
+
+// The skin engine's menu painter at work: three menu sections of known colours, a frame painter
+// that holds a menu-bar strip and readies a form's main-menu items before they are measured, as
+// a skinned frame does, and helpers that measure and draw one item through its handlers.
+
+#include <string>
+#include <vector>
+
+#include "controls/sSkinMenus.h"
+#include "framework/forms/Form.h"
+#include "framework/forms/Menus.h"
+#include "framework/graphics/Bitmap.h"
+#include "platform/graphics/Bitmap.h"
+#include "platform/graphics/Canvas.h"
+#include "platform/window/MessageParams.h"
+#include "skin/sFramePainter.h"
+#include "skin/sMessages.h"
+#include "skin/sSkinLists.h"
+#include "skin/sSkinManager.h"
+#include "tests/skinengine/SkinDataTestSupport.h"
+
+namespace menutests {
+
+using platform::TColor;
+
+constexpr TColor Below = 0x606060;  // what the canvas holds before an item is drawn
+constexpr TColor PopupColor = 0xF0F0F0;
+constexpr TColor HotColor = 0xC05000;
+constexpr TColor ItemText = 0x533924;
+constexpr TColor HotItemText = 0xFFFFFF;
+constexpr TColor BarText = 0x00A000;
+constexpr TColor HotBarText = 0x0000A0;
+
+inline sGraphUtils::TsFontColor Plain(TColor color) {
+  return {static_cast<std::int32_t>(color), -1, -1, -1, -1};
+}
+
+// "MAINMENU" a plain popup colour, "MENUITEM" see-through with a solid hot look, "MENULINE"
+// only text colours; the skin active.
+inline void LoadMenuSections() {
+  auto popup = skintests::Section("MainMenu");
+  popup.PaintingColor = PopupColor;
+  auto item = skintests::Section("MenuItem");
+  item.PaintingTransparency = 100;
+  item.FontColor = Plain(ItemText);
+  item.HotPaintingColor = HotColor;
+  item.HotFontColor = Plain(HotItemText);
+  auto line = skintests::Section("MenuLine");
+  line.FontColor = Plain(BarText);
+  line.HotFontColor = Plain(HotBarText);
+  sSkinManager::SkinSections() = {popup, item, line};
+  sSkinManager::SetSkinLoaded(true);
+  sSkinManager::SkinData().Active = true;
+}
+
+// A frame painter for a form: the form answers with it, and it hands every item of the form's
+// main menu to the menu painter just before the item is measured.
+class TTestFrame : public sSkinManager::TsFramePainter {
+ public:
+  TTestFrame(framework::TCustomForm& form, sSkinManager::TsMenuPainter* painter)
+      : form_(form), saved_(form.WindowProc) {
+    form.WindowProc = [this, &form, painter](platform::TMessage& m) {
+      if (m.Msg == sMessages::SM_GETFRAMEPAINTER) return sSkinManager::ReplyFramePainter(m, this);
+      auto* menu = dynamic_cast<framework::TMenu*>(form.Menu());
+      if (m.Msg == platform::WM_MEASUREITEM && menu && painter) {
+        const auto id = static_cast<std::uint32_t>(platform::MeasureItemOf(m).ItemData);
+        if (framework::TMenuItem* item = menu->FindItem(id)) painter->PrepareItem(item, true);
+      }
+      saved_(m);
+    };
+  }
+  virtual ~TTestFrame() { form_.WindowProc = saved_; }
+  TTestFrame(const TTestFrame&) = delete;
+  TTestFrame& operator=(const TTestFrame&) = delete;
+
+  void FrameStyleMessage(platform::TMessage&) override {}
+  const framework::TBitmap* MenuBarStrip() const override {
+    return strip.Empty() ? nullptr : &strip;
+  }
+
+  framework::TBitmap strip;
+
+ private:
+  framework::TCustomForm& form_;
+  framework::TWndMethod saved_;
+};
+
+// The size an item's measure handler answers, -1 x -1 when it leaves it alone.
+inline platform::TSize Measure(framework::TMenuItem& item) {
+  framework::TBitmap scratch;
+  scratch.SetSize(1, 1);
+  int width = -1;
+  int height = -1;
+  if (item.OnMeasureItem) item.OnMeasureItem(&item, scratch.Canvas(), width, height);
+  return {width, height};
+}
+
+// A canvas of what lies below, with one item drawn on it through its draw handler.
+inline platform::Bitmap Drawn(framework::TMenuItem& item, const platform::TRect& rect,
+                              framework::TOwnerDrawState state = {}, int width = 200,
+                              int height = 80) {
+  platform::Bitmap target(width, height);
+  target.Fill(Below);
+  platform::Canvas dc(target);
+  framework::TCanvas canvas;
+  canvas.SetHandle(&dc);
+  if (item.OnAdvancedDrawItem) item.OnAdvancedDrawItem(&item, &canvas, rect, state);
+  return target;
+}
+
+// Items under a parent, captions given; owned by owner.
+inline std::vector<framework::TMenuItem*> AddItems(framework::TComponent* owner,
+                                                   framework::TMenuItem& parent,
+                                                   const std::vector<std::string>& captions) {
+  std::vector<framework::TMenuItem*> items;
+  for (const std::string& caption : captions) {
+    auto* item = new framework::TMenuItem(owner);
+    item->SetCaption(caption);
+    parent.Add(item);
+    items.push_back(item);
+  }
+  return items;
+}
+
+}  // namespace menutests
