@@ -92,9 +92,6 @@ class TsSkinableMenus : public sSkinManager::TsMenuPainter {
   // --- Measuring (sSkinMenusMeasure.cpp) ---
   void ItemMeasure(framework::TObject* sender, framework::TCanvas* canvas, int& width, int& height);
   void BarMeasure(framework::TObject* sender, framework::TCanvas* canvas, int& width, int& height);
-  // Heights on the canvas, whose font is the painter's already.
-  int ItemHeight(framework::TCanvas& canvas, const framework::TMenuItem& item) const;
-  int PopupHeight(framework::TCanvas& canvas, const framework::TMenuItem& item) const;
 
   // --- Painting (sSkinMenusPaint.cpp) ---
   void ItemDraw(framework::TObject* sender, framework::TCanvas* canvas, platform::TRect rect,

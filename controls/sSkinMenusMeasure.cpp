@@ -52,20 +52,27 @@ platform::TSize GlyphSize(const TMenuItem& item) {
   return images ? platform::TSize{images->Width(), images->Height()} : platform::TSize{16, 16};
 }
 
-int TsSkinableMenus::ItemHeight(TCanvas& canvas, const TMenuItem& item) const {
-  return HeightOf(ItemType(item), canvas.TextHeight("W"), GlyphSize(item).cy, margin_);
+int ItemHeight(TCanvas& canvas, const TMenuItem& item, int margin) {
+  return HeightOf(ItemType(item), canvas.TextHeight("W"), GlyphSize(item).cy, margin);
 }
 
-// Every child of the item's parent counts, shown or not; they share one text and glyph height.
-int TsSkinableMenus::PopupHeight(TCanvas& canvas, const TMenuItem& item) const {
+// Every child of the item's parent counts towards the height, shown or not; an item lies
+// below the shown ones before it. They share one text and glyph height.
+TsPopupPlace PopupPlace(TCanvas& canvas, const TMenuItem& item, int margin) {
   const TMenuItem* parent = item.Parent();
-  if (!parent) return ItemHeight(canvas, item);
+  if (!parent) return {0, ItemHeight(canvas, item, margin)};
   const int textHeight = canvas.TextHeight("W");
   const int glyphHeight = GlyphSize(item).cy;
-  int height = 0;
-  for (int i = 0; i < parent->Count(); ++i)
-    height += HeightOf(ItemType(*parent->Items(i)), textHeight, glyphHeight, margin_);
-  return height;
+  TsPopupPlace place{0, 0};
+  int shown = 0;
+  for (int i = 0; i < parent->Count(); ++i) {
+    const TMenuItem& sibling = *parent->Items(i);
+    if (&sibling == &item) place.Top = shown;
+    const int height = HeightOf(ItemType(sibling), textHeight, glyphHeight, margin);
+    place.Height += height;
+    if (sibling.Visible()) shown += height;
+  }
+  return place;
 }
 
 void TsSkinableMenus::ItemMeasure(framework::TObject* sender, TCanvas* canvas, int& width,
@@ -74,7 +81,7 @@ void TsSkinableMenus::ItemMeasure(framework::TObject* sender, TCanvas* canvas, i
   if (!item || !canvas) return;
   canvas->SetFont(font_.get());
   width = 2 * GlyphSize(*item).cx + canvas->TextWidth(MeasuredText(*item)) + 3 * margin_;
-  height = ItemHeight(*canvas, *item);
+  height = ItemHeight(*canvas, *item, margin_);
 }
 
 void TsSkinableMenus::BarMeasure(framework::TObject* sender, TCanvas* canvas, int& width,

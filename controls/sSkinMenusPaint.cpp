@@ -92,13 +92,15 @@ void TsSkinableMenus::PaintNormalItem(TMenuItem& item, TCanvas& canvas, const TR
   TCanvas& b = *bitmap.Canvas();
   platform::Canvas& dc = *b.Handle();
   dc.CopyRect(bitmap.Data().BoundsRect(), *canvas.Handle(), rect);
-  // One background for the whole popup, under its first item, seen through every item.
+  // One background for the whole popup, under its first item, seen through every item from
+  // where the item lies among the popup's items (the popup's frame is no part of it).
   const TMenuItem* first = item.Parent() ? item.Parent()->Items(0) : &item;
   b.SetFont(font_.get());
-  const platform::Bitmap& background = PopupBackground(first, w, PopupHeight(b, item));
+  const TsPopupPlace place = PopupPlace(b, item, margin_);
+  const platform::Bitmap& background = PopupBackground(first, w, place.Height);
   sStyleUtil::PaintSection(bitmap.Data(), sSkinManager::FindSectionIndex("MENUITEM"),
                            state.Contains(odSelected),
-                           sStyleSimply::TsParentBackground{&background, {rect.Left, rect.Top}});
+                           sStyleSimply::TsParentBackground{&background, {0, place.Top}});
   if (state.Contains(odChecked)) PaintCheck(dc, item, h);
   const framework::TImageList* images = item.GetImageList();
   if (images && item.ImageIndex() >= 0) {

@@ -4,6 +4,9 @@
 // that holds a menu-bar strip and readies a form's main-menu items before they are measured, as
 // a skinned frame does, and helpers that measure and draw one item through its handlers.
 
+#include <algorithm>
+#include <cstdlib>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -26,6 +29,7 @@ using platform::TColor;
 
 constexpr TColor Below = 0x606060;  // what the canvas holds before an item is drawn
 constexpr TColor PopupColor = 0xF0F0F0;
+constexpr TColor ItemColor = 0x40C0C0;  // the item's own look, where nothing shows through
 constexpr TColor HotColor = 0xC05000;
 constexpr TColor ItemText = 0x533924;
 constexpr TColor HotItemText = 0xFFFFFF;
@@ -42,6 +46,7 @@ inline void LoadMenuSections() {
   auto popup = skintests::Section("MainMenu");
   popup.PaintingColor = PopupColor;
   auto item = skintests::Section("MenuItem");
+  item.PaintingColor = ItemColor;
   item.PaintingTransparency = 100;
   item.FontColor = Plain(ItemText);
   item.HotPaintingColor = HotColor;
@@ -52,6 +57,31 @@ inline void LoadMenuSections() {
   sSkinManager::SkinSections() = {popup, item, line};
   sSkinManager::SetSkinLoaded(true);
   sSkinManager::SkinData().Active = true;
+}
+
+// How near the pixels in r come to the colour: the largest channel difference of the nearest.
+// Text comes within TextNear of its colour where it covers a pixel (nearly) wholly.
+inline constexpr int TextNear = 8;
+inline int Nearest(const platform::Bitmap& b, const platform::TRect& r, TColor color) {
+  const TColor rgb = platform::ColorToRGB(color);
+  int nearest = 255;
+  for (int y = r.Top; y < r.Bottom; ++y)
+    for (int x = r.Left; x < r.Right; ++x) {
+      const TColor p = b.Pixel(x, y);
+      int worst = 0;
+      for (int shift = 0; shift < 24; shift += 8)
+        worst = std::max(worst, std::abs(int((p >> shift) & 0xFF) - int((rgb >> shift) & 0xFF)));
+      nearest = std::min(nearest, worst);
+    }
+  return nearest;
+}
+
+// A picture of the skin for a section's property (both upper case, as the loaders store them).
+inline void AddSkinImage(const char* section, const char* property,
+                         const platform::Bitmap& picture) {
+  auto bitmap = std::make_unique<framework::TBitmap>();
+  bitmap->Data() = picture;
+  sSkinManager::SkinImages().push_back({std::move(bitmap), section, property});
 }
 
 // A frame painter for a form: the form answers with it, and it hands every item of the form's
