@@ -3,6 +3,7 @@
 #include "framework/classes/ClassBuilder.h"
 #include "framework/classes/ClassRegistry.h"
 #include "framework/forms/FrameworkClasses.h"
+#include "framework/forms/ImageList.h"
 #include "framework/forms/Menus.h"
 #include "platform/window/Input.h"
 #include "platform/window/Menus.h"
@@ -172,6 +173,51 @@ TEST_F(Menus, FreeingItemsAndTheMenuLeavesNothingBehind) {
   EXPECT_EQ(form->Menu(), nullptr);
   EXPECT_EQ(platform::GetMenu(form->Handle()), platform::NullMenu);
   EXPECT_EQ(form->Open->GetParentMenu(), nullptr);
+}
+
+TEST_F(Menus, OwnerDrawnItemsHearEveryStateTheWindowSystemGives) {
+  TOwnerDrawState seen;
+  form->Open->OnAdvancedDrawItem = [&seen](TObject*, TCanvas*, platform::TRect,
+                                           TOwnerDrawState state) { seen = state; };
+  struct Case {
+    std::uint32_t itemState;
+    TOwnerDrawState expected;
+  };
+  const Case cases[] = {
+      {platform::ODS_SELECTED, {odSelected}},
+      {platform::ODS_HOTLIGHT, {odHotLight}},
+      {platform::ODS_INACTIVE, {odInactive}},
+      {platform::ODS_NOACCEL, {odNoAccel}},
+      {platform::ODS_GRAYED | platform::ODS_DISABLED | platform::ODS_CHECKED | platform::ODS_FOCUS |
+           platform::ODS_DEFAULT,
+       {odGrayed, odDisabled, odChecked, odFocused, odDefault}},
+  };
+  platform::Bitmap target(10, 10);
+  platform::Canvas canvas(target);
+  for (const Case& c : cases) {
+    platform::DrawItemStruct draw;
+    draw.CtlType = platform::ODT_MENU;
+    draw.ItemState = c.itemState;
+    draw.ItemData = form->Open->Command();
+    draw.DC = &canvas;
+    platform::SendMessage(form->Handle(), platform::WM_DRAWITEM, 0, platform::DrawItemParam(draw));
+    EXPECT_EQ(seen, c.expected) << std::hex << c.itemState;
+  }
+}
+
+TEST_F(Menus, ItemPicturesComeFromTheParentsSubMenuImagesElseTheMenus) {
+  auto* menuImages = new TImageList(form);
+  auto* subImages = new TImageList(form);
+  form->MainMenu->SetImages(menuImages);
+  TMenuItem* file = form->Open->Parent();
+  file->SetSubMenuImages(subImages);
+  EXPECT_EQ(form->Open->GetImageList(), subImages);
+  EXPECT_EQ(file->GetImageList(), menuImages);
+  delete subImages;
+  EXPECT_EQ(file->SubMenuImages(), nullptr);
+  EXPECT_EQ(form->Open->GetImageList(), menuImages);
+  delete menuImages;
+  EXPECT_EQ(form->Open->GetImageList(), nullptr);
 }
 
 }  // namespace
