@@ -1,0 +1,109 @@
+// The main window's menus painted by the skin's menu painter: the drop-downs take its handlers
+// as they are measured and paint from the stored skin, and the keyboard still drives them.
+#include <optional>
+
+#include "controls/sSkinMenus.h"
+#include "platform/window/Menus.h"
+#include "platform/window/Metrics.h"
+#include "platform/window/Windows.h"
+#include "skin/sSkinLists.h"
+#include "skin/sSkinManager.h"
+#include "style/sStyleSection.h"
+#include "tests/app/MainWindowSupport.h"
+#include "tests/skinengine/MenuTestSupport.h"
+
+namespace Bezier::testing {
+namespace {
+
+using platform::TColor;
+using platform::TRect;
+
+// The stored skin's "MAINMENU" is white; "MENUITEM" lets it through with text 0x533924, and
+// its hot look is a gradient starting white with text 0xFFFFDD.
+constexpr TColor PopupWhite = 0xFFFFFF;
+constexpr TColor ItemText = 0x533924;
+constexpr TColor HotItemText = 0xFFFFDD;
+
+// The window with a frame painter whose menu-bar strip is "MENULINE", and every menu taken
+// over by the manager's painter, as a skinned frame does it.
+class MainWindowMenus : public MainWindow {
+ protected:
+  MainWindowMenus() : frame(*form, form->sSkinManager1->SkinableMenus()) {
+    frame.strip.SetSize(form->Width(), platform::GetSystemMetrics(platform::SM_CYMENU));
+    sStyleUtil::PaintSection(frame.strip.Data(), sSkinManager::FindSectionIndex("MENULINE"), false,
+                             std::nullopt);
+    form->sSkinManager1->SkinableMenus()->SkinAll(true);
+    platform::DrawMenuBar(form->Handle());
+  }
+
+  platform::HMENU Bar() const { return platform::GetMenu(form->Handle()); }
+  // An item's rectangle in screen coordinates: of the bar, or of an open drop-down.
+  TRect ItemRect(platform::HMENU menu, int index) const {
+    return platform::GetMenuItemRect(form->Handle(), menu, index);
+  }
+  platform::HMENU DropDown(int index) const {
+    return platform::GetMenuItemInfo(Bar(), index)->SubMenu;
+  }
+  static platform::TPoint Middle(const TRect& r) {
+    return {(r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2};
+  }
+  // What the screen shows of an open drop-down item, in its own coordinates.
+  platform::Bitmap Shown(platform::HMENU menu, int index) const {
+    const TRect r = ItemRect(menu, index);
+    const platform::HWND popup = platform::WindowFromPoint(Middle(r));
+    platform::Bitmap shot = platform::WindowSnapshot(popup);
+    const platform::TPoint at = platform::ScreenToClient(popup, r.TopLeft());
+    platform::Bitmap item(r.Width(), r.Height());
+    platform::Canvas(item).CopyRect(item.BoundsRect(), platform::Canvas(shot),
+                                    TRect::FromBounds(at.X, at.Y, r.Width(), r.Height()));
+    return item;
+  }
+
+  menutests::TTestFrame frame;
+};
+
+TEST_F(MainWindowMenus, DropDownsTakeThePaintersHandlersAndPaintFromTheStoredSkin) {
+  ASSERT_FALSE(form->Open->OnAdvancedDrawItem) << "not before the drop-down is measured";
+  session.Click(Middle(ItemRect(Bar(), 0)));
+  ASSERT_TRUE(platform::IsMenuActive());
+  const platform::HMENU file = DropDown(0);
+  for (framework::TMenuItem* item : {form->Open, form->Save1, form->Tutup1})
+    EXPECT_TRUE(item->OnAdvancedDrawItem && item->OnMeasureItem) << item->Caption();
+  for (int i = 0; i < 3; ++i) EXPECT_EQ(ItemRect(file, i).Height(), 24) << "item " << i;
+
+  const platform::Bitmap open = Shown(file, 0);
+  EXPECT_EQ(open.Pixel(2, 2), PopupWhite);
+  EXPECT_LE(menutests::Nearest(open, {24, 0, open.Width(), 24}, ItemText), menutests::TextNear);
+
+  session.MoveMouse(Middle(ItemRect(file, 1)));
+  const platform::Bitmap save = Shown(file, 1);
+  EXPECT_NE(save.Pixel(2, 12), PopupWhite) << "the hot gradient";
+  EXPECT_LE(menutests::Nearest(save, {24, 0, save.Width(), 24}, HotItemText), menutests::TextNear);
+
+  session.PressKey(platform::VK_ESCAPE);
+  session.PressKey(platform::VK_ESCAPE);
+  EXPECT_FALSE(platform::IsMenuActive());
+}
+
+TEST_F(MainWindowMenus, TheKeyboardStillDrivesTheSkinnedMenus) {
+  form->EdM->SetText("5");
+  session.PressKey(platform::VK_MENU);
+  session.PressKey(platform::VK_DOWN);
+  ASSERT_TRUE(platform::IsMenuActive());
+  EXPECT_NE(Shown(DropDown(0), 0).Pixel(2, 12), PopupWhite) << "Open selected, hot";
+  session.PressKey(platform::VK_ESCAPE);
+  session.PressKey(platform::VK_RIGHT);
+  session.PressKey(platform::VK_DOWN);
+  EXPECT_EQ(Shown(DropDown(1), 0).Height(), 24) << "Tabel's Reset, measured by the painter";
+  session.PressKey(platform::VK_RETURN);
+  app.ProcessMessages();
+  EXPECT_FALSE(platform::IsMenuActive());
+  EXPECT_EQ(form->EdM->Text(), "") << "Reset ran";
+
+  session.PressKey(platform::VK_MENU);
+  session.PressKey(platform::VK_ESCAPE);
+  EXPECT_FALSE(platform::IsMenuActive());
+}
+
+}  // namespace
+}  // namespace Bezier::testing
