@@ -83,6 +83,18 @@ TEST_F(MainWindowMenus, DropDownsTakeThePaintersHandlersAndPaintFromTheStoredSki
   session.PressKey(platform::VK_ESCAPE);
   session.PressKey(platform::VK_ESCAPE);
   EXPECT_FALSE(platform::IsMenuActive());
+
+  // Under the mouse a bar item lights up: the hot gradient, white on top, over the strip.
+  const TRect tabel = ItemRect(Bar(), 1);
+  const platform::TPoint origin = platform::GetWindowRect(form->Handle()).TopLeft();
+  const auto top = [&] {
+    platform::UpdateWindow(form->Handle());
+    return platform::WindowSnapshot(form->Handle())
+        .Pixel(tabel.Left + 2 - origin.X, tabel.Top - origin.Y);
+  };
+  EXPECT_NE(top(), PopupWhite);
+  session.MoveMouse(Middle(tabel));
+  EXPECT_EQ(top(), PopupWhite);
 }
 
 TEST_F(MainWindowMenus, TheKeyboardStillDrivesTheSkinnedMenus) {

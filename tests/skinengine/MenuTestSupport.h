@@ -1,8 +1,7 @@
 #pragma once
 
-// The skin engine's menu painter at work: three menu sections of known colours, a frame painter
-// that holds a menu-bar strip and readies a form's main-menu items before they are measured, as
-// a skinned frame does, and helpers that measure and draw one item through its handlers.
+// The skin engine's menu painter at work: three menu sections of known colours, and helpers
+// that measure and draw one item through its handlers.
 
 #include <algorithm>
 #include <cstdlib>
@@ -11,17 +10,14 @@
 #include <vector>
 
 #include "controls/sSkinMenus.h"
-#include "framework/forms/Form.h"
 #include "framework/forms/Menus.h"
 #include "framework/graphics/Bitmap.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Canvas.h"
-#include "platform/window/MessageParams.h"
-#include "skin/sFramePainter.h"
-#include "skin/sMessages.h"
 #include "skin/sSkinLists.h"
 #include "skin/sSkinManager.h"
 #include "tests/skinengine/SkinDataTestSupport.h"
+#include "tests/skinengine/TestFramePainter.h"
 
 namespace menutests {
 
@@ -83,38 +79,6 @@ inline void AddSkinImage(const char* section, const char* property,
   bitmap->Data() = picture;
   sSkinManager::SkinImages().push_back({std::move(bitmap), section, property});
 }
-
-// A frame painter for a form: the form answers with it, and it hands every item of the form's
-// main menu to the menu painter just before the item is measured.
-class TTestFrame : public sSkinManager::TsFramePainter {
- public:
-  TTestFrame(framework::TCustomForm& form, sSkinManager::TsMenuPainter* painter)
-      : form_(form), saved_(form.WindowProc) {
-    form.WindowProc = [this, &form, painter](platform::TMessage& m) {
-      if (m.Msg == sMessages::SM_GETFRAMEPAINTER) return sSkinManager::ReplyFramePainter(m, this);
-      auto* menu = dynamic_cast<framework::TMenu*>(form.Menu());
-      if (m.Msg == platform::WM_MEASUREITEM && menu && painter) {
-        const auto id = static_cast<std::uint32_t>(platform::MeasureItemOf(m).ItemData);
-        if (framework::TMenuItem* item = menu->FindItem(id)) painter->PrepareItem(item, true);
-      }
-      saved_(m);
-    };
-  }
-  virtual ~TTestFrame() { form_.WindowProc = saved_; }
-  TTestFrame(const TTestFrame&) = delete;
-  TTestFrame& operator=(const TTestFrame&) = delete;
-
-  void FrameStyleMessage(platform::TMessage&) override {}
-  const framework::TBitmap* MenuBarStrip() const override {
-    return strip.Empty() ? nullptr : &strip;
-  }
-
-  framework::TBitmap strip;
-
- private:
-  framework::TCustomForm& form_;
-  framework::TWndMethod saved_;
-};
 
 // The size an item's measure handler answers, -1 x -1 when it leaves it alone.
 inline platform::TSize Measure(framework::TMenuItem& item) {
