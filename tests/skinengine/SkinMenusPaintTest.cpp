@@ -121,7 +121,13 @@ TEST_F(SkinMenusPaint, PopupItemsShowTheirStateInTheMenuItemColours) {
     EXPECT_LE(Nearest(b, caption, c.text), TextNear) << c.what;
     EXPECT_EQ(b.Pixel(r.Left - 1, r.Top), Below) << c.what << ": nothing outside";
     EXPECT_EQ(b.Pixel(r.Right, r.Bottom - 1), Below) << c.what << ": nothing outside";
+    // OnDrawItem comes last, on the item's own picture: its (0, 0) is the item's top-left.
+    EXPECT_EQ(b.Pixel(r.Left, r.Top), platform::clRed) << c.what;
   }
+  ASSERT_EQ(drawn.size(), 4u);
+  EXPECT_EQ(drawn[0].sender, &Open());
+  EXPECT_EQ(drawn[0].rect, (TRect{0, 0, 120, 24}));
+  EXPECT_EQ(drawn[0].type, sSkinMenus::smNormal);
 }
 
 // The square is x 4 to 20, y (24 - 16) div 2 = 4 to 20 of the item, half white over the
@@ -174,16 +180,6 @@ TEST_F(SkinMenusPaint, DividersAreAnEtchedLineAndCaptionItemsNothing) {
   const Bitmap caption = Drawn(*title, ItemRect(1));
   EXPECT_EQ(CountColor(caption, caption.BoundsRect(), Below), 200 * 80);
   EXPECT_TRUE(drawn.empty()) << "OnDrawItem is for painted items";
-}
-
-TEST_F(SkinMenusPaint, OnDrawItemPaintsLastOnTheItemsOwnPicture) {
-  const TRect r = ItemRect(2);
-  const Bitmap b = Drawn(*items[2], r, {odSelected});
-  ASSERT_EQ(drawn.size(), 1u);
-  EXPECT_EQ(drawn[0].sender, items[2]);
-  EXPECT_EQ(drawn[0].rect, (TRect{0, 0, 120, 24}));
-  EXPECT_EQ(drawn[0].type, sSkinMenus::smNormal);
-  EXPECT_EQ(b.Pixel(r.Left, r.Top), platform::clRed) << "its (0, 0) is the item's top-left";
 }
 
 // "MAINMENU" shows a picture whose row y is grey y. The popup is 2 + 3 x 24 = 74 high; an item
