@@ -44,16 +44,12 @@ bool Hot(TOwnerDrawState state) {
   return state.Contains(odSelected) || state.Contains(odHotLight);
 }
 
-// The section painted over a piece of the canvas. The piece starts as what lies below, which
-// is what stays where the skin has no such section.
-void PaintSectionOn(TCanvas& canvas, const TRect& rect, const char* section, bool hot,
-                    const std::optional<sStyleSimply::TsParentBackground>& parent) {
-  platform::Canvas& dc = *canvas.Handle();
+// A copy of rect of the canvas, which an item is painted over: where the skin has no section
+// for it, the item keeps what lies below.
+platform::Bitmap WhatLiesBelow(const platform::Canvas& canvas, const TRect& rect) {
   platform::Bitmap piece(rect.Width(), rect.Height());
-  platform::Canvas pieceCanvas(piece);
-  pieceCanvas.CopyRect(piece.BoundsRect(), dc, rect);
-  sStyleUtil::PaintSection(piece, sSkinManager::FindSectionIndex(section), hot, parent);
-  dc.Draw(rect.Left, rect.Top, piece);
+  platform::Canvas(piece).CopyRect(piece.BoundsRect(), canvas, rect);
+  return piece;
 }
 
 }  // namespace
@@ -88,28 +84,26 @@ void TsSkinableMenus::PaintNormalItem(TMenuItem& item, TCanvas& canvas, const TR
   const int w = rect.Width();
   const int h = rect.Height();
   framework::TBitmap bitmap;
-  bitmap.SetSize(w, h);
+  bitmap.Data() = WhatLiesBelow(*canvas.Handle(), rect);
   TCanvas& b = *bitmap.Canvas();
-  platform::Canvas& dc = *b.Handle();
-  dc.CopyRect(bitmap.Data().BoundsRect(), *canvas.Handle(), rect);
   // One background for the whole popup, under its first item, seen through every item from
   // where the item lies among the popup's items (the popup's frame is no part of it).
   const TMenuItem* first = item.Parent() ? item.Parent()->Items(0) : &item;
   b.SetFont(font_.get());
   const TsPopupPlace place = PopupPlace(b, item, margin_);
   const platform::Bitmap& background = PopupBackground(first, w, place.Height);
-  sStyleUtil::PaintSection(bitmap.Data(), sSkinManager::FindSectionIndex("MENUITEM"),
-                           state.Contains(odSelected),
+  const int section = sSkinManager::FindSectionIndex("MENUITEM");
+  sStyleUtil::PaintSection(bitmap.Data(), section, state.Contains(odSelected),
                            sStyleSimply::TsParentBackground{&background, {0, place.Top}});
-  if (state.Contains(odChecked)) PaintCheck(dc, item, h);
+  if (state.Contains(odChecked)) PaintCheck(*b.Handle(), item, h);
   const framework::TImageList* images = item.GetImageList();
   if (images && item.ImageIndex() >= 0) {
     const int at = (h - images->Height()) / 2;
     images->Draw(b, at, at, item.ImageIndex(), !state.Contains(odDisabled));
   }
   const platform::TSize glyph = GlyphSize(item);
-  PaintTexts(b, item, {glyph.cx + 2 * margin_, 0, w, h}, w - glyph.cx - 2 * margin_, w - 8,
-             sSkinManager::FindSectionIndex("MENUITEM"), state);
+  PaintTexts(b, item, {glyph.cx + 2 * margin_, 0, w, h}, w - glyph.cx - 2 * margin_, w - 8, section,
+             state);
   if (OnDrawItem) OnDrawItem(&item, &b, {0, 0, w, h}, state, smNormal);
   canvas.Handle()->Draw(rect.Left, rect.Top, bitmap.Data());
 }
@@ -141,7 +135,10 @@ void TsSkinableMenus::BarDraw(framework::TObject* sender, TCanvas* canvas, TRect
                       platform::GetSystemMetrics(platform::SM_CYFRAME);
     strip = sStyleSimply::TsParentBackground{&bar->Data(), {rect.Left, rect.Top - title}};
   }
-  PaintSectionOn(*canvas, rect, "MENUITEM", Hot(state), strip);
+  platform::Canvas& dc = *canvas->Handle();
+  platform::Bitmap piece = WhatLiesBelow(dc, rect);
+  sStyleUtil::PaintSection(piece, sSkinManager::FindSectionIndex("MENUITEM"), Hot(state), strip);
+  dc.Draw(rect.Left, rect.Top, piece);
   canvas->SetFont(font_.get());
   const TRect caption{rect.Left + margin_, rect.Top, rect.Right - margin_, rect.Bottom};
   PaintTexts(*canvas, *item, caption, caption.Width(), rect.Right - 8,
