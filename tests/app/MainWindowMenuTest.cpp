@@ -117,5 +117,25 @@ TEST_F(MainWindowMenus, TheKeyboardStillDrivesTheSkinnedMenus) {
   EXPECT_FALSE(platform::IsMenuActive());
 }
 
+// Three hundred items, a third of them without a caption and a third caption items, in one
+// drop-down: 100 x 24 + 100 x (16 + 8) + 103 x 24 pixels of items.
+TEST_F(MainWindowMenus, AHugeDropDownOpensAndPaints) {
+  const char* const captions[] = {"Item", "", "-Group-"};
+  for (int i = 0; i < 300; ++i) {
+    auto* item = new framework::TMenuItem(form);
+    item->SetCaption(captions[i % 3]);
+    form->File1->Add(item);
+  }
+  // By the keyboard: the popup, taller than the screen, opens over the bar.
+  session.PressKey(platform::VK_MENU);
+  session.PressKey(platform::VK_DOWN);
+  ASSERT_TRUE(platform::IsMenuActive());
+  const platform::HMENU file = DropDown(0);
+  EXPECT_EQ(ItemRect(file, 302).Bottom - ItemRect(file, 0).Top, 303 * 24);
+  EXPECT_EQ(Shown(file, 300).Pixel(2, 2), PopupWhite);
+  session.PressKey(platform::VK_ESCAPE);
+  session.PressKey(platform::VK_ESCAPE);
+}
+
 }  // namespace
 }  // namespace Bezier::testing
