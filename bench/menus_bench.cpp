@@ -10,11 +10,8 @@
 #include "platform/headless/Headless.h"
 #include "platform/window/Menus.h"
 #include "platform/window/Messages.h"
-#include "platform/window/Metrics.h"
 #include "resources/Embedded.h"
-#include "skin/sSkinLists.h"
 #include "skin/sSkinManager.h"
-#include "style/sStyleSection.h"
 #include "tests/skinengine/TestFramePainter.h"
 
 namespace {
@@ -26,9 +23,7 @@ struct Desktop {
     form->ShowForm();
     painter = form->sSkinManager1->SkinableMenus();
     frame.emplace(*form, painter);
-    frame->strip.SetSize(form->Width(), platform::GetSystemMetrics(platform::SM_CYMENU));
-    sStyleUtil::PaintSection(frame->strip.Data(), sSkinManager::FindSectionIndex("MENULINE"), false,
-                             std::nullopt);
+    frame->PaintStrip(form->Width());
     painter->SkinAll(true);
     platform::DrawMenuBar(form->Handle());
     const platform::TRect r =

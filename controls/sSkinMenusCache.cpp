@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <optional>
 #include <vector>
 
 #include "platform/graphics/Color.h"
@@ -47,8 +46,8 @@ const platform::Bitmap& PopupBackground(const framework::TMenuItem* key, int wid
   if (bitmap.Width() != size.cx || bitmap.Height() != size.cy) {
     bitmap = platform::Bitmap(size.cx, size.cy);
     bitmap.Fill(platform::ColorToRGB(platform::clMenu));
-    sStyleUtil::PaintSection(bitmap, sSkinManager::FindSectionIndex("MAINMENU"), false,
-                             std::nullopt);
+    sStyleUtil::PaintSection(bitmap, bitmap.BoundsRect(),
+                             sSkinManager::FindSectionIndex("MAINMENU"), false, true);
   }
   return bitmap;
 }

@@ -93,8 +93,9 @@ void TsSkinableMenus::PaintNormalItem(TMenuItem& item, TCanvas& canvas, const TR
   const TsPopupPlace place = PopupPlace(b, item, margin_);
   const platform::Bitmap& background = PopupBackground(first, w, place.Height);
   const int section = sSkinManager::FindSectionIndex("MENUITEM");
-  sStyleUtil::PaintSection(bitmap.Data(), section, state.Contains(odSelected),
-                           sStyleSimply::TsParentBackground{&background, {0, place.Top}});
+  sStyleUtil::PaintSection(bitmap.Data(), bitmap.Data().BoundsRect(), section,
+                           state.Contains(odSelected), true,
+                           sStyleUtil::TsSectionParent{&background, {0, place.Top}});
   if (state.Contains(odChecked)) PaintCheck(*b.Handle(), item, h);
   const framework::TImageList* images = item.GetImageList();
   if (images && item.ImageIndex() >= 0) {
@@ -126,18 +127,19 @@ void TsSkinableMenus::BarDraw(framework::TObject* sender, TCanvas* canvas, TRect
                               TOwnerDrawState state) {
   auto* item = dynamic_cast<TMenuItem*>(sender);
   if (!item || !canvas || !canvas->Handle() || rect.IsEmpty()) return;
-  const sSkinManager::TsFramePainter* frame = sSkinManager::FindFramePainter(item);
+  const sSkinManager::TsFramePainter* frame = sSkinManager::FramePainterOf(item);
   if (!frame) return;
-  std::optional<sStyleSimply::TsParentBackground> strip;
+  std::optional<sStyleUtil::TsSectionParent> strip;
   if (const framework::TBitmap* bar = frame->MenuBarStrip()) {
     // The strip starts below the title band.
     const int title = platform::GetSystemMetrics(platform::SM_CYCAPTION) +
                       platform::GetSystemMetrics(platform::SM_CYFRAME);
-    strip = sStyleSimply::TsParentBackground{&bar->Data(), {rect.Left, rect.Top - title}};
+    strip = sStyleUtil::TsSectionParent{&bar->Data(), {rect.Left, rect.Top - title}};
   }
   platform::Canvas& dc = *canvas->Handle();
   platform::Bitmap piece = WhatLiesBelow(dc, rect);
-  sStyleUtil::PaintSection(piece, sSkinManager::FindSectionIndex("MENUITEM"), Hot(state), strip);
+  sStyleUtil::PaintSection(piece, piece.BoundsRect(), sSkinManager::FindSectionIndex("MENUITEM"),
+                           Hot(state), true, strip);
   dc.Draw(rect.Left, rect.Top, piece);
   canvas->SetFont(font_.get());
   const TRect caption{rect.Left + margin_, rect.Top, rect.Right - margin_, rect.Bottom};

@@ -5,10 +5,10 @@
 
 namespace sSkinManager {
 
-TsFramePainter* FindFramePainter(framework::TComponent* component) {
-  for (; component; component = component->Owner())
-    if (auto* form = dynamic_cast<framework::TCustomForm*>(component))
-      return FramePainterOf(form->Perform(sMessages::SM_GETFRAMEPAINTER));
+TsFramePainter* FramePainterOf(framework::TComponent* component) {
+  for (framework::TComponent* c = component; c; c = c->Owner())
+    if (auto* form = dynamic_cast<framework::TCustomForm*>(c))
+      return FramePainterOfResult(form->Perform(sMessages::SM_GETFRAMEPAINTER));
   return nullptr;
 }
 

@@ -26,16 +26,16 @@ class TsFramePainter {
   ~TsFramePainter() = default;
 };
 
-// SM_GETFRAMEPAINTER's reply: Result the painter, 0 for none.
-inline void ReplyFramePainter(platform::TMessage& m, TsFramePainter* painter) {
-  m.Result = reinterpret_cast<platform::LRESULT>(painter);
+// SM_GETFRAMEPAINTER's result, and back.
+inline platform::LRESULT FramePainterResult(TsFramePainter* painter) {
+  return reinterpret_cast<platform::LRESULT>(painter);
 }
-inline TsFramePainter* FramePainterOf(platform::LRESULT result) {
+inline TsFramePainter* FramePainterOfResult(platform::LRESULT result) {
   return reinterpret_cast<TsFramePainter*>(result);
 }
 
-// The frame painter of the form a component belongs to: the first form up its chain of
-// owners is asked. Null when there is no such form or it has no painter.
-TsFramePainter* FindFramePainter(framework::TComponent* component);
+// The frame painter of the form a component belongs to, the first form up its chain of owners,
+// as that form answers SM_GETFRAMEPAINTER; null when there is none.
+TsFramePainter* FramePainterOf(framework::TComponent* component);
 
 }  // namespace sSkinManager

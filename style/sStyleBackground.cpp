@@ -3,6 +3,7 @@
 #include "framework/controls/WinControl.h"
 #include "platform/graphics/Canvas.h"
 #include "style/sGraphUtils.h"
+#include "style/sStyleCompose.h"
 #include "style/sStyleUtil.h"
 
 namespace sStyleUtil {
@@ -20,9 +21,11 @@ void TsPassiveBGStyle::PaintBackground() {
 }
 
 void TsPassiveBGStyle::PaintLook(const TsLook& look, const TRect& rect, TsComposeRule rule) {
+  platform::Bitmap& cache = CacheBmp()->Data();
+  platform::Bitmap scratch;
   const std::optional<sStyleSimply::TsParentBackground> parent = GetParentBackground();
   const TRect source = parent ? ParentSourceRect(*parent, OwnerControl()->BoundsRect()) : TRect{};
-  ComposeOverParent(CacheBmp()->Data(), look, rect, rule, parent, source);
+  ComposeOverParent(cache, scratch, look, rect, rule, parent, source);
 }
 
 void TsActiveBGStyle::PaintBackground() {

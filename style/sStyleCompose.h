@@ -6,6 +6,7 @@
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Color.h"
 #include "platform/graphics/Geometry.h"
+#include "skin/sSkinLists.h"
 #include "style/sBevels.h"
 #include "style/sGradient.h"
 #include "style/sGraphUtils.h"
@@ -38,6 +39,10 @@ struct TsLook {
   int Transparency = 0;
 };
 
+// A skin section's look, the hot one when hot; its picture is the section's "IMAGEFILE" (or
+// "HOTIMAGEFILE") image, looked up only when its share is above 0.
+TsLook SectionLook(const sSkinManager::SkinSectionData& section, int skinIndex, bool hot);
+
 // A look from a style's own background and painting values.
 TsLook OwnLook(const sStyleActive::TsHotBackground& background, platform::TColor color,
                sBevels::TsControlBevel bevel, int bevelWidth, int transparency);
@@ -47,7 +52,8 @@ TsLook OwnLook(const sStyleActive::TsHotBackground& background, platform::TColor
 // or the target as it was.
 enum class TsComposeRule { Normal, Hot };
 
-// Composes the look over rect of target; scratch is a bitmap of target's size.
+// Composes the look over rect of target; scratch becomes a bitmap of target's size when a blend
+// needs one.
 void ComposeLook(platform::Bitmap& target, platform::Bitmap& scratch, const TsLook& look,
                  const platform::TRect& rect, TsComposeRule rule);
 
@@ -61,10 +67,11 @@ bool ParentCovers(const sStyleSimply::TsParentBackground& parent, const platform
 void CopyParentBackground(platform::Bitmap& target, const sStyleSimply::TsParentBackground& parent,
                           const platform::TRect& source);
 
-// Composes the look over rect of target, with the part `source` of the parent's picture below
-// showing through by the look's transparency; without a parent the look is composed alone.
-void ComposeOverParent(platform::Bitmap& target, const TsLook& look, const platform::TRect& rect,
-                       TsComposeRule rule,
+// Composes the look over rect of target with source of the parent's picture showing through
+// by the look's transparency; without a parent the look is composed alone. scratch is used
+// as by ComposeLook.
+void ComposeOverParent(platform::Bitmap& target, platform::Bitmap& scratch, const TsLook& look,
+                       const platform::TRect& rect, TsComposeRule rule,
                        const std::optional<sStyleSimply::TsParentBackground>& parent,
                        const platform::TRect& source);
 

@@ -65,7 +65,7 @@ bool TsPassivePaintStyle::HandleKitMessage(platform::TMessage& message) {
 
 void TsPassivePaintStyle::BindSkin() {
   skinIndex_ = SectionIndexOf();
-  maskIndex_ = ImageIndexOf(sStyleSimply::BorderMaskName);
+  maskIndex_ = ImageIndexOf("BORDERSMASK");
 }
 
 void TsPassivePaintStyle::UnbindSkin() {

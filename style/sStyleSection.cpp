@@ -1,70 +1,62 @@
 #include "style/sStyleSection.h"
 
 #include <cstddef>
-#include <string_view>
+#include <cstring>
 
 #include "skin/sMaskData.h"
 #include "skin/sSkinLists.h"
+#include "style/sStyleCompose.h"
 
 namespace sStyleUtil {
 
+using platform::Bitmap;
+using platform::TRect;
+
 namespace {
 
-const sSkinManager::SkinSectionData* LoadedSection(int index) {
-  const auto& sections = sSkinManager::SkinSections();
-  if (index < 0 || static_cast<std::size_t>(index) >= sections.size()) return nullptr;
-  return &sections[static_cast<std::size_t>(index)];
-}
-
-// The section's image of that property, or -1.
-int SectionImage(int sectionIndex, std::string_view property) {
-  const sSkinManager::SkinSectionData* section = LoadedSection(sectionIndex);
-  const int index =
-      section ? sSkinManager::FindImageIndex(sectionIndex, section->SectionName, property) : -1;
-  if (index < 0 || static_cast<std::size_t>(index) >= sSkinManager::SkinImages().size()) return -1;
-  return index;
-}
-
-const platform::Bitmap& ImageBitmap(int index) {
-  return sSkinManager::SkinImages()[static_cast<std::size_t>(index)].Bitmap->Data();
+// Puts picture at `at` of target, cut to target.
+void PutPicture(Bitmap& target, const Bitmap& picture, platform::TPoint at) {
+  const TRect part = TRect::FromBounds(at.X, at.Y, picture.Width(), picture.Height())
+                         .Intersect(target.BoundsRect());
+  if (part.IsEmpty()) return;
+  const auto bytes = static_cast<std::size_t>(part.Width()) * 3;
+  for (int y = part.Top; y < part.Bottom; ++y)
+    std::memcpy(target.ScanLine(y) + 3 * part.Left,
+                picture.ScanLine(y - at.Y) + 3 * (part.Left - at.X), bytes);
 }
 
 }  // namespace
 
-TsLook SectionLook(int sectionIndex, bool hot) {
-  const sSkinManager::SkinSectionData& s = *LoadedSection(sectionIndex);
-  TsLook look = hot ? TsLook{s.HotPaintingColor,
-                             s.HotPaintingBevel,
-                             s.HotPaintingBevelWidth,
-                             s.HotGradientPercent,
-                             &s.HotGradient,
-                             s.HotImagePercent,
-                             {},
-                             s.HotPaintingTransparency}
-                    : TsLook{s.PaintingColor,
-                             s.PaintingBevel,
-                             s.PaintingBevelWidth,
-                             s.GradientPercent,
-                             &s.Gradient,
-                             s.ImagePercent,
-                             {},
-                             s.PaintingTransparency};
-  if (look.ImagePercent > 0) {
-    const int image = SectionImage(sectionIndex, hot ? "HOTIMAGEFILE" : "IMAGEFILE");
-    if (image >= 0) look.Image = {&ImageBitmap(image), sGraphUtils::PictureKind::Bitmap};
+void PaintSection(Bitmap& target, const TRect& rect, int sectionIndex, bool hot, bool fillCentre,
+                  const std::optional<TsSectionParent>& parent) {
+  const auto& sections = sSkinManager::SkinSections();
+  if (!sSkinManager::SkinLoaded() || sectionIndex < 0 ||
+      static_cast<std::size_t>(sectionIndex) >= sections.size())
+    return;
+  // Nothing of the section would show outside the target.
+  if (rect.Intersect(target.BoundsRect()).IsEmpty()) return;
+  const sSkinManager::SkinSectionData& section = sections[static_cast<std::size_t>(sectionIndex)];
+  std::optional<sStyleSimply::TsParentBackground> below;
+  if (parent && parent->Picture) below = sStyleSimply::TsParentBackground{parent->Picture, {}};
+  const TRect source =
+      parent ? TRect::FromBounds(parent->At.X, parent->At.Y, rect.Width(), rect.Height()) : TRect{};
+  const TsLook look = SectionLook(section, sectionIndex, hot);
+  Bitmap scratch;
+  // A section over all of the target is composed in place; any other is composed apart, as
+  // the blends work on whole bitmaps and the parent may be the target itself.
+  if (rect == target.BoundsRect() && (!parent || parent->Picture != &target)) {
+    ComposeOverParent(target, scratch, look, rect, TsComposeRule::Normal, below, source);
+  } else {
+    Bitmap picture(rect.Width(), rect.Height());
+    ComposeOverParent(picture, scratch, look, picture.BoundsRect(), TsComposeRule::Normal, below,
+                      source);
+    PutPicture(target, picture, rect.TopLeft());
   }
-  return look;
-}
-
-void PaintSection(platform::Bitmap& target, int sectionIndex, bool hot,
-                  const std::optional<sStyleSimply::TsParentBackground>& parent) {
-  if (!LoadedSection(sectionIndex)) return;
-  const platform::TRect rect = target.BoundsRect();
-  const platform::TRect source = parent ? ParentSourceRect(*parent, rect) : platform::TRect{};
-  ComposeOverParent(target, SectionLook(sectionIndex, hot), rect,
-                    hot ? TsComposeRule::Hot : TsComposeRule::Normal, parent, source);
-  const int mask = SectionImage(sectionIndex, sStyleSimply::BorderMaskName);
-  if (mask >= 0) sMaskData::PaintSectionBorder(target, ImageBitmap(mask), hot ? 1 : 0, true, rect);
+  const int mask = sSkinManager::FindImageIndex(sectionIndex, section.SectionName, "BORDERSMASK");
+  if (mask >= 0)
+    sMaskData::PaintSectionBorder(
+        target, sSkinManager::SkinImages()[static_cast<std::size_t>(mask)].Bitmap->Data(),
+        hot ? 1 : 0, fillCentre, rect);
 }
 
 }  // namespace sStyleUtil

@@ -3,20 +3,24 @@
 #include <optional>
 
 #include "platform/graphics/Bitmap.h"
-#include "style/sStyleCompose.h"
-#include "style/sStyleSimply.h"
+#include "platform/graphics/Geometry.h"
 
-// A skin section painted straight from the lists, for what has no style of its own to bind:
-// the popups and items of menus, the parts of a window frame.
+// Painting a skin section by itself, where no control's style stands behind it: the window
+// frame's sections and the menus' sections.
 namespace sStyleUtil {
 
-// The normal or the hot look of the loaded section at sectionIndex, which must exist.
-TsLook SectionLook(int sectionIndex, bool hot);
+// The picture a section is painted over, and the point of it that lies under the painted
+// rectangle's top-left corner.
+struct TsSectionParent {
+  const platform::Bitmap* Picture = nullptr;
+  platform::TPoint At;
+};
 
-// Paints the section at sectionIndex over the whole of target: its look over the parent's
-// picture (Offset is where target's top-left lies in it), then its border mask, if it has one,
-// with the centre filled. Without such a section nothing is painted.
-void PaintSection(platform::Bitmap& target, int sectionIndex, bool hot,
-                  const std::optional<sStyleSimply::TsParentBackground>& parent);
+// Paints the section at sectionIndex over rect of target: its background, normal or hot, with
+// the parent's picture showing through by the section's transparency, then its border mask in
+// the normal or hot block, with or without the centre. Nothing without such a section; the
+// parent may be target itself.
+void PaintSection(platform::Bitmap& target, const platform::TRect& rect, int sectionIndex, bool hot,
+                  bool fillCentre, const std::optional<TsSectionParent>& parent = std::nullopt);
 
 }  // namespace sStyleUtil

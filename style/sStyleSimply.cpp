@@ -9,6 +9,10 @@
 
 namespace sStyleSimply {
 
+namespace {
+constexpr std::string_view BorderMaskName = "BORDERSMASK";
+}  // namespace
+
 TsGenStyle::TsGenStyle(framework::TControl* owner)
     : ownerControl_(owner), cacheBmp_(std::make_unique<framework::TBitmap>()) {
   ResizeCache();

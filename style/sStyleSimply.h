@@ -4,7 +4,6 @@
 #include <memory>
 #include <optional>
 #include <string>
-#include <string_view>
 
 #include "framework/classes/ClassInfo.h"
 #include "framework/classes/Events.h"
@@ -33,9 +32,6 @@ bool IsContainerKind(int kind);
 bool IsNeverActiveKind(int kind);
 // The checked controls, 31 to 33.
 bool IsCheckKind(int kind);
-
-// The image property of a section's border mask.
-inline constexpr std::string_view BorderMaskName = "BORDERSMASK";
 
 // Kind codes the skinned controls store in their styles.
 inline constexpr int KindEdit = 3;

@@ -1,14 +1,9 @@
 // The main window's menus painted by the skin's menu painter: the drop-downs take its handlers
 // as they are measured and paint from the stored skin, and the keyboard still drives them.
-#include <optional>
-
 #include "controls/sSkinMenus.h"
 #include "platform/window/Menus.h"
-#include "platform/window/Metrics.h"
 #include "platform/window/Windows.h"
-#include "skin/sSkinLists.h"
 #include "skin/sSkinManager.h"
-#include "style/sStyleSection.h"
 #include "tests/app/MainWindowSupport.h"
 #include "tests/skinengine/MenuTestSupport.h"
 
@@ -29,9 +24,7 @@ constexpr TColor HotItemText = 0xFFFFDD;
 class MainWindowMenus : public MainWindow {
  protected:
   MainWindowMenus() : frame(*form, form->sSkinManager1->SkinableMenus()) {
-    frame.strip.SetSize(form->Width(), platform::GetSystemMetrics(platform::SM_CYMENU));
-    sStyleUtil::PaintSection(frame.strip.Data(), sSkinManager::FindSectionIndex("MENULINE"), false,
-                             std::nullopt);
+    frame.PaintStrip(form->Width());
     form->sSkinManager1->SkinableMenus()->SkinAll(true);
     platform::DrawMenuBar(form->Handle());
   }

@@ -10,9 +10,12 @@
 #include "framework/forms/Menus.h"
 #include "framework/graphics/Bitmap.h"
 #include "platform/window/MessageParams.h"
+#include "platform/window/Metrics.h"
 #include "skin/sFramePainter.h"
 #include "skin/sMenuPainter.h"
 #include "skin/sMessages.h"
+#include "skin/sSkinLists.h"
+#include "style/sStyleSection.h"
 
 namespace menutests {
 
@@ -21,7 +24,10 @@ class TTestFrame : public sSkinManager::TsFramePainter {
   TTestFrame(framework::TCustomForm& form, sSkinManager::TsMenuPainter* painter)
       : form_(form), saved_(form.WindowProc) {
     form.WindowProc = [this, &form, painter](platform::TMessage& m) {
-      if (m.Msg == sMessages::SM_GETFRAMEPAINTER) return sSkinManager::ReplyFramePainter(m, this);
+      if (m.Msg == sMessages::SM_GETFRAMEPAINTER) {
+        m.Result = sSkinManager::FramePainterResult(this);
+        return;
+      }
       auto* menu = dynamic_cast<framework::TMenu*>(form.Menu());
       if (m.Msg == platform::WM_MEASUREITEM && menu && painter) {
         const auto id = static_cast<std::uint32_t>(platform::MeasureItemOf(m).ItemData);
@@ -37,6 +43,13 @@ class TTestFrame : public sSkinManager::TsFramePainter {
   void FrameStyleMessage(platform::TMessage&) override {}
   const framework::TBitmap* MenuBarStrip() const override {
     return strip.Empty() ? nullptr : &strip;
+  }
+
+  // The strip as a skinned frame paints it: "MENULINE" over the menu bar's height.
+  void PaintStrip(int width) {
+    strip.SetSize(width, platform::GetSystemMetrics(platform::SM_CYMENU));
+    sStyleUtil::PaintSection(strip.Data(), strip.Data().BoundsRect(),
+                             sSkinManager::FindSectionIndex("MENULINE"), false, true);
   }
 
   framework::TBitmap strip;
