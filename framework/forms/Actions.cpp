@@ -4,6 +4,7 @@
 
 #include "framework/classes/ClassBuilder.h"
 #include "framework/controls/Control.h"
+#include "framework/forms/ImageList.h"
 
 namespace framework {
 
@@ -83,19 +84,8 @@ void TAction::SetParentComponent(TComponent* parent) {
   }
 }
 
-void TAction::AddClient(const TComponent* client, std::function<void()> changed) {
-  RemoveClient(client);
-  clients_.emplace_back(client, std::move(changed));
-}
-
-void TAction::RemoveClient(const TComponent* client) {
-  std::erase_if(clients_, [client](const auto& entry) { return entry.first == client; });
-}
-
 void TAction::Changed() {
-  // A client may leave while being told.
-  const auto clients = clients_;
-  for (const auto& [client, changed] : clients) changed();
+  clients_.Notify();
 }
 
 TActionList::~TActionList() {
@@ -103,8 +93,23 @@ TActionList::~TActionList() {
 }
 
 const TClassInfo& TActionList::StaticClassInfo() {
-  static const TClassInfo info = TClassBuilder<TActionList, TComponent>("TActionList").Build();
+  using L = TActionList;
+  static const TClassInfo info = TClassBuilder<L, TComponent>("TActionList")
+                                     .Component("Images", &L::Images, &L::SetImages)
+                                     .Build();
   return info;
+}
+
+void TActionList::SetImages(TImageList* images) {
+  if (images == images_) return;
+  if (images_) images_->RemoveFreeNotification(this);
+  images_ = images;
+  if (images) images->FreeNotification(this);
+}
+
+void TActionList::Notification(TComponent* component, TOperation operation) {
+  TComponent::Notification(component, operation);
+  if (operation == opRemove && component == images_) images_ = nullptr;
 }
 
 TAction* TActionList::Actions(int index) const {

@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "framework/classes/ChangeClients.h"
 #include "framework/classes/Component.h"
 #include "framework/classes/Events.h"
 #include "framework/forms/Menus.h"
@@ -13,6 +14,7 @@
 namespace framework {
 
 class TActionList;
+class TImageList;
 
 // A command shared by menu items (and later controls): they show its caption, enabled and
 // checked state, and run it when clicked.
@@ -49,14 +51,17 @@ class TAction : public TComponent {
   void SetParentComponent(TComponent* parent) override;
 
   // A client is told of every change until it leaves or the action is freed.
-  void AddClient(const TComponent* client, std::function<void()> changed);
-  void RemoveClient(const TComponent* client);
+  void AddClient(const TComponent* client, std::function<void()> changed) {
+    clients_.Add(client, std::move(changed));
+  }
+  void RemoveClient(const TComponent* client) { clients_.Remove(client); }
 
   TNotifyEvent OnExecute;
   TNotifyEvent OnUpdate;
 
  private:
   friend class TActionList;
+  class TImageList;
   void Changed();
 
   std::string caption_;
@@ -67,7 +72,7 @@ class TAction : public TComponent {
   int imageIndex_ = -1;
   TShortCut shortCut_ = 0;
   TActionList* list_ = nullptr;
-  std::vector<std::pair<const TComponent*, std::function<void()>>> clients_;
+  TChangeClients clients_;
 };
 
 // The actions of a form.
@@ -86,9 +91,16 @@ class TActionList : public TComponent {
   void UpdateActions();
   // Runs the enabled, visible action whose shortcut the key is.
   bool IsShortCut(std::uint16_t key, TShiftState shift);
+  // The pictures of the actions' image indexes; cleared when the image list is freed.
+  TImageList* Images() const { return images_; }
+  void SetImages(TImageList* images);
+
+ protected:
+  void Notification(TComponent* component, TOperation operation) override;
 
  private:
   std::vector<TAction*> actions_;
+  TImageList* images_ = nullptr;
 };
 
 }  // namespace framework

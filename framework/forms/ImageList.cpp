@@ -136,6 +136,7 @@ void TImageList::SetStrip(const TBytes& data) {
 
 void TImageList::Changed() {
   if (OnChange) OnChange(this);
+  clients_.Notify();
 }
 
 }  // namespace framework

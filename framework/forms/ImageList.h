@@ -1,7 +1,10 @@
 #pragma once
 
+#include <functional>
+#include <utility>
 #include <vector>
 
+#include "framework/classes/ChangeClients.h"
 #include "framework/classes/Component.h"
 #include "framework/classes/Events.h"
 #include "framework/graphics/Bitmap.h"
@@ -39,6 +42,12 @@ class TImageList : public TComponent {
   void SetStrip(const TBytes& data);
 
   TNotifyEvent OnChange;
+  // Controls that show the list's pictures hear of every change after OnChange, until they
+  // leave.
+  void AddClient(const TComponent* client, std::function<void()> changed) {
+    clients_.Add(client, std::move(changed));
+  }
+  void RemoveClient(const TComponent* client) { clients_.Remove(client); }
 
  private:
   struct TImage {
@@ -51,6 +60,7 @@ class TImageList : public TComponent {
   int width_ = 16;
   int height_ = 16;
   std::vector<TImage> images_;
+  TChangeClients clients_;
 };
 
 }  // namespace framework
