@@ -4,7 +4,6 @@
 #include <string_view>
 
 #include "framework/classes/ClassBuilder.h"
-#include "platform/graphics/Font.h"
 #include "platform/window/Messages.h"
 
 namespace sButtonControl {
@@ -15,25 +14,41 @@ using namespace platform;
 namespace {
 constexpr std::string_view LayoutNames[] = {"blGlyphLeft", "blGlyphRight", "blGlyphTop",
                                             "blGlyphBottom"};
-}
+constexpr std::string_view ButtonStyleNames[] = {"tbsButton", "tbsCheck", "tbsDropDown",
+                                                 "tbsSeparator", "tbsDivider"};
+
+// The look a button placed at design time starts with: a silver face, darker when hot.
+constexpr const char* DesignGradient =
+    "12632256;16777215;49;0;0;16777215;8421504;34;0;0;8421504;16777215;16;0;0;16777215;16777215;"
+    "0;0;0";
+constexpr const char* DesignHotGradient =
+    "8421504;8421504;6;0;0;8421504;16777215;47;0;0;16777215;12632256;28;0;0;12632256;14275020;18;"
+    "0;0;14275020;14275020;0;0;0";
+}  // namespace
 
 const TEnumType ButtonLayoutType{"TButtonLayout", LayoutNames};
+const TEnumType ToolButtonStyleType{"TToolButtonStyle", ButtonStyleNames};
 
 TsButtonControl::TsButtonControl(TComponent* owner)
     : TCustomControl(owner),
       sStyle_(std::make_unique<sStyleUtil::TsActiveBGStyle>(this)),
       fadeTimer_(std::make_unique<TFadeTimer>(this)) {
-  // Clicks come from the button's own release handling, and it captures the mouse itself.
-  SetControlStyle({csDoubleClicks});
+  // No click events from the framework: the release rules below decide on clicks.
+  SetControlStyle({csCaptureMouse, csDoubleClicks});
   SetBounds(0, 0, 84, 22);
   SetTabStop(false);
   sStyle_->SetControlKind(sStyleSimply::KindButtonControl);
+  if (ComponentState().Contains(csDesigning) && sStyle_->Background()->Gradient()->Data().empty()) {
+    sStyle_->Background()->Gradient()->SetData(DesignGradient);
+    sStyle_->HotStyle()->HotBackground()->Gradient()->SetData(DesignHotGradient);
+  }
 }
 
 // Messages that still reach the control while its style goes find none.
 TsButtonControl::~TsButtonControl() {
   Destroying();
   fadeTimer_.reset();
+  actionLink_.reset();
   const std::unique_ptr<sStyleUtil::TsActiveBGStyle> style = std::move(sStyle_);
 }
 
@@ -49,66 +64,66 @@ const TClassInfo& TsButtonControl::StaticClassInfo() {
   return info;
 }
 
+namespace {
+// Stores a changed value; answers whether it changed.
+template <class V>
+bool Store(V& field, V value) {
+  if (field == value) return false;
+  field = value;
+  return true;
+}
+}  // namespace
+
 void TsButtonControl::SetMargin(int margin) {
-  if (margin == margin_) return;
-  margin_ = margin;
-  ContentChanged();
+  if (!Store(margin_, margin)) return;
+  sStyle_->SetCacheStale(true);
+  Invalidate();
 }
 
 void TsButtonControl::SetNumGlyphs(int numGlyphs) {
-  numGlyphs = std::max(numGlyphs, 1);
-  if (numGlyphs == numGlyphs_) return;
-  numGlyphs_ = numGlyphs;
-  ContentChanged();
+  if (Store(numGlyphs_, std::max(numGlyphs, 1))) sStyle_->Invalidate();
 }
 
 void TsButtonControl::SetShowCaption(bool showCaption) {
-  if (showCaption == showCaption_) return;
-  showCaption_ = showCaption;
-  ContentChanged();
+  if (Store(showCaption_, showCaption)) sStyle_->Invalidate();
 }
 
 void TsButtonControl::SetSpacing(int spacing) {
-  if (spacing == spacing_) return;
-  spacing_ = spacing;
-  ContentChanged();
+  if (Store(spacing_, spacing)) sStyle_->Invalidate();
 }
 
 void TsButtonControl::SetImageIndex(int imageIndex) {
-  if (imageIndex == imageIndex_) return;
-  imageIndex_ = imageIndex;
-  ContentChanged();
+  if (Store(imageIndex_, imageIndex)) sStyle_->Invalidate();
 }
 
 void TsButtonControl::SetAutoSize(bool autoSize) {
-  if (autoSize == autoSize_) return;
-  autoSize_ = autoSize;
-  ContentChanged();
+  if (Store(autoSize_, autoSize)) sStyle_->Invalidate();
 }
 
 void TsButtonControl::SetGrayed(bool grayed) {
-  if (grayed == grayed_) return;
-  grayed_ = grayed;
-  sStyle_->Invalidate();
+  if (Store(grayed_, grayed)) sStyle_->Invalidate();
 }
 
 void TsButtonControl::SetBlend(int blend) {
-  blend = std::clamp(blend, 0, 100);
-  if (blend == blend_) return;
-  blend_ = blend;
-  sStyle_->Invalidate();
+  if (Store(blend_, std::clamp(blend, 0, 100))) sStyle_->Invalidate();
 }
 
 void TsButtonControl::SetBevelWidth(int bevelWidth) {
-  if (bevelWidth == bevelWidth_) return;
-  bevelWidth_ = bevelWidth;
-  ContentChanged();
+  if (Store(bevelWidth_, bevelWidth)) sStyle_->Invalidate();
 }
 
 void TsButtonControl::SetButtonStyle(sStyleSimply::TsButtonStyle buttonStyle) {
-  if (buttonStyle == buttonStyle_) return;
-  buttonStyle_ = buttonStyle;
+  if (Store(buttonStyle_, buttonStyle)) sStyle_->Invalidate();
+}
+
+void TsButtonControl::SetLayout(TButtonLayout layout) {
+  if (Store(layout_, layout)) sStyle_->Invalidate();
+}
+
+void TsButtonControl::SetDown(bool down) {
+  if (!Store(down_, down)) return;
   sStyle_->Invalidate();
+  DownChanged();
 }
 
 void TsButtonControl::SetDropdownMenu(TPopupMenu* menu) {
@@ -120,30 +135,26 @@ void TsButtonControl::SetDropdownMenu(TPopupMenu* menu) {
 
 void TsButtonControl::Notification(TComponent* component, TOperation operation) {
   TCustomControl::Notification(component, operation);
-  if (operation == opRemove && component == dropdownMenu_) dropdownMenu_ = nullptr;
-}
-
-void TsButtonControl::SetDown(bool down) {
-  if (down == down_) return;
-  down_ = down;
-  ContentChanged();
-}
-
-void TsButtonControl::SetLayout(TButtonLayout layout) {
-  if (layout == layout_) return;
-  layout_ = layout;
-  ContentChanged();
+  if (operation != opRemove) return;
+  if (component == dropdownMenu_) dropdownMenu_ = nullptr;
+  if (actionLink_ && component == actionLink_->Action()) {
+    actionLink_->Forget();
+    actionLink_.reset();
+  }
 }
 
 void TsButtonControl::Loaded() {
   TCustomControl::Loaded();
   sStyle_->BindSkin();
-  AdjustSize();
 }
 
-void TsButtonControl::ContentChanged() {
-  if (!ComponentState().Contains(csLoading)) AdjustSize();
-  sStyle_->Invalidate();
+void TsButtonControl::Invalidate() {
+  const TComponentState state = ComponentState();
+  if (Parent() && !state.Contains(csLoading) && !state.Contains(csDestroying)) {
+    AdjustSize();
+    if (state.Contains(csDesigning)) sStyle_->SetCacheStale(true);
+  }
+  TCustomControl::Invalidate();
 }
 
 void TsButtonControl::Restyle() {
@@ -151,77 +162,22 @@ void TsButtonControl::Restyle() {
   Repaint();
 }
 
-// Without a glyph the content is the caption inside the bevels and the margin.
-void TsButtonControl::AdjustSize() {
-  if (!autoSize_ || down_ || !showCaption_) return;
-  const int bevels = 2 * bevelWidth_;
-  const int textWidth = TextExtent(Font()->Data(), Caption()).cx;
-  const int lineHeight = TextExtent(Font()->Data(), "W").cy;
-  int width = 0;
-  int height = 0;
-  if (layout_ == blGlyphLeft || layout_ == blGlyphRight) {
-    width = textWidth + bevels + spacing_ + 2 * margin_;
-    height = std::max(bevels, lineHeight) + 2 * margin_;
-  } else {
-    width = std::max(bevels, textWidth) + 2 * margin_;
-    height = lineHeight + bevels + spacing_ + 2 * margin_;
-  }
-  SetBounds(Left(), Top(), width, height);
-}
-
-void TsButtonControl::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
-  StopFade();
-  if (button != mbLeft || !Enabled() || tracking_) return;
-  tracking_ = true;
-  pointerInside_ = true;
-  SetMouseCapture(true);
-  Restyle();
-  TCustomControl::MouseDown(button, shift, x, y);
-}
-
-void TsButtonControl::MouseMove(TShiftState shift, int x, int y) {
-  if (tracking_ && ClientRect().Contains({x, y}) != pointerInside_) {
-    pointerInside_ = !pointerInside_;
-    Restyle();
-  }
-  TCustomControl::MouseMove(shift, x, y);
-}
-
-void TsButtonControl::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
-  StopFade();
-  if (button != mbLeft || !tracking_) {
-    TCustomControl::MouseUp(button, shift, x, y);
-    return;
-  }
-  const bool inside = ClientRect().Contains({x, y});
-  StopTracking();
-  if (inside && Enabled()) Click();
-}
-
-void TsButtonControl::StopTracking() {
-  tracking_ = false;
-  pointerInside_ = false;
-  SetMouseCapture(false);
-  Restyle();
-}
-
 void TsButtonControl::WndProc(TMessage& m) {
   // The style sees every message first but the text changing, which is the content's.
-  if (m.Msg != CM_TEXTCHANGED && sStyle_ && sStyle_->HandleMessage(m)) return;
+  if (m.Msg == CM_TEXTCHANGED || m.Msg == CM_FONTCHANGED) {
+    if (sStyle_) sStyle_->Invalidate();
+  } else if (sStyle_ && sStyle_->HandleMessage(m)) {
+    return;
+  }
   switch (m.Msg) {
     case WM_ERASEBKGND:
       // Paint covers every pixel; erasing first would only flicker.
       m.Result = 1;
       return;
     case WM_CAPTURECHANGED:
-      // Losing the mouse to another window (a dialog, a menu) ends the press without a click.
-      if (tracking_) StopTracking();
+      // Another window (a dialog, a menu) took the mouse in the middle of a press.
+      if (m.LParam != 0) PressLost();
       break;
-    case CM_TEXTCHANGED:
-    case CM_FONTCHANGED:
-      TCustomControl::WndProc(m);
-      if (sStyle_) ContentChanged();
-      return;
     default:
       break;
   }

@@ -46,6 +46,7 @@ void TsButtonControl::StartFade(TFadeDirection direction) {
   const sStyleUtil::TsFadeSettings fade = sStyle_->FadeSettings();
   if (!fade.Enabled) return;
   previousImage_ = sStyle_->CacheBmp()->Data();
+  sStyle_->ResizeCache();
   PaintLook();
   if (direction == TFadeDirection::In) fadeStep_ = 1;
   fadeTimer_->SetFadeDirection(TFadeDirection::None);

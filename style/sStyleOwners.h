@@ -14,7 +14,7 @@ enum TsButtonStyle { tbsButton, tbsCheck, tbsDropDown, tbsSeparator, tbsDivider 
 // A button control that owns a style.
 class TsButtonOwner {
  public:
-  // Down, or held by the mouse with the pointer inside: the button shows pressed.
+  // The button is down: it shows pressed, and hot.
   virtual bool Pressed() const = 0;
   virtual TsButtonStyle ButtonStyle() const = 0;
   virtual bool HasDropdownMenu() const = 0;

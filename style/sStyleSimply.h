@@ -210,6 +210,11 @@ class TsGenStyle : public sStyleSimply::TsStylePart {
   void SetControlKind(int kind) { controlKind_ = kind; }
   bool Focused() const { return focused_; }
   bool MouseInside() const { return mouseInside_; }
+  // The pointer left while a modal menu held the mouse, so no leave notice came.
+  void ClearHotMarks() {
+    mouseInside_ = false;
+    focused_ = false;
+  }
 
  protected:
   // Looks the section and its border mask up again, without defaulting the name.

@@ -50,7 +50,11 @@ TsActiveBGStyle::TsActiveBGStyle(framework::TControl* owner)
     : TsPassiveBGStyle(owner),
       hotStyle_(std::make_unique<sStyleActive::TsHotStyle>(this)),
       btnEffects_(std::make_unique<sStyleActive::TsActiveEffects>(this)) {
-  btnEffects_->MaskedBorders()->OnChange = [this](framework::TObject*) { Invalidate(); };
+  // Another mask cuts the window differently.
+  btnEffects_->MaskedBorders()->OnChange = [this](framework::TObject*) {
+    SetRegionStale(true);
+    Invalidate();
+  };
 }
 
 TsActiveBGStyle::~TsActiveBGStyle() = default;

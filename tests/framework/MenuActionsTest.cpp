@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "framework/forms/Actions.h"
 #include "framework/forms/ImageList.h"
 #include "framework/forms/Menus.h"
@@ -135,6 +138,25 @@ TEST(ImageLists, MaskedStripsAreCutIntoPicturesAndDrawnWithTheirTransparency) {
   EXPECT_THROW(images.SetWidth(0), EInvalidOperation);
   images.SetWidth(8);
   EXPECT_EQ(images.Count(), 0) << "a new size starts empty";
+}
+
+// Every client hears of each change until it leaves; the action list forgets a freed list.
+TEST_F(MenuActions, ImageListsTellTheirClientsAndActionListsForgetThemWhenFreed) {
+  auto* images = new TImageList(form);
+  list->SetImages(images);
+  std::vector<std::string> heard;
+  images->AddClient(open, [&] { heard.push_back("open"); });
+  images->AddClient(file, [&] { heard.push_back("file"); });
+  images->AddClient(open, [&] { heard.push_back("open again"); });
+  TBitmap cell;
+  cell.SetSize(16, 16);
+  images->AddMasked(cell, platform::clFuchsia);
+  images->RemoveClient(file);
+  images->Clear();
+  // Added again, a client hears last and with its new handler.
+  EXPECT_EQ(heard, (std::vector<std::string>{"file", "open again", "open again"}));
+  delete images;
+  EXPECT_EQ(list->Images(), nullptr);
 }
 
 }  // namespace

@@ -205,6 +205,7 @@ TEST_F(StyleBackground, ThePressedLookIsShiftedUnderALoweredFrame) {
   auto* button = Add<sCustomButton::TsSpeedButton>(form, 20, 10, 84, 22);
   button->SetShowCaption(false);
   sStyleUtil::TsActiveBGStyle& style = *button->sStyle();
+  style.BtnEffects()->MaskedBorders()->SetEnabled(false);  // the bevel frame, not a mask
   framework::TBitmap tile;
   tile.SetSize(4, 4);
   tile.Data().Fill(Grey(128));
