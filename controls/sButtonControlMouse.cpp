@@ -5,7 +5,6 @@
 namespace sButtonControl {
 
 using namespace framework;
-using sStyleSimply::TsButtonStyle;
 
 namespace {
 // One drop-down menu at a time in the whole program: its modal loop would otherwise let a
@@ -56,8 +55,7 @@ void TsButtonControl::ReleaseGroup() {
   for (int i = 0; i < parent->ControlCount(); ++i) {
     auto* other = dynamic_cast<TsButtonControl*>(parent->Controls(i));
     if (!other || other == this || !other->down_ || other->groupIndex_ != groupIndex_) continue;
-    other->fadeStep_ = other->sStyle_->FadeSettings().Iterations - 1;
-    other->fadeTimer_->SetFadeDirection(TFadeDirection::None);
+    other->StopFade();
     other->SetDown(false);
   }
 }
@@ -82,8 +80,7 @@ void TsButtonControl::ShowDropdownMenu() {
 }
 
 void TsButtonControl::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
-  fadeStep_ = sStyle_->FadeSettings().Iterations - 1;
-  fadeTimer_->SetFadeDirection(TFadeDirection::None);
+  StopFade();
   if (button != mbLeft || !Enabled() || !pressing_) {
     TCustomControl::MouseUp(button, shift, x, y);
     return;

@@ -149,8 +149,8 @@ void TsButtonControl::PaintArrow() {
       cache.FillRect({x + dx + 3 + row, y + dx + row, x + dx + 10 - row, y + dx + row + 1}, color);
   };
   if (Enabled()) {
-    triangle(0, sStyle_->IsActive() ? sStyle_->HotStyle()->HotPainting()->FontColor()
-                                    : Font()->Color());
+    triangle(
+        0, sStyle_->IsActive() ? sStyle_->HotStyle()->HotPainting()->FontColor() : Font()->Color());
     return;
   }
   triangle(1, clWhite);
