@@ -51,7 +51,8 @@ void TsButtonControl::PaintParentBackground() {
                                      sStyleUtil::ParentSourceRect(*parent, BoundsRect()));
     return;
   }
-  cache.Fill(sStyle_->CacheBmp()->Canvas()->Brush()->Color());
+  // Without a picture the parent's colour stands in for it.
+  cache.Fill(Parent()->Color());
 }
 
 void TsButtonControl::PaintContent() {

@@ -113,9 +113,12 @@ TEST_F(SpeedButtonPaint, TheMaskCutsItsTransparentPixelsOutOfTheWindow) {
   EXPECT_EQ(platform::WindowFromPoint(button->ClientToScreen({1, 0})), button->Handle());
 }
 
-// A separator is the parent's picture under it; a divider adds a bevel 3 x 2 wide from
-// x = (84 - 2) div 2 = 41, y = 2 to 22 - 2, whose left column is grey 240.
+// A separator is the parent's picture under it, or the parent's colour when it has none; a
+// divider adds a bevel 3 x 2 wide from x = (84 - 2) div 2 = 41, y = 2 to 22 - 2, whose left
+// column is grey 240.
 TEST_F(SpeedButtonPaint, SeparatorsAndDividersShowTheParentsPicture) {
+  button->SetButtonStyle(sStyleSimply::tbsSeparator);
+  EXPECT_EQ(Shown(0, 0), platform::ColorToRGB(form->Color())) << "a plain form";
   auto* panel = AddStyled<sStyleUtil::TsPassiveBGStyle>(form, {10, 100, 210, 160}, 0);
   auto& panelStyle = panel->Style<sStyleUtil::TsPassiveBGStyle>();
   panelStyle.Painting()->SetColor(0x336699);
