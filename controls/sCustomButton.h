@@ -64,7 +64,7 @@ class TsSpeedButton : public sButtonControl::TsButtonControl {
   // Draws a glyph picture whose key colour is transparent: plain while hot or without Blend,
   // else faded into the face by Blend percent.
   void DrawEnabledGlyph(platform::Bitmap& cache, const platform::Bitmap& picture,
-                        platform::TPoint at);
+                        platform::TPoint at, platform::TColor key);
 
   std::unique_ptr<framework::TBitmap> glyph_;
   TDisabledGlyphKind disabledGlyphKind_ = DefaultDisabledGlyphKind;

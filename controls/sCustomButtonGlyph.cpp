@@ -20,9 +20,21 @@ TRect Whole(const Bitmap& picture) {
   return {0, 0, picture.Width() - 1, picture.Height() - 1};
 }
 
+// An image list's copy shows the list's transparent pixels in this colour.
+constexpr TColor ListKey = platform::clFuchsia;
+
 // A disabled glyph without pictures of its own fades this far into the face.
 constexpr double DisabledListFade = 0.75;
 constexpr double DisabledGlyphFade = 0.5;
+
+// Greys the picture but for its transparent pixels, which keep the key colour.
+void MakeGreyKeeping(Bitmap& picture, TColor key) {
+  const Bitmap original = picture;
+  sGraphUtils::MakeGrey(picture);
+  for (int y = 0; y < picture.Height(); ++y)
+    for (int x = 0; x < picture.Width(); ++x)
+      if (original.Pixel(x, y) == key) picture.SetPixel(x, y, key);
+}
 }  // namespace
 
 TImageList* TsSpeedButton::CurrentImages() const {
@@ -46,13 +58,14 @@ void TsSpeedButton::PaintListGlyph(Bitmap& cache, TPoint at) {
   TBitmap copy;
   list->GetBitmap(ImageIndex(), copy);
   Bitmap& picture = copy.Data();
+  // The list knows its transparent pixels: an image may well be opaque at its corner.
   if (Enabled() || list == imagesDisabled_) {
-    if (Grayed() && list == images_ && !sStyle()->IsActive()) sGraphUtils::MakeGrey(picture);
-    DrawEnabledGlyph(cache, picture, at);
+    if (Grayed() && list == images_ && !sStyle()->IsActive()) MakeGreyKeeping(picture, ListKey);
+    DrawEnabledGlyph(cache, picture, at, ListKey);
     return;
   }
-  sGraphUtils::BlendTransparent(cache, at.X, at.Y, KeyColor(picture), DisabledListFade,
-                                Whole(picture), picture);
+  sGraphUtils::BlendTransparent(cache, at.X, at.Y, ListKey, DisabledListFade, Whole(picture),
+                                picture);
 }
 
 void TsSpeedButton::PaintBitmapGlyph(Bitmap& cache, TPoint at) {
@@ -69,7 +82,7 @@ void TsSpeedButton::PaintBitmapGlyph(Bitmap& cache, TPoint at) {
   Bitmap picture = glyph;
   if (Enabled()) {
     if (Grayed() && !sStyle()->IsActive()) sGraphUtils::MakeGrey(picture);
-    DrawEnabledGlyph(cache, picture, at);
+    DrawEnabledGlyph(cache, picture, at, KeyColor(picture));
     return;
   }
   if (disabledGlyphKind_.Contains(dgGrayed)) sGraphUtils::MakeGrey(picture);
@@ -80,13 +93,12 @@ void TsSpeedButton::PaintBitmapGlyph(Bitmap& cache, TPoint at) {
     sGraphUtils::DrawTransparent(cache, picture, at.X, at.Y, KeyColor(picture));
 }
 
-void TsSpeedButton::DrawEnabledGlyph(Bitmap& cache, const Bitmap& picture, TPoint at) {
+void TsSpeedButton::DrawEnabledGlyph(Bitmap& cache, const Bitmap& picture, TPoint at, TColor key) {
   if (sStyle()->IsActive() || Blend() < 1) {
-    sGraphUtils::DrawTransparent(cache, picture, at.X, at.Y, KeyColor(picture));
+    sGraphUtils::DrawTransparent(cache, picture, at.X, at.Y, key);
     return;
   }
-  sGraphUtils::BlendTransparent(cache, at.X, at.Y, KeyColor(picture), Blend() / 100.0,
-                                Whole(picture), picture);
+  sGraphUtils::BlendTransparent(cache, at.X, at.Y, key, Blend() / 100.0, Whole(picture), picture);
 }
 
 }  // namespace sCustomButton

@@ -64,13 +64,17 @@ class SpeedButtonGlyph : public ::testing::Test, public skintests::FormFixture {
     session.MoveMouse(hot ? Centre(*button) : form->ClientToScreen({300, 250}));
   }
   TColor Shown() { return skintests::Painted(*button).Pixel(40, 9); }
-  framework::TImageList* List(TColor color) {
+  // An 8 x 8 image of one colour, transparent at its bottom-left pixel when keyed.
+  framework::TImageList* List(TColor color, bool keyed = true) {
     auto* list = new framework::TImageList(form);
     list->SetWidth(8);
     list->SetHeight(8);
-    list->AddMasked(*Cells({color}), platform::clFuchsia);
+    const auto cells = Cells({color});
+    if (!keyed) cells->Data().SetPixel(0, 7, color);
+    list->AddMasked(*cells, platform::clFuchsia);
     return list;
   }
+  TColor Corner() { return skintests::Painted(*button).Pixel(38, 14); }
 
   TsSpeedButton* button = nullptr;
 };
@@ -143,8 +147,18 @@ TEST_F(SpeedButtonGlyph, ImageListsServeByState) {
     SetHot(c.hot);
     button->SetGrayed(c.grayed);
     EXPECT_EQ(Shown(), c.shown) << c.what;
+    EXPECT_EQ(Corner(), Face) << c.what << ": the list's transparent pixel";
   }
+  // The list keeps its own transparency: an image opaque at its corner shows it there.
   button->SetEnabled(true);
+  button->SetImagesGrayed(nullptr);
+  button->SetImages(List(Ink, false));
+  for (const bool grayed : {false, true}) {
+    button->SetGrayed(grayed);
+    EXPECT_EQ(Corner(), grayed ? Grey : Ink) << grayed;
+  }
+  button->SetGrayed(false);
+  button->SetImages(images);
   ASSERT_EQ(Shown(), Ink);
   images->Delete(0);
   EXPECT_EQ(Shown(), Face) << "the list told the button: index 0 lies past it now";
