@@ -224,7 +224,7 @@ class TsButtonControl : public framework::TCustomControl, public sStyleSimply::T
   // The press this button was following ends without a click: another window took the mouse.
   void PressLost();
   void StartFade(TFadeDirection direction);
-  // Ends a fade where it is; the look that follows is painted afresh.
+  // Ends a fade where it is and shows the look it was heading for.
   void StopFade();
   bool Fading() const { return fadeTimer_->FadeDirection() != TFadeDirection::None; }
   // Shows the fade's frame at the current step on the screen, then moves the step on.

@@ -55,7 +55,10 @@ void TsButtonControl::StartFade(TFadeDirection direction) {
   fadeTimer_->SetFadeDirection(direction);
 }
 
+// The cache already holds the look the fade was heading for: the screen shows it rather
+// than the frame it stopped at.
 void TsButtonControl::StopFade() {
+  if (Fading()) TCustomControl::Invalidate();
   fadeTimer_->SetFadeDirection(TFadeDirection::None);
   fadeStep_ = sStyle_->FadeSettings().Iterations - 1;
 }

@@ -77,14 +77,20 @@ TEST_F(StyleFade, AFadeWithoutStepsOrIntervalStillEnds) {
   EXPECT_EQ(button->FadeTimer()->FadeDirection(), TFadeDirection::None);
 }
 
+// Any press ends the fade on the look it was heading for (255), never on its frame (64): the
+// left one pressed, the right one hot.
 TEST_F(StyleFade, APressStopsTheFade) {
-  session.MoveMouse(Centre(*button));
-  Ticks(1);
-  session.Press(Centre(*button));
-  EXPECT_EQ(button->FadeTimer()->FadeDirection(), TFadeDirection::None);
-  EXPECT_EQ(button->FadeStep(), 3) << "the iterations less one";
-  EXPECT_EQ(Shown(), 255) << "the pressed look at once";
-  session.Release(Centre(*button));
+  for (const auto mouse : {platform::MouseButton::Left, platform::MouseButton::Right}) {
+    session.MoveMouse(Outside());
+    Ticks(6);
+    session.MoveMouse(Centre(*button));
+    ASSERT_EQ(Ticks(1), std::vector<int>{64});
+    session.Press(Centre(*button), mouse);
+    EXPECT_EQ(button->FadeTimer()->FadeDirection(), TFadeDirection::None);
+    EXPECT_EQ(button->FadeStep(), 3) << "the iterations less one";
+    EXPECT_EQ(Shown(), 255);
+    session.Release(Centre(*button), mouse);
+  }
 }
 
 TEST_F(StyleFade, SeparatorsDividersAndButtonsWithoutFadingChangeAtOnce) {
