@@ -95,6 +95,7 @@ void TsButtonControl::MouseUp(TMouseButton button, TShiftState shift, int x, int
       Repaint();
       return;
     case sStyleSimply::tbsCheck:
+      // One click per release, also for a button that a handler put up during the press.
       if (inside && down_ && allowAllUp_ && !downOnThisPress_) SetDown(false);
       Repaint();
       TCustomControl::MouseUp(button, shift, x, y);

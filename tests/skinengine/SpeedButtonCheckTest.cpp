@@ -49,6 +49,17 @@ TEST_F(CheckButton, ADownButtonComesUpOnlyWithAllowAllUp) {
   }
 }
 
+// A handler that puts the button up again during the press does not earn it a second click.
+TEST_F(CheckButton, AButtonPutUpDuringThePressClicksOnce) {
+  TsSpeedButton* b = AddCheck(form, 10, -1);
+  b->OnMouseDown = [b](TObject*, framework::TMouseButton, framework::TShiftState, int, int) {
+    b->SetDown(false);
+  };
+  Click(*b);
+  EXPECT_FALSE(b->Down());
+  EXPECT_EQ(clicks, 1);
+}
+
 // Group 0 is a group too; a negative index, another group or another parent is not.
 TEST_F(CheckButton, ButtonsOfOneGroupAndParentReleaseEachOther) {
   auto* panel = Add<framework::TPanel>(form, 150, 10, 120, 60);
