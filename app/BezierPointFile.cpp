@@ -1,10 +1,5 @@
 #include "app/BezierPointFile.h"
 
-#include <cerrno>
-
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 #include <cstddef>
 
 #include "framework/runtime/Conversions.h"
@@ -17,35 +12,6 @@ namespace Bezier {
 namespace {
 
 constexpr char Blank = ' ';
-
-// Creates a file that did not exist beside fileName, so that nobody else's file is overwritten.
-int CreateBeside(const std::string& fileName, std::string& tempName) {
-  for (int attempt = 0;; ++attempt) {
-    tempName = fileName + '.' + std::to_string(::getpid()) + '.' + std::to_string(attempt) + ".tmp";
-    const int fd = ::open(tempName.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd >= 0 || errno != EEXIST || attempt == 99) return fd;
-  }
-}
-
-bool WriteAll(int fd, std::string_view data) {
-  while (!data.empty()) {
-    const ssize_t written = ::write(fd, data.data(), data.size());
-    if (written < 0 && errno == EINTR) continue;
-    if (written <= 0) {
-      if (written == 0) errno = EIO;
-      return false;
-    }
-    data.remove_prefix(static_cast<std::size_t>(written));
-  }
-  return true;
-}
-
-// A replaced file keeps its permissions; a new one gets the default ones.
-bool KeepMode(int fd, const std::string& fileName) {
-  struct stat info {};
-  if (::stat(fileName.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) return true;
-  return ::fchmod(fd, info.st_mode & 07777) == 0;
-}
 
 }  // namespace
 
@@ -116,19 +82,9 @@ std::string PointFileText(const std::vector<std::string>& lines) {
 }
 
 void SavePointFile(const std::string& fileName, const std::vector<std::string>& lines) {
-  std::string tempName;
-  const int fd = CreateBeside(fileName, tempName);
-  if (fd < 0) throw framework::EFCreateError(fileName, framework::SysErrorMessage(errno));
   int error = 0;
-  if (!WriteAll(fd, PointFileText(lines)) || !KeepMode(fd, fileName) || ::fsync(fd) != 0) {
-    error = errno;
-  }
-  if (::close(fd) != 0 && error == 0) error = errno;
-  if (error == 0 && ::rename(tempName.c_str(), fileName.c_str()) != 0) error = errno;
-  if (error != 0) {
-    ::unlink(tempName.c_str());
+  if (!framework::WriteWholeFile(fileName, PointFileText(lines), error))
     throw framework::EFCreateError(fileName, framework::SysErrorMessage(error));
-  }
 }
 
 }  // namespace Bezier

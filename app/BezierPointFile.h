@@ -55,9 +55,8 @@ TPointTable ReadPointTable(const std::vector<std::string>& lines);
 
 // The bytes of a point file holding lines: each line followed by CR LF.
 std::string PointFileText(const std::vector<std::string>& lines);
-// Writes the file beside its target and renames it over the target only once complete, so a
-// failed save leaves the previous file intact; failure raises EFCreateError
-// "Cannot create file "%s". %s".
+// Writes the file so that a failed save leaves the previous file intact and nothing beside
+// it; failure raises EFCreateError "Cannot create file "%s". %s".
 void SavePointFile(const std::string& fileName, const std::vector<std::string>& lines);
 
 }  // namespace Bezier

@@ -62,6 +62,9 @@ class EFOpenError : public EStreamError {
 class EInOutError : public Exception {
  public:
   explicit EInOutError(int errorCode);
+  // An error with a message of its own instead of the classic one.
+  EInOutError(int errorCode, std::string message)
+      : Exception(std::move(message)), errorCode_(errorCode) {}
   int ErrorCode() const { return errorCode_; }
 
  private:

@@ -9,7 +9,9 @@ namespace framework {
 
 namespace {
 
-// The runtime's error numbers for the system's.
+constexpr int ReadFailed = 100;
+
+// The runtime's classic error number for the system's, or 0 when it has none.
 int InOutCode(int error) {
   switch (error) {
     case ENOENT:
@@ -28,8 +30,15 @@ int InOutCode(int error) {
     case ENOSPC:
       return 101;
     default:
-      return error;
+      return 0;
   }
+}
+
+// A read that failed for a reason without a classic number is the classic read error, with
+// the system's reason as its message: an I/O error is not "access denied".
+EInOutError ReadError(int error) {
+  const int code = InOutCode(error);
+  return code != 0 ? EInOutError(code) : EInOutError(ReadFailed, SysErrorMessage(error));
 }
 
 }  // namespace
@@ -37,7 +46,7 @@ int InOutCode(int error) {
 std::vector<std::string> ReadTextFileLines(const std::string& fileName) {
   int error = 0;
   std::optional<std::string> data = ReadWholeFile(fileName, error);
-  if (!data) throw EInOutError(InOutCode(error));
+  if (!data) throw ReadError(error);
   std::string_view text(*data);
   text = text.substr(0, text.find('\x1A'));
 

@@ -1,11 +1,11 @@
 #include "platform/graphics/BmpFile.h"
 
 #include <cstring>
-#include <fstream>
 
 #include "platform/Error.h"
 #include "platform/graphics/BmpDecode.h"
 #include "platform/graphics/BmpLayout.h"
+#include "platform/kernel/Files.h"
 
 namespace platform {
 namespace {
@@ -16,7 +16,7 @@ constexpr std::size_t StreamCountSize = 4;
 
 // No BMP we can decode is bigger than 32-bit pixels at the largest size plus room for
 // palettes, masks and colour profiles; anything bigger is not worth reading into memory.
-constexpr std::uint64_t MaxFileSize = std::uint64_t{Bitmap::MaxPixels} * 4 + (1 << 20);
+constexpr std::uint64_t MaxBmpFileSize = std::uint64_t{Bitmap::MaxPixels} * 4 + (1 << 20);
 
 void PutU16(std::uint8_t* p, std::uint32_t v) {
   p[0] = static_cast<std::uint8_t>(v);
@@ -32,21 +32,6 @@ std::string Quoted(const std::string& path) {
   return "\"" + path + "\"";
 }
 
-std::vector<std::uint8_t> ReadWholeFile(const std::string& path) {
-  std::ifstream file(path, std::ios::binary | std::ios::ate);
-  if (!file) throw Error("Cannot open bitmap file " + Quoted(path));
-  const std::streamoff size = file.tellg();
-  if (size < 0) throw Error("Cannot read bitmap file " + Quoted(path));
-  if (static_cast<std::uint64_t>(size) > MaxFileSize) {
-    throw Error("Bitmap file " + Quoted(path) + " is too large");
-  }
-  std::vector<std::uint8_t> data(static_cast<std::size_t>(size));
-  file.seekg(0);
-  file.read(reinterpret_cast<char*>(data.data()), size);
-  if (!file) throw Error("Cannot read bitmap file " + Quoted(path));
-  return data;
-}
-
 }  // namespace
 
 Bitmap ReadBmp(std::span<const std::uint8_t> data) {
@@ -55,7 +40,7 @@ Bitmap ReadBmp(std::span<const std::uint8_t> data) {
 }
 
 Bitmap LoadBmpFile(const std::string& path) {
-  const std::vector<std::uint8_t> data = ReadWholeFile(path);
+  const std::vector<std::uint8_t> data = ReadBinaryFile(path, MaxBmpFileSize);
   try {
     return ReadBmp(data);
   } catch (const Error& e) {
@@ -92,11 +77,7 @@ std::vector<std::uint8_t> WriteBmp(const Bitmap& b) {
 }
 
 void SaveBmpFile(const Bitmap& b, const std::string& path) {
-  const std::vector<std::uint8_t> data = WriteBmp(b);
-  std::ofstream file(path, std::ios::binary | std::ios::trunc);
-  file.write(reinterpret_cast<const char*>(data.data()), static_cast<std::streamsize>(data.size()));
-  file.close();
-  if (!file) throw Error("Cannot write bitmap file " + Quoted(path));
+  WriteBinaryFile(path, WriteBmp(b));
 }
 
 Bitmap ReadBmpStream(std::span<const std::uint8_t> data, std::size_t& consumed) {

@@ -1,12 +1,11 @@
 #include "platform/graphics/Jpeg.h"
 
 #include <cstring>
-#include <filesystem>
-#include <fstream>
 #include <vector>
 
 #include "platform/Error.h"
 #include "platform/graphics/JpegDecompressor.h"
+#include "platform/kernel/Files.h"
 
 namespace platform {
 namespace {
@@ -54,19 +53,6 @@ void CmykToBgr(const std::uint8_t* cmyk, std::uint8_t* bgr, int width, bool inve
   }
 }
 
-std::vector<std::uint8_t> ReadFile(const std::string& path) {
-  std::error_code error;
-  const std::uintmax_t size = std::filesystem::file_size(path, error);
-  if (error) throw Error("Cannot read " + path + ": " + error.message());
-  if (size > MaxFileBytes) throw Error("Cannot read " + path + ": the file is too large");
-  std::vector<std::uint8_t> data(size);
-  std::ifstream in(path, std::ios::binary);
-  if (!in.read(reinterpret_cast<char*>(data.data()), static_cast<std::streamsize>(size))) {
-    throw Error("Cannot read " + path);
-  }
-  return data;
-}
-
 }  // namespace
 
 Bitmap DecodeJpeg(std::span<const std::uint8_t> data, bool grey) {
@@ -100,7 +86,7 @@ Bitmap DecodeJpeg(std::span<const std::uint8_t> data, bool grey) {
 }
 
 Bitmap LoadJpegFile(const std::string& path, bool grey) {
-  const std::vector<std::uint8_t> data = ReadFile(path);
+  const std::vector<std::uint8_t> data = ReadBinaryFile(path, MaxFileBytes);
   try {
     return DecodeJpeg(data, grey);
   } catch (const Error& e) {

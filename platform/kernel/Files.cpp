@@ -1,71 +1,161 @@
 #include "platform/kernel/Files.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cerrno>
-#include <cstdio>
+#include <climits>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
-#include <memory>
 
-#include "platform/Error.h"
+#include "platform/kernel/FileSystem.h"
 
 namespace platform {
 namespace {
 
-struct FileCloser {
-  void operator()(std::FILE* f) const { std::fclose(f); }
+[[noreturn]] void Fail(std::string_view what, const std::string& path, int code) {
+  throw FileError(what, path, code);
+}
+
+// Closes through the file system that opened it.
+class Descriptor {
+ public:
+  explicit Descriptor(int fd) : fd_(fd) {}
+  ~Descriptor() {
+    if (fd_ >= 0) CurrentFileSystem().Close(fd_);
+  }
+  Descriptor(const Descriptor&) = delete;
+  Descriptor& operator=(const Descriptor&) = delete;
+  int Get() const { return fd_; }
+  // Closes now; the error number of a failed close, or 0.
+  int Close() {
+    const int fd = fd_;
+    fd_ = -1;
+    return CurrentFileSystem().Close(fd) == 0 ? 0 : errno;
+  }
+
+ private:
+  int fd_;
 };
-using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
-
-[[noreturn]] void Fail(const char* what, const std::string& path, int error) {
-  throw Error(std::string(what) + " \"" + path + "\": " + std::strerror(error));
-}
-
-FilePtr Open(const std::string& path, const char* mode, const char* what) {
-  FilePtr file(std::fopen(path.c_str(), mode));
-  if (!file) Fail(what, path, errno);
-  return file;
-}
 
 template <typename Container>
-Container ReadAll(const std::string& path) {
-  std::error_code ec;
-  if (std::filesystem::is_directory(path, ec)) Fail("Cannot open file", path, EISDIR);
-  FilePtr file = Open(path, "rb", "Cannot open file");
+Container ReadAll(const std::string& path, std::uint64_t limit) {
+  FileSystem& files = CurrentFileSystem();
+  const Descriptor file(files.Open(path.c_str(), O_RDONLY, 0));
+  if (file.Get() < 0) Fail("Cannot open file", path, errno);
+  struct stat info {};
+  if (files.Stat(file.Get(), info) != 0) Fail("Cannot read file", path, errno);
+  if (S_ISDIR(info.st_mode)) Fail("Cannot open file", path, EISDIR);
+  const auto size = static_cast<std::uint64_t>(info.st_size);
+  if (size > limit) Fail("Cannot read file", path, EFBIG);
+
   Container data;
+  data.reserve(static_cast<std::size_t>(size));
   char buffer[65536];
   for (;;) {
-    const std::size_t n = std::fread(buffer, 1, sizeof buffer, file.get());
-    if (data.size() + n > MaxFileSize) Fail("Cannot read file", path, EFBIG);
-    data.insert(data.end(), buffer, buffer + n);
-    if (n < sizeof buffer) break;
+    const ssize_t got = files.Read(file.Get(), buffer, sizeof buffer);
+    if (got < 0 && errno == EINTR) continue;
+    if (got < 0) Fail("Cannot read file", path, errno);
+    if (got == 0) break;
+    if (data.size() + static_cast<std::size_t>(got) > limit) Fail("Cannot read file", path, EFBIG);
+    data.insert(data.end(), buffer, buffer + got);
   }
-  if (std::ferror(file.get())) Fail("Cannot read file", path, EIO);
+  // Part old and part new content is neither. Files of the system's own folders that tell
+  // no size are taken as read.
+  if (S_ISREG(info.st_mode) && size > 0 && data.size() != size)
+    Fail("Cannot read file", path, FileChanged);
   return data;
 }
 
-void WriteAll(const std::string& path, const void* data, std::size_t size) {
-  FilePtr file = Open(path, "wb", "Cannot create file");
-  if (size > 0 && std::fwrite(data, 1, size, file.get()) != size)
-    Fail("Cannot write file", path, errno);
-  if (std::fclose(file.release()) != 0) Fail("Cannot write file", path, errno);
+// The error number, or 0 when all was written.
+int WriteAll(int fd, const char* data, std::size_t size) {
+  while (size > 0) {
+    const ssize_t written = CurrentFileSystem().Write(fd, data, size);
+    if (written < 0 && errno == EINTR) continue;
+    if (written < 0) return errno;
+    if (written == 0) return EIO;
+    data += written;
+    size -= static_cast<std::size_t>(written);
+  }
+  return 0;
+}
+
+// The file a path names, through any symbolic links; the path itself when it names none yet.
+std::string FinalTarget(const std::string& path) {
+  char resolved[PATH_MAX];
+  return ::realpath(path.c_str(), resolved) ? std::string(resolved) : path;
+}
+
+// A new file beside target, named after it, so that nobody else's file is overwritten.
+int CreateBeside(const std::string& target, std::string& tempName) {
+  for (int attempt = 0;; ++attempt) {
+    tempName = target + '.' + std::to_string(::getpid()) + '.' + std::to_string(attempt) + ".tmp";
+    const int fd = CurrentFileSystem().Open(tempName.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0666);
+    if (fd >= 0 || errno != EEXIST || attempt == 99) return fd;
+  }
+}
+
+void WriteInPlace(const std::string& path, const char* data, std::size_t size) {
+  Descriptor file(CurrentFileSystem().Open(path.c_str(), O_WRONLY | O_TRUNC, 0));
+  if (file.Get() < 0) Fail("Cannot create file", path, errno);
+  int error = WriteAll(file.Get(), data, size);
+  const int closed = file.Close();
+  if (error == 0) error = closed;
+  if (error != 0) Fail("Cannot create file", path, error);
+}
+
+void Replace(const std::string& path, const char* data, std::size_t size) {
+  const std::string target = FinalTarget(path);
+  struct stat old {};
+  const bool exists = ::stat(target.c_str(), &old) == 0;
+  if (exists && S_ISDIR(old.st_mode)) Fail("Cannot create file", path, EISDIR);
+  if (exists && !S_ISREG(old.st_mode)) {
+    WriteInPlace(target, data, size);
+    return;
+  }
+
+  FileSystem& files = CurrentFileSystem();
+  std::string tempName;
+  Descriptor temp(CreateBeside(target, tempName));
+  if (temp.Get() < 0) Fail("Cannot create file", path, errno);
+  int error = WriteAll(temp.Get(), data, size);
+  if (error == 0 && exists && files.SetMode(temp.Get(), old.st_mode & 07777) != 0) error = errno;
+  if (error == 0 && files.Flush(temp.Get()) != 0) error = errno;
+  const int closed = temp.Close();
+  if (error == 0) error = closed;
+  if (error == 0 && files.Rename(tempName.c_str(), target.c_str()) != 0) error = errno;
+  if (error != 0) {
+    files.Remove(tempName.c_str());
+    Fail("Cannot create file", path, error);
+  }
 }
 
 }  // namespace
 
-std::vector<std::uint8_t> ReadBinaryFile(const std::string& path) {
-  return ReadAll<std::vector<std::uint8_t>>(path);
+FileError::FileError(std::string_view what, const std::string& path, int code)
+    : Error(std::string(what) + " \"" + path + "\": " + FileErrorText(code)), code_(code) {}
+
+std::string FileErrorText(int code) {
+  if (code == FileChanged) return "The file changed while it was read";
+  return std::strerror(code);
 }
 
-std::string ReadTextFile(const std::string& path) {
-  return ReadAll<std::string>(path);
+std::vector<std::uint8_t> ReadBinaryFile(const std::string& path, std::uint64_t limit) {
+  return ReadAll<std::vector<std::uint8_t>>(path, limit);
 }
 
-void WriteBinaryFile(const std::string& path, const std::vector<std::uint8_t>& data) {
-  WriteAll(path, data.data(), data.size());
+std::string ReadTextFile(const std::string& path, std::uint64_t limit) {
+  return ReadAll<std::string>(path, limit);
+}
+
+void WriteBinaryFile(const std::string& path, std::span<const std::uint8_t> data) {
+  Replace(path, reinterpret_cast<const char*>(data.data()), data.size());
 }
 
 void WriteTextFile(const std::string& path, std::string_view text) {
-  WriteAll(path, text.data(), text.size());
+  Replace(path, text.data(), text.size());
 }
 
 bool FileExists(const std::string& path) {

@@ -23,6 +23,7 @@
 #include "framework/forms/Menus.h"
 #include "platform/headless/Headless.h"
 #include "platform/window/Input.h"
+#include "platform/window/Menus.h"
 #include "platform/window/Messages.h"
 #include "platform/window/Paint.h"
 #include "resources/Embedded.h"
@@ -56,6 +57,19 @@ class MainWindow : public ::testing::Test {
     return grid->ClientToScreen({x, y});
   }
   void ClickCell(int col, int row) { session.Click(CellCentre(col, row)); }
+  // Chooses a command by mouse, the bar item at barIndex, then the item of its drop-down, and
+  // lets it run.
+  void ChooseMenuItem(int barIndex, int itemIndex) {
+    const platform::HWND window = form->Handle();
+    const platform::HMENU bar = platform::GetMenu(window);
+    const auto middle = [](const platform::TRect& r) {
+      return platform::TPoint{(r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2};
+    };
+    session.Click(middle(platform::GetMenuItemRect(window, bar, barIndex)));
+    const platform::HMENU dropDown = platform::GetMenuItemInfo(bar, barIndex)->SubMenu;
+    session.Click(middle(platform::GetMenuItemRect(window, dropDown, itemIndex)));
+    app.ProcessMessages();  // the chosen command comes as a posted message
+  }
 
   // Types into a count field and leaves it with Tab, which runs its exit check.
   void EnterCount(sEdit::TsEdit& field, const std::string& text) {

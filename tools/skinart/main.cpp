@@ -20,9 +20,8 @@ namespace {
 void WriteResources(const std::string& folder, const std::string& description) {
   for (const skinart::TNamedBitmap& b : skinart::DrawSkinBitmaps())
     platform::WriteBinaryFile(folder + "/" + b.Name + ".bmp", platform::WriteBmp(b.Pixels));
-  const auto old = platform::ReadBinaryFile(description);
-  const std::string text = skinart::WithStoredSkin(std::string(old.begin(), old.end()));
-  platform::WriteBinaryFile(description, {text.begin(), text.end()});
+  platform::WriteTextFile(description,
+                          skinart::WithStoredSkin(platform::ReadTextFile(description)));
   const std::filesystem::path beside = std::filesystem::path(description).parent_path();
   platform::WriteBinaryFile((beside / skinart::BarPictureName).string() + ".jpg",
                             skinart::BarPictureJpeg());

@@ -1,0 +1,131 @@
+// Saves that survive a failing disk, and reads that notice a file changing under them.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cstring>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "platform/kernel/FileSystem.h"
+#include "platform/kernel/Files.h"
+#include "tests/support/FailingDisk.h"
+
+namespace platform {
+namespace {
+
+using testsupport::FailingDisk;
+using Call = FailingDisk::Call;
+
+class FailingDiskTest : public ::testing::Test {
+ protected:
+  FailingDiskTest() { std::filesystem::create_directories(dir); }
+  ~FailingDiskTest() override { std::filesystem::remove_all(dir); }
+
+  std::string Path(const std::string& name) const { return (dir / name).string(); }
+  std::size_t EntryCount() const {
+    return static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator(dir),
+                                                  std::filesystem::directory_iterator()));
+  }
+
+  const std::filesystem::path dir =
+      std::filesystem::temp_directory_path() / ("failing_disk_" + std::to_string(::getpid()));
+};
+
+struct SaveFailure {
+  Call Step;
+  int Error;
+};
+
+TEST_F(FailingDiskTest, EveryFailedStepOfASaveKeepsThePreviousFileAndLeavesNothingBeside) {
+  const SaveFailure failures[] = {
+      {Call::Create, EACCES}, {Call::Create, ENOSPC}, {Call::Write, ENOSPC}, {Call::Write, EIO},
+      {Call::SetMode, EPERM}, {Call::Flush, EIO},     {Call::Flush, ENOSPC}, {Call::Close, EIO},
+      {Call::Close, ENOSPC},  {Call::Rename, EACCES}, {Call::Rename, EIO},
+  };
+  const std::string path = Path("points.txt");
+  for (const SaveFailure& f : failures) {
+    for (const bool previous : {true, false}) {
+      // A new file has no mode to keep.
+      if (f.Step == Call::SetMode && !previous) continue;
+      SCOPED_TRACE(std::string(std::strerror(f.Error)) + " at step " +
+                   std::to_string(static_cast<int>(f.Step)) + (previous ? ", replacing" : ""));
+      std::filesystem::remove(path);
+      if (previous) WriteTextFile(path, "3x3\r\n");
+      FailingDisk disk(f.Step, f.Error);
+      const ScopedFileSystem failing(disk);
+      try {
+        WriteTextFile(path, "2x2\r\n1 2 3\r\n");
+        ADD_FAILURE() << "no error";
+      } catch (const FileError& e) {
+        EXPECT_EQ(e.Code(), f.Error);
+        EXPECT_STREQ(e.what(),
+                     ("Cannot create file \"" + path + "\": " + std::strerror(f.Error)).c_str());
+      }
+      EXPECT_EQ(EntryCount(), previous ? 1u : 0u);
+      EXPECT_EQ(previous ? ReadTextFile(path) : "", previous ? "3x3\r\n" : "");
+    }
+  }
+}
+
+TEST_F(FailingDiskTest, ShortWritesAreCarriedOn) {
+  testsupport::TrickleDisk disk;
+  const ScopedFileSystem trickling(disk);
+  WriteTextFile(Path("a.txt"), "2x2\r\n1 2 3\r\n");
+  EXPECT_EQ(ReadTextFile(Path("a.txt")), "2x2\r\n1 2 3\r\n");
+  EXPECT_EQ(EntryCount(), 1u);
+}
+
+TEST_F(FailingDiskTest, ALinkKeepsPointingAtTheFileThatIsReplaced) {
+  WriteTextFile(Path("real.txt"), "old");
+  std::filesystem::create_symlink(Path("real.txt"), Path("link.txt"));
+  WriteTextFile(Path("link.txt"), "new");
+  EXPECT_TRUE(std::filesystem::is_symlink(Path("link.txt")));
+  EXPECT_EQ(ReadTextFile(Path("real.txt")), "new");
+  EXPECT_EQ(EntryCount(), 2u);
+}
+
+TEST_F(FailingDiskTest, AFolderInTheWayIsNotTouched) {
+  std::filesystem::create_directory(Path("folder.txt"));
+  EXPECT_THROW(WriteTextFile(Path("folder.txt"), "x"), FileError);
+  EXPECT_TRUE(std::filesystem::is_directory(Path("folder.txt")));
+  EXPECT_EQ(EntryCount(), 1u);
+}
+
+struct ReadFailure {
+  const char* Case;
+  std::function<std::unique_ptr<FileSystem>()> Disk;
+  std::string Message;  // after the file's name
+};
+
+TEST_F(FailingDiskTest, AFileThatGoesOrChangesWhileItIsReadIsAnError) {
+  const ReadFailure failures[] = {
+      {"gone", [] { return std::make_unique<FailingDisk>(Call::Open, ENOENT); },
+       "Cannot open file \"%\": No such file or directory"},
+      {"broken", [] { return std::make_unique<FailingDisk>(Call::Read, EIO); },
+       "Cannot read file \"%\": Input/output error"},
+      {"shrunk", [] { return std::make_unique<testsupport::ChangingFile>(5); },
+       "Cannot read file \"%\": The file changed while it was read"},
+      {"grown", [] { return std::make_unique<testsupport::ChangingFile>(-5); },
+       "Cannot read file \"%\": The file changed while it was read"},
+  };
+  const std::string path = Path("points.txt");
+  WriteTextFile(path, "2x2\r\n1 2 3\r\n");
+  for (const ReadFailure& f : failures) {
+    SCOPED_TRACE(f.Case);
+    const std::unique_ptr<FileSystem> disk = f.Disk();
+    const ScopedFileSystem failing(*disk);
+    std::string message = f.Message;
+    message.replace(message.find('%'), 1, path);
+    try {
+      ReadBinaryFile(path);
+      ADD_FAILURE() << "no error";
+    } catch (const FileError& e) {
+      EXPECT_EQ(e.what(), message);
+    }
+  }
+}
+
+}  // namespace
+}  // namespace platform
