@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 #include "app/BezierPointFile.h"
 #include "app/BezierSurface.h"
@@ -113,8 +114,14 @@ class TForm1 : public framework::TForm {
   void ClearDrawing();
   bool TableComplete();
   void UpdateSizeButton();
+  // Sizes the table; an edited cell that falls outside follows the current cell, which the
+  // grid keeps inside.
+  void SetTableRows(std::int32_t rows);
 
  private:
+  // A cell's text. The counts, and the point count after File > Open, may ask for rows past
+  // the table's end; their cells are empty.
+  std::string CellText(int col, std::int32_t row) const;
   void CheckCountField(sEdit::TsEdit& field, const char* tooLarge, const char* tooSmall);
   // The drawing area's canvas: what the screen shows where the paint box lies.
   platform::Canvas& DrawingArea();

@@ -55,9 +55,9 @@ void TForm1::GambarClick(TObject*) {
     for (std::int32_t a = 0; a < m; ++a) {
       for (std::int32_t b = 0; b < n; ++b, ++r) {
         for (int axis = 0; axis < 3; ++axis) {
-          Points[a][b][axis] = StrToInt(SGInput->Cells(axis + 1, r));
+          Points[a][b][axis] = StrToInt(CellText(axis + 1, r));
         }
-        lines.Add(SGInput->Cells(1, r) + " " + SGInput->Cells(2, r) + " " + SGInput->Cells(3, r));
+        lines.Add(CellText(1, r) + " " + CellText(2, r) + " " + CellText(3, r));
       }
     }
     DrawSurface(DrawingArea(), m - 1, n - 1, Points);

@@ -36,7 +36,7 @@ void TForm1::OpenClick(TObject*) {
       FileLines.assign(lines.begin() + 1,
                        lines.begin() + 1 + std::min<std::ptrdiff_t>(count, lines.size() - 1));
       FileLines.resize(static_cast<std::size_t>(count));
-      SGInput->SetRowCount(count + 1);
+      SetTableRows(count + 1);
       const auto read = static_cast<std::int32_t>(std::min<std::size_t>(count, lines.size() - 1));
       for (std::int32_t k = 0; k < read; ++k) {
         const TPointTexts point = SplitPointLine(FileLines[static_cast<std::size_t>(k)]);

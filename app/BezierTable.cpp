@@ -65,12 +65,23 @@ void TForm1::BtMxNClick(TObject*) {
   // hold is refused here before anything changes.
   PointCount = PointCountOf(EdM->Text(), EdN->Text());
   SizePoints(Points, m, n);
-  SGInput->SetRowCount(PointCount + 1);
+  SetTableRows(PointCount + 1);
   for (std::int32_t r = 1; r <= PointCount; ++r) SGInput->SetCells(0, r, std::to_string(r));
   BtMxN->SetEnabled(false);
   SGInput->SetEnabled(true);
   Gambar->SetEnabled(false);
   BtnRandom->SetEnabled(true);
+}
+
+void TForm1::SetTableRows(std::int32_t rows) {
+  SGInput->SetRowCount(rows);
+  if (SelectedRow < rows) return;
+  SelectedCol = SGInput->Col();
+  SelectedRow = SGInput->Row();
+}
+
+std::string TForm1::CellText(int col, std::int32_t row) const {
+  return row < SGInput->RowCount() ? SGInput->Cells(col, row) : std::string();
 }
 
 void TForm1::SGInputSelectCell(TObject*, int ACol, int ARow, bool& CanSelect) {
@@ -97,7 +108,7 @@ void TForm1::SGInputDblClick(TObject*) {
 bool TForm1::TableComplete() {
   for (std::int32_t r = 1; r <= PointCount; ++r) {
     for (int c = 1; c <= 3; ++c) {
-      if (SGInput->Cells(c, r).empty()) return false;
+      if (CellText(c, r).empty()) return false;
     }
   }
   return true;

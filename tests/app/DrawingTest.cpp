@@ -2,6 +2,7 @@
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Canvas.h"
 #include "tests/app/MainWindowSupport.h"
+#include "tests/app/TempFolder.h"
 
 namespace Bezier::testing {
 namespace {
@@ -123,6 +124,28 @@ TEST_F(Drawing, CountsChangedSinceSizingStayInsideThePointStore) {
   EXPECT_EQ(MessageCount(), 0u);
   EXPECT_EQ(form->Points.size(), 3u);
   EXPECT_EQ(form->ListGrid->Items()->Count(), 7);
+}
+
+TEST_F(Drawing, RowsPastTheTableCountAsEmptyCells) {
+  SizeTable(2, 2);
+  Click(*form->BtnRandom);
+  EnterCount(*form->EdM, "3");
+  Click(*form->Gambar);
+  EXPECT_EQ(Messages(), (std::vector<std::pair<std::string, std::string>>{
+                            {app.Title(), "'' is not a valid integer value"}}));
+  EXPECT_EQ(form->ListGrid->Items()->Count(), 5) << "the header and the rows there are";
+}
+
+TEST_F(Drawing, AFileThatShrankTheTableBelowThePointCountLeavesItIncomplete) {
+  SizeTable(3, 3);
+  Click(*form->BtnRandom);
+  const tempfiles::TempFolder folder;
+  tempfiles::WriteBytes(folder.Path("a.txt"), "2x2\r\n1 1 1\r\n2 2 2\r\n3 3 3\r\n4 4 4\r\n");
+  Backend().AnswerFileDialog(folder.Path("a.txt"));
+  form->Open->Click();
+  Click(*form->Gambar);
+  EXPECT_EQ(Messages(), (std::vector<std::pair<std::string, std::string>>{
+                            {"Information", "Cek Seluruh Input yang harus diisi ... !"}}));
 }
 
 }  // namespace
