@@ -64,10 +64,10 @@ std::vector<std::vector<std::string>> CellsOf(const suiGrid::TsuiStringGrid& gri
 bool Known(const std::string& text) {
   static const std::regex messages(
       "Nilai (Maksimal [MN] < 10|Minimum [MN] > 1)|Cek Seluruh Input yang harus diisi \\.\\.\\. !|"
-      "'[^]*' is not a valid integer value|"
+      "'[\\s\\S]*' is not a valid integer value|"
       "The table size -?[0-9]+ x -?[0-9]+ is not valid \\(1 to [0-9]+ points\\)|"
-      "Cannot create file \"[^]*\"\\. .+|File not found|Input/output error|"
-      "The file changed while it was read|Bezier Surface curve ![^]*");
+      "Cannot create file \"[\\s\\S]*\"\\. .+|File not found|Input/output error|"
+      "The file changed while it was read|Bezier Surface curve ![\\s\\S]*");
   return std::regex_match(text, messages);
 }
 
