@@ -43,7 +43,8 @@ class Descriptor {
 template <typename Container>
 Container ReadAll(const std::string& path, std::uint64_t limit) {
   FileSystem& files = CurrentFileSystem();
-  const Descriptor file(files.Open(path.c_str(), O_RDONLY, 0));
+  // A pipe gives what it holds instead of keeping the program waiting for a writer.
+  const Descriptor file(files.Open(path.c_str(), O_RDONLY | O_NONBLOCK, 0));
   if (file.Get() < 0) Fail("Cannot open file", path, errno);
   struct stat info {};
   if (files.Stat(file.Get(), info) != 0) Fail("Cannot read file", path, errno);
@@ -98,7 +99,8 @@ int CreateBeside(const std::string& target, std::string& tempName) {
 }
 
 void WriteInPlace(const std::string& path, const char* data, std::size_t size) {
-  Descriptor file(CurrentFileSystem().Open(path.c_str(), O_WRONLY | O_TRUNC, 0));
+  // A pipe that nobody reads is refused instead of keeping the program waiting.
+  Descriptor file(CurrentFileSystem().Open(path.c_str(), O_WRONLY | O_TRUNC | O_NONBLOCK, 0));
   if (file.Get() < 0) Fail("Cannot create file", path, errno);
   int error = WriteAll(file.Get(), data, size);
   const int closed = file.Close();

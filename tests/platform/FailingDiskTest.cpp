@@ -1,5 +1,6 @@
 // Saves that survive a failing disk, and reads that notice a file changing under them.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstring>
@@ -90,6 +91,13 @@ TEST_F(FailingDiskTest, AFolderInTheWayIsNotTouched) {
   std::filesystem::create_directory(Path("folder.txt"));
   EXPECT_THROW(WriteTextFile(Path("folder.txt"), "x"), FileError);
   EXPECT_TRUE(std::filesystem::is_directory(Path("folder.txt")));
+  EXPECT_EQ(EntryCount(), 1u);
+}
+
+TEST_F(FailingDiskTest, APipeNeverKeepsTheProgramWaiting) {
+  ASSERT_EQ(::mkfifo(Path("pipe").c_str(), 0600), 0);
+  EXPECT_EQ(ReadTextFile(Path("pipe")), "");
+  EXPECT_THROW(WriteTextFile(Path("pipe"), "2x2\r\n"), FileError) << "nobody reads it";
   EXPECT_EQ(EntryCount(), 1u);
 }
 
