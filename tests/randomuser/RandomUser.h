@@ -121,6 +121,8 @@ class TRandomUser {
   std::optional<std::pair<std::string, std::string>> sizedBy_;  // during the last action
   std::deque<std::string> recent_;
   TTally tally_;
+  unsigned long long actions_ = 0;
+  static constexpr unsigned PaintCheckEvery = 16;
 };
 
 }  // namespace randomuser
