@@ -34,38 +34,34 @@ class FailingDiskTest : public ::testing::Test {
       std::filesystem::temp_directory_path() / ("failing_disk_" + std::to_string(::getpid()));
 };
 
-struct SaveFailure {
-  Call Step;
-  int Error;
-};
-
 TEST_F(FailingDiskTest, EveryFailedStepOfASaveKeepsThePreviousFileAndLeavesNothingBeside) {
-  const SaveFailure failures[] = {
-      {Call::Create, EACCES}, {Call::Create, ENOSPC}, {Call::Write, ENOSPC}, {Call::Write, EIO},
-      {Call::SetMode, EPERM}, {Call::Flush, EIO},     {Call::Flush, ENOSPC}, {Call::Close, EIO},
-      {Call::Close, ENOSPC},  {Call::Rename, EACCES}, {Call::Rename, EIO},
-  };
+  // Every step of a save, failing in each way a disk fails: full, read-only, broken.
+  const Call steps[] = {Call::Create, Call::Write, Call::SetMode,
+                        Call::Flush,  Call::Close, Call::Rename};
+  const int errors[] = {ENOSPC, EACCES, EIO};
   const std::string path = Path("points.txt");
-  for (const SaveFailure& f : failures) {
-    for (const bool previous : {true, false}) {
-      // A new file has no mode to keep.
-      if (f.Step == Call::SetMode && !previous) continue;
-      SCOPED_TRACE(std::string(std::strerror(f.Error)) + " at step " +
-                   std::to_string(static_cast<int>(f.Step)) + (previous ? ", replacing" : ""));
-      std::filesystem::remove(path);
-      if (previous) WriteTextFile(path, "3x3\r\n");
-      FailingDisk disk(f.Step, f.Error);
-      const ScopedFileSystem failing(disk);
-      try {
-        WriteTextFile(path, "2x2\r\n1 2 3\r\n");
-        ADD_FAILURE() << "no error";
-      } catch (const FileError& e) {
-        EXPECT_EQ(e.Code(), f.Error);
-        EXPECT_STREQ(e.what(),
-                     ("Cannot create file \"" + path + "\": " + std::strerror(f.Error)).c_str());
+  for (const Call step : steps) {
+    for (const int error : errors) {
+      for (const bool previous : {true, false}) {
+        // A new file has no mode to keep.
+        if (step == Call::SetMode && !previous) continue;
+        SCOPED_TRACE(std::string(std::strerror(error)) + " at step " +
+                     std::to_string(static_cast<int>(step)) + (previous ? ", replacing" : ""));
+        std::filesystem::remove(path);
+        if (previous) WriteTextFile(path, "3x3\r\n");
+        FailingDisk disk(step, error);
+        const ScopedFileSystem failing(disk);
+        try {
+          WriteTextFile(path, "2x2\r\n1 2 3\r\n");
+          ADD_FAILURE() << "no error";
+        } catch (const FileError& e) {
+          EXPECT_EQ(e.Code(), error);
+          EXPECT_STREQ(e.what(),
+                       ("Cannot create file \"" + path + "\": " + std::strerror(error)).c_str());
+        }
+        EXPECT_EQ(EntryCount(), previous ? 1u : 0u);
+        EXPECT_EQ(previous ? ReadTextFile(path) : "", previous ? "3x3\r\n" : "");
       }
-      EXPECT_EQ(EntryCount(), previous ? 1u : 0u);
-      EXPECT_EQ(previous ? ReadTextFile(path) : "", previous ? "3x3\r\n" : "");
     }
   }
 }
