@@ -7,6 +7,7 @@
 #include "framework/controls/HandleException.h"
 #include "framework/controls/MouseControl.h"
 #include "framework/forms/HintWindow.h"
+#include "framework/runtime/Exceptions.h"
 #include "platform/window/Dialogs.h"
 #include "platform/window/Input.h"
 #include "platform/window/MessageLoop.h"
@@ -37,7 +38,9 @@ MessageBoxParams ErrorBox(const std::string& caption, const std::exception& erro
   box.Owner = GetActiveWindow();
   box.Kind = MessageBoxKind::Error;
   box.Caption = caption;
-  box.Text = error.what();
+  // A message may quote the bytes of a file, a NUL among them, where what() would end it.
+  const auto* framed = dynamic_cast<const Exception*>(&error);
+  box.Text = framed ? framed->Message() : error.what();
   return box;
 }
 }  // namespace

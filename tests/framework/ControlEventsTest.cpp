@@ -14,6 +14,7 @@
 namespace framework {
 namespace {
 
+using namespace std::string_literals;
 using platform::TColor;
 using testing::FormFixture;
 using testing::Log;
@@ -28,7 +29,8 @@ TEST_F(ControlEvents, AnExceptionInAClickHandlerIsShownAndTheNextClickStillWorks
   int clicks = 0;
   int completed = 0;
   button->OnClick = [&](TObject*) {
-    if (++clicks == 1) throw EConvertError("'x' is not a valid integer value");
+    // The text a file gave may hold a NUL; the box shows all of it.
+    if (++clicks == 1) throw EConvertError("'x\0y' is not a valid integer value"s);
     ++completed;
   };
   Click(*button);
@@ -36,7 +38,7 @@ TEST_F(ControlEvents, AnExceptionInAClickHandlerIsShownAndTheNextClickStillWorks
   ASSERT_EQ(dialogs.size(), 1u);
   EXPECT_TRUE(dialogs[0].IsMessageBox);
   EXPECT_EQ(dialogs[0].Box.Kind, platform::MessageBoxKind::Error);
-  EXPECT_EQ(dialogs[0].Box.Text, "'x' is not a valid integer value");
+  EXPECT_EQ(dialogs[0].Box.Text, "'x\0y' is not a valid integer value"s);
   EXPECT_EQ(dialogs[0].Box.Caption, app.Title());
   EXPECT_EQ(completed, 0);
 
