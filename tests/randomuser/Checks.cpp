@@ -71,6 +71,20 @@ bool Known(const std::string& text) {
   return std::regex_match(text, messages);
 }
 
+// The text with every byte outside printable ASCII as \xNN, for a report on a terminal.
+std::string Printable(const std::string& text) {
+  std::string out;
+  for (const unsigned char c : text) {
+    if (c >= 0x20 && c < 0x7F) {
+      out += static_cast<char>(c);
+    } else {
+      constexpr char Hex[] = "0123456789ABCDEF";
+      out += {'\\', 'x', Hex[c >> 4], Hex[c & 0xF]};
+    }
+  }
+  return out;
+}
+
 }  // namespace
 
 void TRandomUser::PrepareAnswer() {
@@ -116,7 +130,7 @@ void TRandomUser::CheckDialogs(const TBefore& before) {
   const auto& dialogs = session_->Backend().Dialogs();
   const std::vector<std::string> messages = NewMessages(before);
   for (const std::string& text : messages)
-    if (!Known(text)) Fail("the tool said what it has no cause to say: " + text);
+    if (!Known(text)) Fail("the tool said what it has no cause to say: " + Printable(text));
   tally_.MessageBoxes += messages.size();
   const auto file = std::find_if(dialogs.begin() + static_cast<std::ptrdiff_t>(before.Dialogs),
                                  dialogs.end(), [](const auto& d) { return !d.IsMessageBox; });
