@@ -35,9 +35,9 @@ constexpr int Rounds = 5;
 #else
 constexpr int SettlingRounds = 100;
 constexpr int Rounds = 1000;
-#endif
 // What the allocator may keep for itself between two readings.
 constexpr long AllowedGrowthKb = 512;
+#endif
 
 long ResidentKb() {
   std::ifstream statm("/proc/self/statm");
