@@ -1,9 +1,9 @@
-#include <algorithm>
 #include <optional>
 
 #include "framework/controls/WinControl.h"
 #include "platform/graphics/Canvas.h"
 #include "style/sGraphUtils.h"
+#include "style/sStyleCompose.h"
 #include "style/sStyleUtil.h"
 
 namespace sStyleUtil {
@@ -24,17 +24,8 @@ void TsPassiveBGStyle::PaintLook(const TsLook& look, const TRect& rect, TsCompos
   platform::Bitmap& cache = CacheBmp()->Data();
   platform::Bitmap scratch(cache.Width(), cache.Height());
   const std::optional<sStyleSimply::TsParentBackground> parent = GetParentBackground();
-  const int transparency = std::clamp(look.Transparency, 0, 100);
-  if (!parent || transparency == 0) return ComposeLook(cache, scratch, look, rect, rule);
-  const TRect source = ParentSourceRect(*parent, OwnerControl()->BoundsRect());
-  // Where the parent's picture does not reach, the control's own look shows.
-  const bool covers = ParentCovers(*parent, source);
-  if (transparency < 100 || !covers) ComposeLook(cache, scratch, look, rect, rule);
-  if (transparency == 100) return CopyParentBackground(cache, *parent, source);
-  if (!covers) scratch = cache;
-  CopyParentBackground(scratch, *parent, source);
-  sGraphUtils::BlendBitmaps(cache, scratch,
-                            sGraphUtils::GreyWeight((100 - transparency) * 255 / 100));
+  const TRect source = parent ? ParentSourceRect(*parent, OwnerControl()->BoundsRect()) : TRect{};
+  ComposeOverParent(cache, scratch, look, rect, rule, parent, source);
 }
 
 void TsActiveBGStyle::PaintBackground() {

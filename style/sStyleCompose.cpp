@@ -121,4 +121,20 @@ void CopyParentBackground(Bitmap& target, const sStyleSimply::TsParentBackground
                 bytes);
 }
 
+void ComposeOverParent(Bitmap& target, Bitmap& scratch, const TsLook& look, const TRect& rect,
+                       TsComposeRule rule,
+                       const std::optional<sStyleSimply::TsParentBackground>& parent,
+                       const TRect& source) {
+  const int transparency = std::clamp(look.Transparency, 0, 100);
+  if (!parent || transparency == 0) return ComposeLook(target, scratch, look, rect, rule);
+  // Where the parent's picture does not reach, the own look shows.
+  const bool covers = ParentCovers(*parent, source);
+  if (transparency < 100 || !covers) ComposeLook(target, scratch, look, rect, rule);
+  if (transparency == 100) return CopyParentBackground(target, *parent, source);
+  if (!covers) scratch = target;
+  CopyParentBackground(scratch, *parent, source);
+  sGraphUtils::BlendBitmaps(target, scratch,
+                            sGraphUtils::GreyWeight((100 - transparency) * 255 / 100));
+}
+
 }  // namespace sStyleUtil

@@ -1,9 +1,12 @@
 #pragma once
 
+#include <optional>
+
 #include "framework/graphics/Picture.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Color.h"
 #include "platform/graphics/Geometry.h"
+#include "skin/sSkinLists.h"
 #include "style/sBevels.h"
 #include "style/sGradient.h"
 #include "style/sGraphUtils.h"
@@ -36,6 +39,10 @@ struct TsLook {
   int Transparency = 0;
 };
 
+// A skin section's look, the hot one when hot; its picture is the section's "IMAGEFILE" (or
+// "HOTIMAGEFILE") image, looked up only when its share is above 0.
+TsLook SectionLook(const sSkinManager::SkinSectionData& section, int skinIndex, bool hot);
+
 // A look from a style's own background and painting values.
 TsLook OwnLook(const sStyleActive::TsHotBackground& background, platform::TColor color,
                sBevels::TsControlBevel bevel, int bevelWidth, int transparency);
@@ -58,5 +65,13 @@ bool ParentCovers(const sStyleSimply::TsParentBackground& parent, const platform
 // Copies the part row by row to target's top-left; what lies outside the picture is left out.
 void CopyParentBackground(platform::Bitmap& target, const sStyleSimply::TsParentBackground& parent,
                           const platform::TRect& source);
+
+// Composes the look over rect of target with source of the parent's picture showing through
+// by the look's transparency; without a parent the look is composed alone. scratch is a
+// bitmap of target's size.
+void ComposeOverParent(platform::Bitmap& target, platform::Bitmap& scratch, const TsLook& look,
+                       const platform::TRect& rect, TsComposeRule rule,
+                       const std::optional<sStyleSimply::TsParentBackground>& parent,
+                       const platform::TRect& source);
 
 }  // namespace sStyleUtil

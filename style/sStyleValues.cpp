@@ -12,9 +12,9 @@ namespace sStyleUtil {
 
 namespace {
 
-// The section's picture of that property, or none.
-TsPicture SectionPicture(const sStyleSimply::TsGenStyle& style, std::string_view property) {
-  const int index = sSkinManager::FindImageIndex(style.SkinIndex(), style.SkinSection(), property);
+// The picture of that property for the section at skinIndex, or none.
+TsPicture SectionPicture(int skinIndex, std::string_view sectionName, std::string_view property) {
+  const int index = sSkinManager::FindImageIndex(skinIndex, sectionName, property);
   const auto& images = sSkinManager::SkinImages();
   if (index < 0 || static_cast<std::size_t>(index) >= images.size()) return {};
   return {&images[static_cast<std::size_t>(index)].Bitmap->Data(),
@@ -22,37 +22,38 @@ TsPicture SectionPicture(const sStyleSimply::TsGenStyle& style, std::string_view
 }
 }  // namespace
 
+TsLook SectionLook(const sSkinManager::SkinSectionData& s, int skinIndex, bool hot) {
+  TsLook look = hot ? TsLook{s.HotPaintingColor,
+                             s.HotPaintingBevel,
+                             s.HotPaintingBevelWidth,
+                             s.HotGradientPercent,
+                             &s.HotGradient,
+                             s.HotImagePercent,
+                             {},
+                             s.HotPaintingTransparency}
+                    : TsLook{s.PaintingColor,
+                             s.PaintingBevel,
+                             s.PaintingBevelWidth,
+                             s.GradientPercent,
+                             &s.Gradient,
+                             s.ImagePercent,
+                             {},
+                             s.PaintingTransparency};
+  if (look.ImagePercent > 0)
+    look.Image = SectionPicture(skinIndex, s.SectionName, hot ? "HOTIMAGEFILE" : "IMAGEFILE");
+  return look;
+}
+
 TsLook TsPassiveBGStyle::NormalLook() const {
-  if (const sSkinManager::SkinSectionData* s = Section()) {
-    TsLook look{s->PaintingColor,
-                s->PaintingBevel,
-                s->PaintingBevelWidth,
-                s->GradientPercent,
-                &s->Gradient,
-                s->ImagePercent,
-                {},
-                s->PaintingTransparency};
-    if (look.ImagePercent > 0) look.Image = SectionPicture(*this, "IMAGEFILE");
-    return look;
-  }
+  if (const sSkinManager::SkinSectionData* s = Section())
+    return SectionLook(*s, SkinIndex(), false);
   const TsPainting& painting = *Painting();
   return OwnLook(*Background(), painting.Color(), painting.Bevel(), painting.BevelWidth(),
                  painting.Transparency());
 }
 
 TsLook TsActiveBGStyle::HotLook() const {
-  if (const sSkinManager::SkinSectionData* s = Section()) {
-    TsLook look{s->HotPaintingColor,
-                s->HotPaintingBevel,
-                s->HotPaintingBevelWidth,
-                s->HotGradientPercent,
-                &s->HotGradient,
-                s->HotImagePercent,
-                {},
-                s->HotPaintingTransparency};
-    if (look.ImagePercent > 0) look.Image = SectionPicture(*this, "HOTIMAGEFILE");
-    return look;
-  }
+  if (const sSkinManager::SkinSectionData* s = Section()) return SectionLook(*s, SkinIndex(), true);
   const sStyleActive::TsHotPainting& hot = *HotStyle()->HotPainting();
   return OwnLook(*HotStyle()->HotBackground(), hot.Color(), hot.Bevel(), hot.BevelWidth(),
                  hot.Transparency());

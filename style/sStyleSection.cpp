@@ -1,0 +1,56 @@
+#include "style/sStyleSection.h"
+
+#include <cstddef>
+#include <cstring>
+
+#include "skin/sMaskData.h"
+#include "skin/sSkinLists.h"
+#include "style/sStyleCompose.h"
+
+namespace sStyleUtil {
+
+using platform::Bitmap;
+using platform::TRect;
+
+namespace {
+
+// Puts picture at `at` of target, cut to target.
+void PutPicture(Bitmap& target, const Bitmap& picture, platform::TPoint at) {
+  const TRect part = TRect::FromBounds(at.X, at.Y, picture.Width(), picture.Height())
+                         .Intersect(target.BoundsRect());
+  if (part.IsEmpty()) return;
+  const auto bytes = static_cast<std::size_t>(part.Width()) * 3;
+  for (int y = part.Top; y < part.Bottom; ++y)
+    std::memcpy(target.ScanLine(y) + 3 * part.Left,
+                picture.ScanLine(y - at.Y) + 3 * (part.Left - at.X), bytes);
+}
+
+}  // namespace
+
+void PaintSection(Bitmap& target, const TRect& rect, int sectionIndex, bool hot, bool fillCentre,
+                  const std::optional<TsSectionParent>& parent) {
+  const auto& sections = sSkinManager::SkinSections();
+  if (!sSkinManager::SkinLoaded() || sectionIndex < 0 ||
+      static_cast<std::size_t>(sectionIndex) >= sections.size())
+    return;
+  // Nothing of the section would show outside the target.
+  if (rect.Intersect(target.BoundsRect()).IsEmpty()) return;
+  const sSkinManager::SkinSectionData& section = sections[static_cast<std::size_t>(sectionIndex)];
+  // Composed apart, as the blends work on whole bitmaps and the parent may be the target.
+  Bitmap picture(rect.Width(), rect.Height());
+  Bitmap scratch(rect.Width(), rect.Height());
+  std::optional<sStyleSimply::TsParentBackground> below;
+  if (parent && parent->Picture) below = sStyleSimply::TsParentBackground{parent->Picture, {}};
+  const TRect source =
+      parent ? TRect::FromBounds(parent->At.X, parent->At.Y, rect.Width(), rect.Height()) : TRect{};
+  ComposeOverParent(picture, scratch, SectionLook(section, sectionIndex, hot), picture.BoundsRect(),
+                    TsComposeRule::Normal, below, source);
+  PutPicture(target, picture, rect.TopLeft());
+  const int mask = sSkinManager::FindImageIndex(sectionIndex, section.SectionName, "BORDERSMASK");
+  if (mask >= 0)
+    sMaskData::PaintSectionBorder(
+        target, sSkinManager::SkinImages()[static_cast<std::size_t>(mask)].Bitmap->Data(),
+        hot ? 1 : 0, fillCentre, rect);
+}
+
+}  // namespace sStyleUtil
