@@ -7,6 +7,7 @@
 #include "platform/desktop/Desktop.h"
 #include "platform/desktop/GtkDialogs.h"
 #include "platform/desktop/SdlKeys.h"
+#include "platform/desktop/WindowIcon.h"
 #include "platform/desktop/WindowShape.h"
 #include "platform/window/Input.h"
 #include "platform/window/Menus.h"
@@ -138,7 +139,9 @@ void DesktopBackend::CreateNative(HWND window, const TRect& b, bool popup) {
                                         std::max(1, b.Width()), std::max(1, b.Height()), flags);
   if (native == nullptr) throw Error(std::string("Cannot create a window: ") + SDL_GetError());
   natives_[window] = native;
-  if (!popup) SDL_SetWindowHitTest(native, &DesktopBackend::HitTest, this);
+  if (popup) return;
+  SDL_SetWindowHitTest(native, &DesktopBackend::HitTest, this);
+  ApplyApplicationIcon(native);
 }
 
 void DesktopBackend::DestroyNative(HWND window) {
