@@ -4,7 +4,8 @@
 
 namespace framework {
 class TBitmap;
-}
+class TComponent;
+}  // namespace framework
 
 namespace sSkinManager {
 
@@ -24,5 +25,17 @@ class TsFramePainter {
   TsFramePainter& operator=(const TsFramePainter&) = default;
   ~TsFramePainter() = default;
 };
+
+// SM_GETFRAMEPAINTER's result, and back.
+inline platform::LRESULT FramePainterResult(TsFramePainter* painter) {
+  return reinterpret_cast<platform::LRESULT>(painter);
+}
+inline TsFramePainter* FramePainterOfResult(platform::LRESULT result) {
+  return reinterpret_cast<TsFramePainter*>(result);
+}
+
+// The frame painter of the form a component belongs to, the first form up its chain of owners,
+// as that form answers SM_GETFRAMEPAINTER; null when there is none.
+TsFramePainter* FramePainterOf(framework::TComponent* component);
 
 }  // namespace sSkinManager
