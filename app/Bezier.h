@@ -38,6 +38,9 @@ class TsuiStringGrid;
 namespace sSkinManager {
 class TsSkinManager;
 }
+namespace sSkinProvider {
+class TsSkinProvider;
+}
 
 namespace Bezier {
 
@@ -83,6 +86,7 @@ class TForm1 : public framework::TForm {
   framework::TMenuItem* About2 = nullptr;
   framework::TOpenDialog* OpenDialog = nullptr;
   framework::TSaveDialog* SaveDialog = nullptr;
+  sSkinProvider::TsSkinProvider* sSkinProvider1 = nullptr;
   sSkinManager::TsSkinManager* sSkinManager1 = nullptr;
 
   // Tool state.
