@@ -103,6 +103,16 @@ class TsSkinProvider : public framework::TComponent, public sSkinManager::TsFram
   // Opens the system menu at a screen point.
   void ShowSystemMenu(platform::TPoint screen);
 
+  // The next copy to the screen rebuilds the frame cache, and the skinned controls on the
+  // form repaint over it.
+  void SetCacheStale(bool stale) { cacheStale_ = stale; }
+  // Rebuilds the frame cache when it is stale or not of the window's size.
+  void BuildCache();
+  // Copies the frame round the client area from the cache to the screen.
+  void CopyNonClient();
+  // Puts back what lay under a title button, paints its glyph and shows just the button.
+  void RedrawTitleButton(int hitCode);
+
  protected:
   void Notification(framework::TComponent* component, framework::TOperation operation) override;
 
@@ -143,8 +153,6 @@ class TsSkinProvider : public framework::TComponent, public sSkinManager::TsFram
   platform::WindowState WindowState() const;
 
   // --- The frame cache (sSkinProviderCache.cpp) ---
-  // Rebuilds the cache while it is stale or not of the window's size.
-  void BuildCache();
   void PaintTitle(int titleSection);
   void PaintTitleBar();
   void PaintMenuBar();
@@ -164,7 +172,6 @@ class TsSkinProvider : public framework::TComponent, public sSkinManager::TsFram
   void LayoutTitleButtons();
   TsTitleButton* ButtonOf(int hitCode);
   void PaintTitleButton(const TsTitleButton& button, int imageIndex);
-  void RedrawTitleButton(int hitCode);
   int TitleHit(platform::TPoint window);
   void SetHot(int hitCode);
   void Press(int hitCode);
@@ -173,7 +180,6 @@ class TsSkinProvider : public framework::TComponent, public sSkinManager::TsFram
   void ComputeCutOuts();
   void ApplyRegion();
   void NcPaint(platform::TMessage& m);
-  void CopyNonClient();
   void PaintClient(platform::TMessage& m);
   void CopyClient(platform::Canvas& canvas);
   void RefreshChildren();

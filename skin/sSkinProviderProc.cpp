@@ -101,8 +101,7 @@ void TsSkinProvider::Activated(TMessage& m) {
     formActive_ = LOWORD(m.WParam) != WA_INACTIVE;
     cacheStale_ = true;
     SendMessage(Window(), WM_NCPAINT);
-    // A paint that only applied the region leaves the copy, and the rebuild, to the next one.
-    if (!regionApplied_) cacheStale_ = false;
+    cacheStale_ = false;
     if (sSkinManager::TsMenuPainter* painter = MenuPainter())
       painter->SkinAll(sSkinManager::SkinData().Active);
   }
@@ -178,7 +177,10 @@ void TsSkinProvider::NcButtonUp(TMessage& m) {
 }
 
 void TsSkinProvider::NcDoubleClick(TMessage& m) {
-  switch (static_cast<int>(m.WParam)) {
+  const int hit = static_cast<int>(m.WParam);
+  // A quick second click on a title button presses it again.
+  if (ButtonOf(hit)) return Press(hit);
+  switch (hit) {
     case HTCAPTION:
       if (!CanMaximize() && !CanRestore()) return;
       form_->SetWindowState(WindowState() == WindowState::Maximized ? framework::wsNormal

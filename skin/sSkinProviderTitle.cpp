@@ -90,7 +90,6 @@ void TsSkinProvider::PaintTitleButton(const TsTitleButton& button, int imageInde
                                 mode, static_cast<int>(button.State));
 }
 
-// Puts back what lay under the button, paints its glyph and shows just the button.
 void TsSkinProvider::RedrawTitleButton(int hitCode) {
   const TsTitleButton* button = ButtonOf(hitCode);
   Bitmap& cache = frameStyle_->Bitmap()->Data();
