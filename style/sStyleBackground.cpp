@@ -22,7 +22,7 @@ void TsPassiveBGStyle::PaintBackground() {
 
 void TsPassiveBGStyle::PaintLook(const TsLook& look, const TRect& rect, TsComposeRule rule) {
   platform::Bitmap& cache = CacheBmp()->Data();
-  platform::Bitmap scratch(cache.Width(), cache.Height());
+  platform::Bitmap scratch;
   const std::optional<sStyleSimply::TsParentBackground> parent = GetParentBackground();
   const TRect source = parent ? ParentSourceRect(*parent, OwnerControl()->BoundsRect()) : TRect{};
   ComposeOverParent(cache, scratch, look, rect, rule, parent, source);

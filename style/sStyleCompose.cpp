@@ -36,6 +36,12 @@ void PaintGradient(Bitmap& target, const TRect& rect, const TsLook& look, TColor
     target.FillRect(rect, color);
 }
 
+// The scratch bitmap is made only when a blend needs it, at the target's size.
+void FitScratch(Bitmap& scratch, const Bitmap& target) {
+  if (scratch.Width() != target.Width() || scratch.Height() != target.Height())
+    scratch = Bitmap(target.Width(), target.Height());
+}
+
 }  // namespace
 
 TsPicture PictureOf(const framework::TPicture& picture) {
@@ -84,6 +90,7 @@ void ComposeLook(Bitmap& target, Bitmap& scratch, const TsLook& look, const TRec
   }
   if (g > 0) {
     if (pictureDrawn) {
+      FitScratch(scratch, target);
       PaintGradient(scratch, rect, look, color);
       sGraphUtils::BlendBitmaps(target, scratch, sGraphUtils::GreyWeight(PictureWeight(i, rule)));
     } else {
@@ -131,7 +138,10 @@ void ComposeOverParent(Bitmap& target, Bitmap& scratch, const TsLook& look, cons
   const bool covers = ParentCovers(*parent, source);
   if (transparency < 100 || !covers) ComposeLook(target, scratch, look, rect, rule);
   if (transparency == 100) return CopyParentBackground(target, *parent, source);
-  if (!covers) scratch = target;
+  if (covers)
+    FitScratch(scratch, target);
+  else
+    scratch = target;
   CopyParentBackground(scratch, *parent, source);
   sGraphUtils::BlendBitmaps(target, scratch,
                             sGraphUtils::GreyWeight((100 - transparency) * 255 / 100));

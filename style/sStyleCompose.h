@@ -52,7 +52,8 @@ TsLook OwnLook(const sStyleActive::TsHotBackground& background, platform::TColor
 // or the target as it was.
 enum class TsComposeRule { Normal, Hot };
 
-// Composes the look over rect of target; scratch is a bitmap of target's size.
+// Composes the look over rect of target; scratch becomes a bitmap of target's size when a blend
+// needs one.
 void ComposeLook(platform::Bitmap& target, platform::Bitmap& scratch, const TsLook& look,
                  const platform::TRect& rect, TsComposeRule rule);
 
@@ -67,8 +68,8 @@ void CopyParentBackground(platform::Bitmap& target, const sStyleSimply::TsParent
                           const platform::TRect& source);
 
 // Composes the look over rect of target with source of the parent's picture showing through
-// by the look's transparency; without a parent the look is composed alone. scratch is a
-// bitmap of target's size.
+// by the look's transparency; without a parent the look is composed alone. scratch is used
+// as by ComposeLook.
 void ComposeOverParent(platform::Bitmap& target, platform::Bitmap& scratch, const TsLook& look,
                        const platform::TRect& rect, TsComposeRule rule,
                        const std::optional<sStyleSimply::TsParentBackground>& parent,

@@ -11,7 +11,7 @@ void TsPassivePaintStyle::PaintBackground(platform::Bitmap& target,
                                           const platform::TRect& rect) const {
   const sStyleUtil::TsLook look = sStyleUtil::OwnLook(
       *background_, painting_->Color(), painting_->Bevel(), 0, painting_->Transparency());
-  platform::Bitmap scratch(target.Width(), target.Height());
+  platform::Bitmap scratch;
   sStyleUtil::ComposeLook(target, scratch, look, rect, sStyleUtil::TsComposeRule::Normal);
   const auto* form = dynamic_cast<const framework::TWinControl*>(form_);
   if (form && sStyleSimply::IsContainerKind(controlKind_)) {

@@ -36,16 +36,22 @@ void PaintSection(Bitmap& target, const TRect& rect, int sectionIndex, bool hot,
   // Nothing of the section would show outside the target.
   if (rect.Intersect(target.BoundsRect()).IsEmpty()) return;
   const sSkinManager::SkinSectionData& section = sections[static_cast<std::size_t>(sectionIndex)];
-  // Composed apart, as the blends work on whole bitmaps and the parent may be the target.
-  Bitmap picture(rect.Width(), rect.Height());
-  Bitmap scratch(rect.Width(), rect.Height());
   std::optional<sStyleSimply::TsParentBackground> below;
   if (parent && parent->Picture) below = sStyleSimply::TsParentBackground{parent->Picture, {}};
   const TRect source =
       parent ? TRect::FromBounds(parent->At.X, parent->At.Y, rect.Width(), rect.Height()) : TRect{};
-  ComposeOverParent(picture, scratch, SectionLook(section, sectionIndex, hot), picture.BoundsRect(),
-                    TsComposeRule::Normal, below, source);
-  PutPicture(target, picture, rect.TopLeft());
+  const TsLook look = SectionLook(section, sectionIndex, hot);
+  Bitmap scratch;
+  // A section over all of the target is composed in place; any other is composed apart, as
+  // the blends work on whole bitmaps and the parent may be the target itself.
+  if (rect == target.BoundsRect() && (!parent || parent->Picture != &target)) {
+    ComposeOverParent(target, scratch, look, rect, TsComposeRule::Normal, below, source);
+  } else {
+    Bitmap picture(rect.Width(), rect.Height());
+    ComposeOverParent(picture, scratch, look, picture.BoundsRect(), TsComposeRule::Normal, below,
+                      source);
+    PutPicture(target, picture, rect.TopLeft());
+  }
   const int mask = sSkinManager::FindImageIndex(sectionIndex, section.SectionName, "BORDERSMASK");
   if (mask >= 0)
     sMaskData::PaintSectionBorder(
