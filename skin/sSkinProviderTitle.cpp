@@ -103,8 +103,7 @@ void TsSkinProvider::RedrawTitleButton(int hitCode) {
              button->Rect.Offset(-stripLeft, 0));
   const bool restores = hitCode == HTMAXBUTTON && WindowState() != WindowState::Normal;
   PaintTitleButton(*button, restores ? restoreImage_ : button->ImageIndex);
-  WindowCanvas screen = GetWindowCanvas(Window());
-  screen->CopyRect(button->Rect, Canvas(cache), button->Rect);
+  GetWindowCanvas(Window(), button->Rect)->CopyRect(button->Rect, Canvas(cache), button->Rect);
 }
 
 // Every range includes both of its ends.
