@@ -1,6 +1,7 @@
 // The main window's skinned frame: as stored, its hit codes, its region, its menu bar, and the
 // menus and the system menu still doing their work through it.
 #include <cstddef>
+#include <cstdint>
 #include <fstream>
 #include <functional>
 #include <string>
@@ -157,6 +158,20 @@ TEST_F(SkinnedFrame, TheFileMenuStillWorks) {
     app.ProcessMessages();
     EXPECT_TRUE(c.Done());
   }
+}
+
+// The keyboard works the menus through the skinned bar: Alt selects the bar and Escape leaves
+// it; Alt and Enter open File on Open, two Downs pass Save to Close, and Enter chooses it.
+TEST_F(SkinnedFrame, TheKeyboardWorksTheMenusThroughTheBar) {
+  session.PressKey(platform::VK_MENU);
+  EXPECT_TRUE(platform::IsMenuActive());
+  session.PressKey(platform::VK_ESCAPE);
+  EXPECT_FALSE(platform::IsMenuActive());
+  for (const std::uint32_t key : {platform::VK_MENU, platform::VK_RETURN, platform::VK_DOWN,
+                                  platform::VK_DOWN, platform::VK_RETURN})
+    session.PressKey(key);
+  app.ProcessMessages();
+  EXPECT_TRUE(app.Terminated());
 }
 
 // The title's icon opens the frame's own system menu, where only Move and Close work.
