@@ -29,7 +29,7 @@ TsSkinProvider::TsSkinProvider(TComponent* owner)
   formAutoScroll_ = form_->AutoScroll();
   form_->SetAutoScroll(false);
   formBorderIcons_ = form_->BorderIcons();
-  manager_ = sSkinManager::SkinData().ActiveManager;
+  TakeManager(sSkinManager::SkinData().ActiveManager);
   if (sSkinManager::SkinData().Active && !Designing()) EmptyFormBorderIcons();
   systemMenu_->UpdateItems();
   InstallProc();
@@ -80,7 +80,7 @@ bool TsSkinProvider::UsesOwnProc() const {
 
 void TsSkinProvider::SkinLoaded() {
   ResolveButtonImages();
-  if (!manager_) manager_ = sSkinManager::SkinData().ActiveManager;
+  if (!manager_) TakeManager(sSkinManager::SkinData().ActiveManager);
   if (!Designing()) EmptyFormBorderIcons();
   if (!UsesOwnProc()) {
     InstallProc();
@@ -133,6 +133,12 @@ void TsSkinProvider::ResolveButtonImages() {
   restoreImage_ = frameStyle_->ImageIndexOf("BICONNORM");
 }
 
+// A manager on another form must still tell the provider when it goes.
+void TsSkinProvider::TakeManager(sSkinManager::TsSkinManager* manager) {
+  manager_ = manager;
+  if (manager_) manager_->FreeNotification(this);
+}
+
 sSkinManager::TsMenuPainter* TsSkinProvider::MenuPainter() const {
   return manager_ ? manager_->SkinableMenus() : nullptr;
 }
@@ -150,7 +156,7 @@ void TsSkinProvider::Notification(TComponent* component, framework::TOperation o
   TComponent::Notification(component, operation);
   const bool inserted = operation == framework::opInsert;
   if (!inserted && component == manager_) manager_ = nullptr;
-  if (inserted && !manager_) manager_ = dynamic_cast<sSkinManager::TsSkinManager*>(component);
+  if (inserted && !manager_) TakeManager(dynamic_cast<sSkinManager::TsSkinManager*>(component));
   sSkinManager::TsMenuPainter* painter = MenuPainter();
   // A component that is being freed is past taking over or letting go.
   if (!painter || Designing() || component->ComponentState().Contains(framework::csDestroying))

@@ -144,6 +144,7 @@ class TsSkinProvider : public framework::TComponent, public sSkinManager::TsFram
   void SkinRemoved();
   void EmptyFormBorderIcons();
   void ResolveButtonImages();
+  void TakeManager(sSkinManager::TsSkinManager* manager);
   // The registered painter of the manager's menus, or null.
   sSkinManager::TsMenuPainter* MenuPainter() const;
   void HandOverBarItems();

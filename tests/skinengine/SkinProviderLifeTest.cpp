@@ -55,6 +55,7 @@ TEST_F(Life, TheManagerComesWithTheSkinAndGoesWithIt) {
   EXPECT_TRUE(later->Form()->BorderIcons().Empty()) << "the skin is active";
   delete manager;
   EXPECT_EQ(provider->Manager(), nullptr);
+  EXPECT_EQ(later->Manager(), nullptr) << "told though it lies on another form";
 }
 
 TEST_F(Life, TheSkinEmptiesTheFormsBorderIconsAndItsRemovalGivesThemBack) {
