@@ -5,7 +5,6 @@
 #include <string_view>
 
 #include "controls/sCheckbox.h"
-#include "controls/sControlClasses.h"
 #include "controls/sCustomButton.h"
 #include "controls/sEdit.h"
 #include "controls/sGauge.h"
@@ -24,6 +23,7 @@
 #include "framework/forms/MessageBoxes.h"
 #include "platform/kernel/Resources.h"
 #include "skin/sSkinManager.h"
+#include "skin/sSkinProvider.h"
 #include "styled/suiClasses.h"
 #include "styled/suiGrid.h"
 
@@ -57,7 +57,7 @@ const TClassRegistry& TForm1::Classes() {
   static const TClassRegistry registry = [] {
     TClassRegistry classes;
     RegisterFrameworkClasses(classes);
-    sControlClasses::RegisterSkinControlClasses(classes);
+    sSkinProvider::RegisterSkinClasses(classes);
     suiClasses::RegisterStyledClasses(classes);
     return classes;
   }();
@@ -94,6 +94,7 @@ const TClassInfo& TForm1::StaticClassInfo() {
                                      .Field("About2", &F::About2)
                                      .Field("OpenDialog", &F::OpenDialog)
                                      .Field("SaveDialog", &F::SaveDialog)
+                                     .Field("sSkinProvider1", &F::sSkinProvider1)
                                      .Field("sSkinManager1", &F::sSkinManager1)
                                      .Method("FormCreate", &F::FormCreate)
                                      .Method("EdMExit", &F::EdMExit)

@@ -39,6 +39,9 @@ class TsuiStringGrid;
 namespace sSkinManager {
 class TsSkinManager;
 }
+namespace sSkinProvider {
+class TsSkinProvider;
+}
 
 namespace Bezier {
 
@@ -84,6 +87,7 @@ class TForm1 : public framework::TForm {
   framework::TMenuItem* About2 = nullptr;
   framework::TOpenDialog* OpenDialog = nullptr;
   framework::TSaveDialog* SaveDialog = nullptr;
+  sSkinProvider::TsSkinProvider* sSkinProvider1 = nullptr;
   sSkinManager::TsSkinManager* sSkinManager1 = nullptr;
 
   // Tool state.

@@ -235,6 +235,9 @@ object Form1: TForm1
     DefaultExt = 'txt'
     Filter = '*.txt|*.txt'
   end
+  object sSkinProvider1: TsSkinProvider
+    BorderIcons = []
+  end
   object sSkinManager1: TsSkinManager
     InternalSkins = <
       item

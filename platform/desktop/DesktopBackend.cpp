@@ -10,8 +10,10 @@
 #include "platform/desktop/Desktop.h"
 #include "platform/desktop/GtkDialogs.h"
 #include "platform/desktop/SdlKeys.h"
+#include "platform/desktop/WindowIcon.h"
 #include "platform/desktop/WindowIdentity.h"
 #include "platform/desktop/WindowShape.h"
+#include "platform/desktop/XErrors.h"
 #include "platform/desktop/XResources.h"
 #include "platform/window/Input.h"
 #include "platform/window/Menus.h"
@@ -110,6 +112,7 @@ DesktopBackend::DesktopBackend(DesktopIdentity identity)
   SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
   if (SDL_Init(SDL_INIT_VIDEO) != 0)
     throw Error(std::string("Cannot open the display: ") + SDL_GetError());
+  IgnoreWakeupsToDestroyedWindows();
   SDL_StartTextInput();
 }
 
@@ -162,6 +165,8 @@ void DesktopBackend::CreateNative(HWND window, const TRect& logical, bool popup)
   natives_[window] = native;
   if (popup) return;
   SDL_SetWindowHitTest(native, &DesktopBackend::HitTest, this);
+  // The standard icon first: a program that names icons of its own replaces it.
+  ApplyApplicationIcon(native);
   ApplyWindowIdentity(native, identity_);
 }
 
@@ -234,8 +239,9 @@ void DesktopBackend::Present(HWND window, const Bitmap& backing, const TRect& re
 SDL_HitTestResult DesktopBackend::HitTest(SDL_Window* native, const SDL_Point* area, void* data) {
   auto* self = static_cast<DesktopBackend*>(data);
   const HWND window = self->WindowOf(SDL_GetWindowID(native));
-  // The window manager takes over only a normal window that no menu or disabled state holds.
-  if (window == NullWindow || IsMenuActive() || !IsWindowEnabled(window) ||
+  // The window manager takes over only a normal window that no menu, disabled state or move
+  // of our own (the system menu's Move and Size, ended by a click) holds.
+  if (window == NullWindow || IsMenuActive() || IsMouseTracking() || !IsWindowEnabled(window) ||
       GetWindowState(window) != WindowState::Normal) {
     return SDL_HITTEST_NORMAL;
   }

@@ -74,7 +74,8 @@ void InputKey(std::uint32_t vk, bool down) {
       down ? (system ? WM_SYSKEYDOWN : WM_KEYDOWN) : (system ? WM_SYSKEYUP : WM_KEYUP);
   SendMessage(target, msg, vk, flags);
   if (!down || !IsWindow(target)) return;
-  if (system && alt && ((vk >= 'A' && vk <= 'Z') || (vk >= '0' && vk <= '9'))) {
+  // Alt with a letter, a digit or the space bar (the system menu) is a system character.
+  if (system && alt && ((vk >= 'A' && vk <= 'Z') || (vk >= '0' && vk <= '9') || vk == VK_SPACE)) {
     const WPARAM ch = vk >= 'A' && vk <= 'Z' ? vk - 'A' + 'a' : vk;
     SendMessage(target, WM_SYSCHAR, ch, flags);
   } else if (!system) {

@@ -1,5 +1,6 @@
 #include "platform/window/NonClient.h"
 
+#include "platform/window/Icons.h"
 #include "platform/window/Input.h"
 #include "platform/window/MenuSystem.h"
 #include "platform/window/MessageParams.h"
@@ -92,24 +93,14 @@ void PaintButton(Canvas& c, const TRect& b, int hit, WindowState state) {
   PaintGlyph(c, b, hit, state);
 }
 
-// A small generic application icon: a window with a title bar.
-void PaintIcon(Canvas& c, int x, int y) {
-  const int size = GetSystemMetrics(SM_CXSMICON);
-  c.GetBrush().Color = clWhite;
-  c.FillRect({x + 1, y + 2, x + size - 1, y + size - 2});
-  c.GetBrush().Color = clNavy;
-  c.FillRect({x + 1, y + 2, x + size - 1, y + 5});
-  c.GetBrush().Color = clBlack;
-  c.FrameRect({x + 1, y + 2, x + size - 1, y + size - 2});
-}
-
 void PaintCaption(Canvas& c, const Window& w, bool active) {
   const TRect cap = CaptionRect(w);
   c.GetBrush().Color = active ? clActiveCaption : clInactiveCaption;
   c.FillRect(cap);
   int textLeft = cap.Left + 4;
   if ((w.Style & WS_SYSMENU) != 0) {
-    PaintIcon(c, cap.Left + 1, cap.Top + (cap.Height() - GetSystemMetrics(SM_CYSMICON)) / 2);
+    DrawApplicationIcon(
+        c, {cap.Left + 1, cap.Top + (cap.Height() - GetSystemMetrics(SM_CYSMICON)) / 2});
     textLeft = GetSystemMetrics(SM_CXSMICON) + GetSystemMetrics(SM_CXFRAME) + 4;
   }
   const TitleButtons buttons = TitleButtonRects(w);

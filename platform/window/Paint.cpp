@@ -72,6 +72,10 @@ WindowCanvas GetWindowCanvas(HWND h) {
 WindowCanvas GetClientCanvas(HWND h) {
   return CanvasFor(h, true, nullptr);
 }
+WindowCanvas GetWindowCanvas(HWND h, const TRect& part) {
+  const Region limit(part);
+  return CanvasFor(h, false, &limit);
+}
 
 WindowCanvas BeginPaint(HWND h, PaintStruct& paint) {
   Window* w = FindWindow(h);

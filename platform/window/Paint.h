@@ -35,6 +35,8 @@ class WindowCanvas {
 // The whole window in window coordinates, or the client area in client coordinates.
 WindowCanvas GetWindowCanvas(HWND window);
 WindowCanvas GetClientCanvas(HWND window);
+// The window's part (window coordinates) alone: only that part is shown when it is released.
+WindowCanvas GetWindowCanvas(HWND window, const TRect& part);
 
 struct PaintStruct {
   TRect PaintRect;     // client coordinates

@@ -154,6 +154,11 @@ TEST_F(WindowInputTest, AltMakesSystemKeysAndControlLettersMakeControlCharacters
             (std::vector<std::uint32_t>{WM_SYSKEYDOWN, WM_SYSKEYDOWN, WM_SYSCHAR, WM_SYSKEYUP,
                                         WM_SYSKEYUP}));
   EXPECT_EQ(log.Last(WM_SYSCHAR)->WParam, WPARAM{'x'});
+  InputKey(VK_MENU, true);
+  InputKey(VK_SPACE, true);
+  EXPECT_EQ(log.Last(WM_SYSCHAR)->WParam, WPARAM{' '}) << "Alt+Space, the system menu's key";
+  InputKey(VK_SPACE, false);
+  InputKey(VK_MENU, false);
   log.Clear();
   InputKey(VK_CONTROL, true);
   InputKey('C', true);

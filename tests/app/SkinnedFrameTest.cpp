@@ -1,0 +1,201 @@
+// The main window's skinned frame: as stored, its hit codes, its region, its menu bar, and the
+// menus and the system menu still doing their work through it.
+#include <cstddef>
+#include <cstdint>
+#include <fstream>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "platform/window/Menus.h"
+#include "platform/window/MessageParams.h"
+#include "platform/window/Windows.h"
+#include "skin/sSkinLists.h"
+#include "skin/sSkinProvider.h"
+#include "skin/sSkinProviderSystemMenu.h"
+#include "tests/app/MainWindowSupport.h"
+
+namespace Bezier::testing {
+namespace {
+
+using platform::TPoint;
+using platform::TRect;
+
+class SkinnedFrame : public MainWindow {
+ protected:
+  SkinnedFrame() { Settle(); }
+  void Settle() {
+    app.ProcessMessages();
+    platform::UpdateWindow(form->Handle());
+  }
+  sSkinProvider::TsSkinProvider& Provider() { return *form->sSkinProvider1; }
+  TPoint OnScreen(TPoint window) { return platform::WindowToScreen(form->Handle(), window); }
+  int HitCode(TPoint window) {
+    return static_cast<int>(platform::SendMessage(form->Handle(), platform::WM_NCHITTEST, 0,
+                                                  platform::PointParam(OnScreen(window))));
+  }
+  static TPoint Middle(const TRect& r) { return {(r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2}; }
+  // A bar item's or an open popup's item's centre on the screen.
+  TPoint ItemCentre(platform::HMENU menu, int index) {
+    return Middle(platform::GetMenuItemRect(form->Handle(), menu, index));
+  }
+};
+
+TEST_F(SkinnedFrame, TheProviderIsStoredBeforeTheManagerWithoutBorderIcons) {
+  ASSERT_NE(form->sSkinProvider1, nullptr);
+  EXPECT_TRUE(Provider().BorderIcons().Empty());
+  EXPECT_LT(form->sSkinProvider1->ComponentIndex(), form->sSkinManager1->ComponentIndex());
+  EXPECT_EQ(Provider().Manager(), form->sSkinManager1);
+  EXPECT_GE(Provider().FrameStyle().SkinIndex(), 0) << "bound to the stored skin's Form";
+  EXPECT_EQ(Provider().ButtonStrip().Width(), 4) << "no buttons: the strip is SM_CXFRAME wide";
+}
+
+// The 797 x 541 window: a 4-pixel fixed frame, the 19-pixel caption, the 19-pixel bar. The
+// title's buttons band is rows 3 to 19; without border icons it holds only the icon (x 4 to
+// 20); the rest is the platform's: border 18, caption 2, menu 5, client 1, and 0 where the
+// title's corners are cut away.
+TEST_F(SkinnedFrame, HitCodesOverTheTitleBand) {
+  const std::vector<int> xs{1, 3, 4, 20, 21, 400, 793, 796};
+  const std::vector<std::pair<int, std::vector<int>>> rows{
+      {0, {0, 18, 18, 18, 18, 18, 18, 0}}, {3, {18, 18, 3, 3, 18, 18, 18, 18}},
+      {10, {18, 18, 3, 3, 2, 2, 18, 18}},  {19, {18, 18, 3, 3, 2, 2, 18, 18}},
+      {20, {18, 18, 2, 2, 2, 2, 18, 18}},  {30, {18, 18, 5, 5, 5, 5, 18, 18}},
+      {45, {18, 18, 1, 1, 1, 1, 18, 18}},
+  };
+  for (const auto& [y, codes] : rows) {
+    std::vector<int> got;
+    for (const int x : xs) got.push_back(HitCode({x, y}));
+    EXPECT_EQ(got, codes) << "row " << y;
+  }
+}
+
+// The window's region is the whole window less the magenta of the "FORMTITLE" mask's corner
+// columns (the normal block's left and right slices, in the picture half), the left ones at
+// the window's left edge and the right ones at its right edge.
+TEST_F(SkinnedFrame, TheRegionIsTheWindowLessTheTitleMasksMagentaCorners) {
+  const int section = sSkinManager::FindSectionIndex("FormTitle");
+  const int index = sSkinManager::FindImageIndex(section, "FORMTITLE", "BORDERSMASK");
+  ASSERT_GE(index, 0);
+  const platform::Bitmap& mask =
+      sSkinManager::SkinImages()[static_cast<std::size_t>(index)].Bitmap->Data();
+  const int slice = mask.Width() / 9;  // 7 of 63
+  const platform::Region shape = *Backend().Native(form->Handle())->Shape;
+  const TRect window = platform::GetWindowBounds(form->Handle());
+  long cut = 0;
+  for (int y = 0; y < mask.Height() / 2; ++y) {
+    for (int x = 0; x < slice; ++x) {
+      const bool left = mask.Pixel(x, y) == platform::clFuchsia;
+      const bool right = mask.Pixel(2 * slice + x, y) == platform::clFuchsia;
+      EXPECT_EQ(shape.Contains({x, y}), !left) << x << "," << y;
+      EXPECT_EQ(shape.Contains({window.Width() - slice + x, y}), !right) << x << "," << y;
+      cut += (left ? 1 : 0) + (right ? 1 : 0);
+    }
+  }
+  EXPECT_GT(cut, 0) << "the stored skin's title has rounded corners";
+  long area = 0;
+  for (const TRect& r : shape.Rects()) area += static_cast<long>(r.Width()) * r.Height();
+  EXPECT_EQ(area, static_cast<long>(window.Width()) * window.Height() - cut);
+}
+
+// With handlers that measure 30, 40 and 50 pixels the items lie at 4, 4 + 42, 46 + 52, one
+// 18-pixel line below the 23-pixel title; on a window 150 wide (room to 150 - 14 = 136) the
+// third item starts a second line. The platform hit-tests the same rectangles.
+TEST_F(SkinnedFrame, TheMenuBarsItemsLieWhereThePlatformHitTestsThem) {
+  std::vector<TRect> drawn;
+  const int widths[] = {30, 40, 50};
+  for (int i = 0; i < 3; ++i) {
+    framework::TMenuItem* item = form->MainMenu->Items()->Items(i);
+    const int width = widths[i];
+    item->OnMeasureItem = [width](framework::TObject*, framework::TCanvas*, int& w, int& h) {
+      w = width;
+      h = 18;
+    };
+    item->OnAdvancedDrawItem = [&drawn](framework::TObject*, framework::TCanvas*, TRect r,
+                                        framework::TOwnerDrawState) { drawn.push_back(r); };
+  }
+  form->MainMenu->SetOwnerDraw(true);
+  const auto check = [&](const std::vector<TRect>& expected) {
+    drawn.clear();
+    Provider().SetCacheStale(true);
+    Provider().BuildCache();
+    EXPECT_EQ(drawn, expected);
+    for (int i = 0; i < 3; ++i) {
+      const TRect r = platform::GetMenuItemRect(form->Handle(), form->MainMenu->MenuHandle(), i);
+      EXPECT_EQ(r.Offset(-form->Left(), -form->Top()), expected[static_cast<std::size_t>(i)]);
+    }
+  };
+  check({{4, 23, 46, 41}, {46, 23, 98, 41}, {98, 23, 160, 41}});
+  form->SetWidth(150);
+  Settle();
+  check({{4, 23, 46, 41}, {46, 23, 98, 41}, {4, 41, 66, 59}});
+  EXPECT_EQ(Provider().MenuLines(), 2);
+}
+
+// File > Open, Save and Close chosen with the mouse from the bar's drop-down.
+TEST_F(SkinnedFrame, TheFileMenuStillWorks) {
+  const auto path = TempFile("frame.txt");
+  std::ofstream(path) << "2x2\n1 2 3\n4 5 6\n7 8 9\n10 11 12\n";
+  const platform::HMENU bar = form->MainMenu->MenuHandle();
+  const platform::HMENU file = platform::GetMenuItemInfo(bar, 0)->SubMenu;
+  struct Case {
+    const char* Name;
+    int Item;
+    std::function<bool()> Done;
+  };
+  const std::vector<Case> cases = {
+      {"Open", 0, [&] { return form->LoadedFromFile && form->SGInput->Cells(1, 1) == "1"; }},
+      {"Save", 1,
+       [&] { return Backend().Dialogs().back().File.Kind == platform::FileDialogKind::Save; }},
+      {"Close", 2, [&] { return app.Terminated(); }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.Name);
+    Backend().AnswerFileDialog(path.string());
+    session.Advance(1000);
+    session.Click(ItemCentre(bar, 0));
+    ASSERT_TRUE(platform::IsMenuActive());
+    session.Click(ItemCentre(file, c.Item));
+    app.ProcessMessages();
+    EXPECT_TRUE(c.Done());
+  }
+}
+
+// The keyboard works the menus through the skinned bar: Alt selects the bar and Escape leaves
+// it; Alt and Enter open File on Open, two Downs pass Save to Close, and Enter chooses it.
+TEST_F(SkinnedFrame, TheKeyboardWorksTheMenusThroughTheBar) {
+  session.PressKey(platform::VK_MENU);
+  EXPECT_TRUE(platform::IsMenuActive());
+  session.PressKey(platform::VK_ESCAPE);
+  EXPECT_FALSE(platform::IsMenuActive());
+  for (const std::uint32_t key : {platform::VK_MENU, platform::VK_RETURN, platform::VK_DOWN,
+                                  platform::VK_DOWN, platform::VK_RETURN})
+    session.PressKey(key);
+  app.ProcessMessages();
+  EXPECT_TRUE(app.Terminated());
+}
+
+// The title's icon opens the frame's own system menu, where only Move and Close work.
+TEST_F(SkinnedFrame, TheSystemMenuOffersMoveAndClose) {
+  sSkinProvider::TsSystemMenu& menu = Provider().SystemMenu();
+  Backend().ScheduleStep([&] {
+    std::vector<std::string> enabled;
+    for (int i = 0; i < menu.Items()->Count(); ++i)
+      if (menu.Items()->Items(i)->Enabled() && !menu.Items()->Items(i)->IsLine())
+        enabled.push_back(menu.Items()->Items(i)->Caption());
+    EXPECT_EQ(enabled, (std::vector<std::string>{"Move", "Close"}));
+    session.Click(ItemCentre(menu.MenuHandle(), 6));
+  });
+  session.Press(OnScreen({10, 10}));
+  app.ProcessMessages();
+  EXPECT_TRUE(app.Terminated());
+}
+
+TEST_F(SkinnedFrame, TheTitleShowsTheSkinnedLook) {
+  const platform::Bitmap shown = platform::WindowSnapshot(form->Handle());
+  EXPECT_NE(shown.Pixel(400, 12), platform::ColorToRGB(platform::clActiveCaption));
+  EXPECT_EQ(shown.Pixel(400, 12), Provider().FrameCache().Data().Pixel(400, 12));
+  EXPECT_EQ(shown.Pixel(2, 300), Provider().FrameCache().Data().Pixel(2, 300)) << "the border";
+}
+
+}  // namespace
+}  // namespace Bezier::testing
