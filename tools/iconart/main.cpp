@@ -22,7 +22,7 @@ int main(int argc, char** argv) {
                                 platform::EncodePng(iconart::DrawIcon(size)));
     }
     const std::string svg = iconart::IconSvg();
-    platform::WriteBinaryFile(folder + "/" + resources::AppIconScalable, {svg.begin(), svg.end()});
+    platform::WriteTextFile(folder + "/" + resources::AppIconScalable, svg);
   } catch (const std::exception& e) {
     std::fprintf(stderr, "iconart: %s\n", e.what());
     return 1;
