@@ -9,12 +9,6 @@ out=$2
 
 source "$(dirname "$0")/desktop.sh"
 
-shot() { import -window root "$out/$1.png"; }
-# How many pixels of a screen rectangle (x y width height) differ between two shots.
-changed() {
-  convert "$out/$1.png" "$out/$2.png" -crop "$5x$6+$3+$4" +repage -compose difference -composite \
-    -colorspace gray -threshold 0 -format '%[fx:round(w*h*mean)]' info:
-}
 geometry() { eval "$(xdotool getwindowgeometry --shell "$window")"; }
 moved_to() { geometry && [ "$X" = "$1" ] && [ "$Y" = "$2" ]; }
 popup_open() { shot probe && [ "$(changed rest probe "$@")" -gt 500 ]; }

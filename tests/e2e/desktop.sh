@@ -33,3 +33,12 @@ start_desktop() {
   pids+=($!)
   wait_for sh -c "xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'"
 }
+
+# A screenshot of the whole screen into the output folder, by name.
+shot() { import -window root "$out/$1.png"; }
+
+# How many pixels of a screen rectangle (x y width height) differ between two shots.
+changed() {
+  convert "$out/$1.png" "$out/$2.png" -crop "$5x$6+$3+$4" +repage -compose difference -composite \
+    -colorspace gray -threshold 0 -format '%[fx:round(w*h*mean)]' info:
+}
