@@ -10,6 +10,7 @@
 #include "platform/window/Windows.h"
 #include "resources/AppIcon.h"
 #include "resources/Embedded.h"
+#include "skin/sMaskData.h"
 
 namespace {
 
@@ -28,6 +29,8 @@ platform::DesktopIdentity Identity() {
 int main() {
   resources::RegisterEmbeddedResources();
   try {
+    // The skin engine's own border masks, for controls that choose one rather than a skin's.
+    sMaskData::LoadBuiltInMasks();
     platform::StartWindowSystem(platform::CreateDesktopBackend(Identity()));
     {
       framework::TApplication application;

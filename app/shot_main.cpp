@@ -8,6 +8,7 @@
 #include "app/BezierShot.h"
 #include "platform/graphics/Png.h"
 #include "resources/Embedded.h"
+#include "skin/sMaskData.h"
 
 int main(int argc, char** argv) {
   if (argc != 2 && argc != 3) {
@@ -16,6 +17,8 @@ int main(int argc, char** argv) {
   }
   resources::RegisterEmbeddedResources();
   try {
+    // The skin engine's own border masks, for controls that choose one rather than a skin's.
+    sMaskData::LoadBuiltInMasks();
     const std::optional<std::string> pointFile =
         argc == 3 ? std::optional<std::string>(argv[2]) : std::nullopt;
     platform::SavePngFile(Bezier::ShootMainWindow(pointFile).Picture, argv[1]);
