@@ -260,19 +260,11 @@ class MenuPainting : public ProviderFixture {
  protected:
   MenuPainting() {
     painterLog.clear();
-    sSkinManager::RegisterMenuPainter(
-        [](sSkinManager::TsSkinManager* m) -> std::unique_ptr<sSkinManager::TsMenuPainter> {
-          return std::make_unique<TPainterProbe>(m);
-        });
     menu = new framework::TMainMenu(form);
     menu->SetOwnerDraw(true);
     file = Item(menu->Items(), "File");
     open = Item(file, "Open");
     form->SetMenu(menu);
-  }
-  ~MenuPainting() override {
-    framework::TClassRegistry again;
-    sControlClasses::RegisterSkinControlClasses(again);
   }
   TMenuItem* Item(TMenuItem* parent, const char* caption) {
     auto* item = new TMenuItem(form);
@@ -281,6 +273,10 @@ class MenuPainting : public ProviderFixture {
     return item;
   }
 
+  MenuPainterSwap probe{
+      [](sSkinManager::TsSkinManager* m) -> std::unique_ptr<sSkinManager::TsMenuPainter> {
+        return std::make_unique<TPainterProbe>(m);
+      }};
   std::vector<std::string>& log = painterLog;
   framework::TMainMenu* menu = nullptr;
   TMenuItem* file = nullptr;

@@ -49,6 +49,7 @@ class MenuBar : public ProviderFixture {
     provider->BuildCache();
   }
 
+  MenuPainterSwap noPainter{nullptr};  // the items keep the handlers set here
   framework::TMainMenu* menu = nullptr;
   std::vector<TRect> drawn;
 };

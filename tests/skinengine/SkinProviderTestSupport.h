@@ -9,6 +9,8 @@
 #include <utility>
 #include <vector>
 
+#include "controls/sControlClasses.h"
+#include "framework/classes/ClassRegistry.h"
 #include "framework/forms/Application.h"
 #include "framework/forms/Form.h"
 #include "platform/graphics/Bitmap.h"
@@ -16,6 +18,7 @@
 #include "platform/window/Metrics.h"
 #include "platform/window/Paint.h"
 #include "platform/window/Windows.h"
+#include "skin/sMenuPainter.h"
 #include "skin/sSkinManager.h"
 #include "skin/sSkinProvider.h"
 #include "tests/skinengine/SkinDataTestSupport.h"
@@ -94,6 +97,21 @@ inline Bitmap Stripes() {
     picture.FillRect({x, 0, x + 1, 2}, 0x101010 * static_cast<TColor>(x + 1));
   return picture;
 }
+
+// The menu painter that managers made meanwhile create (none for null); the skin controls'
+// painter comes back afterwards. The real painter takes over the bar items' handlers.
+class MenuPainterSwap {
+ public:
+  explicit MenuPainterSwap(sSkinManager::TsMenuPainterFactory factory) {
+    sSkinManager::RegisterMenuPainter(factory);
+  }
+  ~MenuPainterSwap() {
+    framework::TClassRegistry again;
+    sControlClasses::RegisterSkinControlClasses(again);
+  }
+  MenuPainterSwap(const MenuPainterSwap&) = delete;
+  MenuPainterSwap& operator=(const MenuPainterSwap&) = delete;
+};
 
 // A form with a provider, shown once the test has set it up.
 class ProviderFixture : public ::testing::Test {
