@@ -92,4 +92,20 @@ inline void PaintEverything() {
   }
 }
 
+// Loads the skin folder "fz" under root: false when the loader refused it, which must leave no
+// skin loaded; a loaded skin must have its options and answer every lookup inside its lists.
+inline bool LoadSkinFolder(sSkinManager::TsSkinManager& manager,
+                           const std::filesystem::path& root) {
+  manager.SetSkinDirectory(root.string());
+  try {
+    manager.SetSkinName("fz");
+  } catch (const framework::Exception&) {
+    if (sSkinManager::SkinLoaded()) std::abort();
+    return false;
+  }
+  if (!sSkinManager::SkinLoaded() || !sSkinManager::SkinData().Ini) std::abort();
+  CheckLookups();
+  return true;
+}
+
 }  // namespace skinfuzz

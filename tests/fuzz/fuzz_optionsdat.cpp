@@ -39,14 +39,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::filesystem::path& root = SkinFolder();
   skinfuzz::WriteFile(root / "fz" / "Options.dat",
                       std::string_view(reinterpret_cast<const char*>(data), size));
-  manager->SetSkinDirectory(root.string());
-  try {
-    manager->SetSkinName("fz");
-  } catch (const framework::Exception&) {
-    if (sSkinManager::SkinLoaded()) std::abort();
-    return 0;
-  }
-  if (!sSkinManager::SkinLoaded() || !sSkinManager::SkinData().Ini) std::abort();
-  skinfuzz::CheckLookups();
+  skinfuzz::LoadSkinFolder(*manager, root);
   return 0;
 }

@@ -85,15 +85,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   static auto* manager = new sSkinManager::TsSkinManager(nullptr);
   static const std::filesystem::path root = skinfuzz::ScratchFolder("skinfolder");
   WriteSkinFolder(root / "fz", std::string_view(reinterpret_cast<const char*>(data), size));
-  manager->SetSkinDirectory(root.string());
-  try {
-    manager->SetSkinName("fz");
-  } catch (const framework::Exception&) {
-    if (sSkinManager::SkinLoaded()) std::abort();
-    return 0;
-  }
-  if (!sSkinManager::SkinLoaded() || !sSkinManager::SkinData().Ini) std::abort();
-  skinfuzz::CheckLookups();
-  skinfuzz::PaintEverything();
+  if (skinfuzz::LoadSkinFolder(*manager, root)) skinfuzz::PaintEverything();
   return 0;
 }

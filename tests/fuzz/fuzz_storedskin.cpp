@@ -9,26 +9,14 @@
 #include <string>
 #include <string_view>
 
-#include "controls/sControlClasses.h"
-#include "framework/classes/ClassRegistry.h"
 #include "framework/description/DescriptionReader.h"
 #include "framework/description/DescriptionWriter.h"
-#include "framework/forms/FrameworkClasses.h"
 #include "framework/runtime/Exceptions.h"
 #include "skin/sSkinManager.h"
 #include "tests/fuzz/SkinFuzzing.h"
+#include "tests/skinengine/SkinClasses.h"
 
 namespace {
-
-const framework::TClassRegistry& Classes() {
-  static const framework::TClassRegistry classes = [] {
-    framework::TClassRegistry r;
-    framework::RegisterFrameworkClasses(r);
-    sControlClasses::RegisterSkinControlClasses(r);
-    return r;
-  }();
-  return classes;
-}
 
 // Pictures come inline; a description that names resource files has none to read.
 std::optional<framework::TBytes> NoResources(const std::string&) {
@@ -37,7 +25,7 @@ std::optional<framework::TBytes> NoResources(const std::string&) {
 
 std::unique_ptr<sSkinManager::TsSkinManager> Read(std::string_view text) {
   auto manager = std::make_unique<sSkinManager::TsSkinManager>(nullptr);
-  framework::ReadDescription(text, *manager, Classes(), NoResources);
+  framework::ReadDescription(text, *manager, skintests::SkinClasses(), NoResources);
   return manager;
 }
 

@@ -11,6 +11,7 @@
 #include "framework/description/DescriptionWriter.h"
 #include "framework/forms/FrameworkClasses.h"
 #include "tests/skinengine/ControlsTestSupport.h"
+#include "tests/skinengine/SkinClasses.h"
 
 namespace {
 
@@ -56,16 +57,6 @@ constexpr const char* Description = R"(object Form1: TForm
 end
 )";
 
-const framework::TClassRegistry& Classes() {
-  static const framework::TClassRegistry classes = [] {
-    framework::TClassRegistry r;
-    framework::RegisterFrameworkClasses(r);
-    sControlClasses::RegisterSkinControlClasses(r);
-    return r;
-  }();
-  return classes;
-}
-
 class ControlClasses : public ::testing::Test, public skintests::FormFixture {
  protected:
   template <class T>
@@ -75,7 +66,7 @@ class ControlClasses : public ::testing::Test, public skintests::FormFixture {
 };
 
 TEST_F(ControlClasses, ADescriptionCreatesEveryControlWithItsStoredValues) {
-  framework::ReadDescription(Description, *form, Classes());
+  framework::ReadDescription(Description, *form, skintests::SkinClasses());
   auto* edit = Find<sEdit::TsEdit>("EdM");
   auto* gauge = Find<sGauge::TsGauge>("Bar");
   auto* box = Find<sCheckbox::TsCheckBox>("CheckBox");
@@ -102,7 +93,7 @@ TEST_F(ControlClasses, AStoredGaugeRangeIsCheckedOnlyOutsideLoading) {
     Progress = 150
   end
 end)",
-                             *form, Classes());
+                             *form, skintests::SkinClasses());
   auto* gauge = Find<sGauge::TsGauge>("Bar");
   EXPECT_EQ(gauge->MinValue(), 200);
   EXPECT_EQ(gauge->MaxValue(), 100);

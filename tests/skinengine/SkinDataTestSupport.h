@@ -22,6 +22,7 @@
 #include "skin/sMessages.h"
 #include "skin/sSkinManager.h"
 #include "tests/app/TempFolder.h"
+#include "tests/skinengine/SkinClasses.h"
 
 namespace skintests {
 
@@ -44,16 +45,6 @@ class SkinStateReset {
     sSkinManager::SkinData() = {};
   }
 };
-
-inline const framework::TClassRegistry& SkinClasses() {
-  static const framework::TClassRegistry classes = [] {
-    framework::TClassRegistry r;
-    framework::RegisterFrameworkClasses(r);
-    sControlClasses::RegisterSkinControlClasses(r);
-    return r;
-  }();
-  return classes;
-}
 
 // A section of the lists as a loader would leave it.
 inline sSkinManager::SkinSectionData Section(std::string name, std::string parent = {}) {
