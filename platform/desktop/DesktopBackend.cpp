@@ -25,16 +25,6 @@
 namespace platform {
 namespace {
 
-class RealClock : public Clock {
- public:
-  std::uint64_t NowMicroseconds() override {
-    return SDL_GetPerformanceCounter() * 1'000'000 / SDL_GetPerformanceFrequency();
-  }
-  void Sleep(std::uint32_t milliseconds) override { SDL_Delay(milliseconds); }
-};
-
-RealClock realClock;
-
 SDL_HitTestResult ToSdlHit(int hit) {
   switch (hit) {
     case HTCAPTION:
@@ -122,7 +112,7 @@ DesktopBackend::~DesktopBackend() {
 }
 
 Clock& DesktopBackend::GetClock() {
-  return realClock;
+  return SystemClock();
 }
 
 TRect DesktopBackend::DeviceWorkArea() const {

@@ -1,12 +1,14 @@
 #include "platform/kernel/Clock.h"
 
+#include <algorithm>
 #include <chrono>
+#include <limits>
 #include <thread>
 
 namespace platform {
 namespace {
 
-class SystemClock : public Clock {
+class SteadyClock : public Clock {
  public:
   std::uint64_t NowMicroseconds() override {
     using namespace std::chrono;
@@ -23,17 +25,26 @@ class SystemClock : public Clock {
   }
 };
 
-SystemClock systemClock;
+SteadyClock systemClock;
 Clock* current = &systemClock;
+std::int64_t lastCounter = std::numeric_limits<std::int64_t>::min();
 
 }  // namespace
 
+Clock& SystemClock() {
+  return systemClock;
+}
+
 void SetClock(Clock* clock) {
   current = clock != nullptr ? clock : &systemClock;
+  lastCounter = std::numeric_limits<std::int64_t>::min();
 }
 
 std::int64_t QueryPerformanceCounter() {
-  return static_cast<std::int64_t>(current->NowTicks());
+  // Callers seed from consecutive reads, so a clock coarser than the loop between them must
+  // not hand out the same value twice.
+  lastCounter = std::max(static_cast<std::int64_t>(current->NowTicks()), lastCounter + 1);
+  return lastCounter;
 }
 std::int64_t QueryPerformanceFrequency() {
   return 10'000'000;

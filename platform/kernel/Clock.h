@@ -16,10 +16,14 @@ class Clock {
   virtual void Sleep(std::uint32_t milliseconds) = 0;
 };
 
+// The real clock: steady time, the counter in true 100 ns ticks.
+Clock& SystemClock();
+
 // Installs the clock to use; nullptr returns to the real clock. The caller keeps ownership.
 void SetClock(Clock* clock);
 
-// High-resolution counter in ticks of QueryPerformanceFrequency() per second.
+// High-resolution counter in ticks of QueryPerformanceFrequency() per second. Two reads never
+// answer the same value, even when the clock has not moved between them.
 std::int64_t QueryPerformanceCounter();
 std::int64_t QueryPerformanceFrequency();
 // Milliseconds since an arbitrary start; the 32-bit form wraps as the desktop's does.

@@ -1,4 +1,6 @@
 // The count fields, sizing, typing into the table, completeness, Reset and Randomize.
+#include <set>
+
 #include "tests/app/MainWindowSupport.h"
 
 namespace Bezier::testing {
@@ -113,6 +115,19 @@ TEST_F(MainWindow, RandomizeFillsEveryDataCellWithOneTo299) {
     }
   }
   EXPECT_TRUE(form->Gambar->Enabled());
+}
+
+// The virtual clock stands still during the click, as a coarse clock does between two quick
+// reads. Seeds one tick apart give values about 134775813 x 299 / 2^32 = 9.4 apart (mod 299),
+// so nine cells in a row are all different.
+TEST_F(MainWindow, RandomizeGivesEveryCellItsOwnSeedWhileTheClockStandsStill) {
+  SizeTable(3, 3);
+  Click(*form->BtnRandom);
+  for (int c = 1; c <= 3; ++c) {
+    std::set<std::string> values;
+    for (int r = 1; r <= 9; ++r) values.insert(form->SGInput->Cells(c, r));
+    EXPECT_EQ(values.size(), 9u) << "column " << c;
+  }
 }
 
 TEST_F(MainWindow, ResetEmptiesCellsAndFieldsButKeepsTheRows) {

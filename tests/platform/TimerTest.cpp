@@ -90,5 +90,33 @@ TEST_F(TimerTest, AZeroIntervalIsRaisedSoTheLoopStillEnds) {
   EXPECT_EQ(log.Count(WM_TIMER), 1);
 }
 
+// A clock that answers whatever the test last set, as a coarse real clock does between two
+// quick reads.
+class SetByHandClock : public Clock {
+ public:
+  std::uint64_t NowMicroseconds() override { return now; }
+  void Sleep(std::uint32_t) override {}
+  std::uint64_t now = 0;
+};
+
+TEST(CounterTest, TwoReadsOfAClockThatStandsStillStillDiffer) {
+  SetByHandClock clock;
+  SetClock(&clock);
+  struct Read {
+    std::uint64_t ClockMicroseconds;
+    std::int64_t Counter;
+  };
+  const Read reads[] = {
+      {100, 1000}, {100, 1001}, {100, 1002},  // 100 us in 100 ns ticks, then one tick on
+      {150, 1500},                            // the clock moved past: its own value again
+      {150, 1501},
+  };
+  for (const Read& r : reads) {
+    clock.now = r.ClockMicroseconds;
+    EXPECT_EQ(QueryPerformanceCounter(), r.Counter) << "clock at " << r.ClockMicroseconds;
+  }
+  SetClock(nullptr);
+}
+
 }  // namespace
 }  // namespace platform
