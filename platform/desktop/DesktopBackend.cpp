@@ -13,12 +13,14 @@
 #include "platform/desktop/WindowIcon.h"
 #include "platform/desktop/WindowIdentity.h"
 #include "platform/desktop/WindowShape.h"
+#include "platform/desktop/X11Window.h"
 #include "platform/desktop/XErrors.h"
 #include "platform/desktop/XResources.h"
 #include "platform/window/Input.h"
 #include "platform/window/Menus.h"
 #include "platform/window/MessageParams.h"
 #include "platform/window/Messages.h"
+#include "platform/window/Paint.h"
 #include "platform/window/WindowSystem.h"
 #include "platform/window/Windows.h"
 
@@ -309,6 +311,7 @@ void DesktopBackend::DispatchWindowEvent(const SDL_WindowEvent& e) {
     case SDL_WINDOWEVENT_FOCUS_LOST:
       // A click in another program closes our open menu, as it would on any desktop.
       if (IsMenuActive()) EndMenu();
+      InputActivate(window, false);
       break;
     case SDL_WINDOWEVENT_LEAVE:
       InputMouseExit();
@@ -335,6 +338,9 @@ void DesktopBackend::KeepPresenting() {
     if (event.type == SDL_WINDOWEVENT && event.window.event == SDL_WINDOWEVENT_EXPOSED)
       Dispatch(event);
   }
+  // What changed as the dialog opened (the owner turning inactive) shows now, not after it.
+  const std::vector<HWND> tops = Sys().TopLevels;
+  for (const HWND top : tops) UpdateWindow(top);
 }
 
 void DesktopBackend::SetClipboardText(const std::string& text) {
@@ -349,8 +355,13 @@ std::string DesktopBackend::GetClipboardText() {
 }
 
 GtkModal DesktopBackend::Modal(HWND owner) {
-  GtkModal modal{[this] { KeepPresenting(); }, std::nullopt};
-  if (IsWindow(owner)) modal.Owner = scale_.ToDevice(GetWindowRect(TopLevelOf(owner)));
+  GtkModal modal{[this] { KeepPresenting(); }, {}};
+  modal.Owner.WorkArea = DeviceWorkArea();
+  modal.Owner.Bounds = modal.Owner.WorkArea;
+  if (!IsWindow(owner)) return modal;
+  const HWND top = TopLevelOf(owner);
+  modal.Owner.Bounds = scale_.ToDevice(GetWindowRect(top));
+  if (SDL_Window* native = Native(top)) modal.Owner.XWindow = X11WindowOf(native);
   return modal;
 }
 

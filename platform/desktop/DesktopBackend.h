@@ -53,7 +53,8 @@ class DesktopBackend : public Backend {
   // While a dialog is open: our windows repaint and show their pictures again when exposed,
   // and their input is dropped.
   void KeepPresenting();
-  // How a dialog of the owner runs: over the owner's window, repainting ours meanwhile.
+  // How a dialog of the owner runs: over the owner's top-level window, repainting ours
+  // meanwhile.
   GtkModal Modal(HWND owner);
   static SDL_HitTestResult HitTest(SDL_Window* window, const SDL_Point* area, void* data);
 

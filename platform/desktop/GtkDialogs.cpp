@@ -1,5 +1,6 @@
 #include "platform/desktop/GtkDialogs.h"
 
+#include <gdk/gdkx.h>
 #include <gtk/gtk.h>
 
 #include <algorithm>
@@ -18,8 +19,39 @@ void EnsureGtk() {
   ready = true;
 }
 
-void OnResponse(GtkDialog*, gint response, gpointer data) {
-  *static_cast<gint*>(data) = response;
+struct Answer {
+  gint Response = GTK_RESPONSE_NONE;
+  unsigned long Owner = 0;
+};
+
+void OnResponse(GtkDialog* dialog, gint response, gpointer data) {
+  auto* answer = static_cast<Answer*>(data);
+  answer->Response = response;
+  if (answer->Owner == 0) return;
+  // Keys typed right after the answer are the owner's: it takes the keyboard back now, not
+  // once the dialog is gone and the window manager has chosen whom to focus.
+  GdkWindow* window = gtk_widget_get_window(GTK_WIDGET(dialog));
+  GdkDisplay* display = gdk_window_get_display(window);
+  gtk_widget_hide(GTK_WIDGET(dialog));
+  gdk_x11_display_error_trap_push(display);
+  XSetInputFocus(GDK_DISPLAY_XDISPLAY(display), answer->Owner, RevertToParent, CurrentTime);
+  gdk_x11_display_error_trap_pop_ignored(display);
+}
+
+// A dialog that is a transient of the focused window and carries a fresh user time is one
+// the window manager gives the keyboard to; without them it may refuse, and keys typed at the
+// dialog go to the window behind it.
+void BelongTo(GtkWidget* dialog, const DialogOwner& owner) {
+  gtk_widget_realize(dialog);
+  GdkWindow* window = gtk_widget_get_window(dialog);
+  if (owner.XWindow != 0) {
+    if (GdkWindow* parent =
+            gdk_x11_window_foreign_new_for_display(gdk_window_get_display(window), owner.XWindow)) {
+      gdk_window_set_transient_for(window, parent);
+      g_object_unref(parent);
+    }
+  }
+  gdk_x11_window_set_user_time(window, gdk_x11_get_server_time(window));
 }
 
 // GTK places windows in its own units, device pixels divided by its scale factor, which
@@ -33,22 +65,25 @@ void CentreOver(GtkWidget* dialog, const TRect& owner) {
                   (owner.Top + owner.Bottom) / 2 / factor - height / 2);
 }
 
-// Shows the dialog and iterates GTK until it answers, giving the caller's windows their turn
-// between iterations; answers the response and destroys the dialog.
-gint RunModal(GtkWidget* dialog, const GtkModal& modal) {
-  gint response = GTK_RESPONSE_NONE;
-  g_signal_connect(dialog, "response", G_CALLBACK(OnResponse), &response);
+// Shows the dialog over its owner and iterates GTK until it answers, giving the caller's
+// windows their turn between iterations; then destroys it.
+void RunModal(GtkWidget* dialog, const GtkModal& modal) {
+  Answer answer;
+  answer.Owner = modal.Owner.XWindow;
+  g_signal_connect(dialog, "response", G_CALLBACK(OnResponse), &answer);
   gtk_window_set_keep_above(GTK_WINDOW(dialog), TRUE);
-  if (modal.Owner) CentreOver(dialog, *modal.Owner);
+  BelongTo(dialog, modal.Owner);
+  CentreOver(dialog, modal.Owner.Bounds);
   gtk_widget_show_all(dialog);
-  while (response == GTK_RESPONSE_NONE) {
+  gtk_window_present_with_time(GTK_WINDOW(dialog),
+                               gdk_x11_get_server_time(gtk_widget_get_window(dialog)));
+  while (answer.Response == GTK_RESPONSE_NONE) {
     while (gtk_events_pending() != FALSE) gtk_main_iteration_do(FALSE);
     modal.KeepAlive();
     g_usleep(10'000);
   }
   gtk_widget_destroy(dialog);
   while (gtk_events_pending() != FALSE) gtk_main_iteration_do(FALSE);
-  return response;
 }
 
 GtkMessageType MessageType(MessageBoxKind kind) {

@@ -8,12 +8,19 @@
 
 namespace platform {
 
-// How a GTK dialog runs: keepAlive is called between GTK iterations, so the caller's windows
-// keep repainting; the dialog opens centred over owner, the owner window's rectangle on the
-// screen in device pixels, when there is one.
+// The window a dialog belongs to, in device pixels: the dialog stays above it and opens
+// centred over it, inside the work area.
+struct DialogOwner {
+  unsigned long XWindow = 0;  // 0 when there is none
+  TRect Bounds;               // on the screen
+  TRect WorkArea;             // where the dialog must fit
+};
+
+// How a GTK dialog runs: over its owner, calling KeepAlive between GTK iterations so the
+// caller's windows keep repainting.
 struct GtkModal {
   std::function<void()> KeepAlive;
-  std::optional<TRect> Owner;
+  DialogOwner Owner;
 };
 
 // The desktop's own dialogs through GTK 3, run modally in a loop of their own. Throws

@@ -68,13 +68,22 @@ void HeadlessBackend::WaitEvents(std::optional<std::uint32_t>) {
   step();
 }
 
+void HeadlessBackend::RunDialogStep() {
+  if (dialogSteps_.empty()) return;
+  auto step = std::move(dialogSteps_.front());
+  dialogSteps_.pop_front();
+  step();
+}
+
 int HeadlessBackend::ShowMessageBox(const MessageBoxParams& params) {
   dialogs_.push_back(DialogRecord{true, params, {}});
+  RunDialogStep();
   return IDOK;
 }
 
 std::optional<FileDialogResult> HeadlessBackend::ShowFileDialog(const FileDialogParams& params) {
   dialogs_.push_back(DialogRecord{false, {}, params});
+  RunDialogStep();
   if (fileAnswers_.empty()) return std::nullopt;
   auto answer = fileAnswers_.front();
   fileAnswers_.pop_front();

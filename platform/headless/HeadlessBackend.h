@@ -79,17 +79,22 @@ class HeadlessBackend : public Backend {
   // The answers of the next file dialogs, in order; nullopt cancels. Unanswered dialogs are
   // cancelled; message boxes are always confirmed with OK.
   void AnswerFileDialog(std::optional<std::string> fileName, int filterIndex = 1);
+  // Runs inside the next dialog, while it is open, before it is answered.
+  void WhileNextDialogOpen(std::function<void()> step) { dialogSteps_.push_back(std::move(step)); }
   const std::vector<DialogRecord>& Dialogs() const { return dialogs_; }
   const NativeWindow* Native(HWND window) const;
   const ScreenScale& Scale() const { return scale_; }
 
  private:
+  void RunDialogStep();
+
   TRect workArea_;
   ScreenScale scale_;
   VirtualClock clock_;
   std::map<HWND, NativeWindow> natives_;
   std::deque<std::function<void()>> steps_;
   std::deque<std::optional<FileDialogResult>> fileAnswers_;
+  std::deque<std::function<void()>> dialogSteps_;
   std::vector<DialogRecord> dialogs_;
   std::string clipboard_;
 };

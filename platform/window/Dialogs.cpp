@@ -1,12 +1,32 @@
 #include "platform/window/Dialogs.h"
 
+#include "platform/window/Input.h"
 #include "platform/window/Windows.h"
 
 namespace platform {
 namespace {
 
+// An open dialog has the mouse and the keyboard: our active window is deactivated for its
+// time and activated again afterwards, which lets it give the focus back where it was.
+class ModalScope {
+ public:
+  ModalScope() : active_(GetActiveWindow()) {
+    InputMouseExit();
+    SetActiveWindow(NullWindow);
+  }
+  ~ModalScope() {
+    if (IsWindow(active_) && IsWindowVisible(active_)) SetActiveWindow(active_);
+  }
+  ModalScope(const ModalScope&) = delete;
+  ModalScope& operator=(const ModalScope&) = delete;
+
+ private:
+  HWND active_;
+};
+
 std::optional<FileDialogResult> RunFileDialog(FileDialogParams params, FileDialogKind kind) {
   params.Kind = kind;
+  const ModalScope modal;
   auto result = CurrentBackend().ShowFileDialog(params);
   if (result) result->FileName = ApplyDefaultExt(result->FileName, params.DefaultExt);
   return result;
@@ -15,6 +35,7 @@ std::optional<FileDialogResult> RunFileDialog(FileDialogParams params, FileDialo
 }  // namespace
 
 int MessageBox(const MessageBoxParams& params) {
+  const ModalScope modal;
   return CurrentBackend().ShowMessageBox(params);
 }
 

@@ -39,12 +39,13 @@ struct FileDialogResult {
   int FilterIndex = 1;
 };
 
-// Modal message box with one "OK" button; answers IDOK. Our windows keep repainting and take
-// no input while it is open.
+// Modal message box with one "OK" button; answers IDOK. Our windows keep repainting while it
+// is open, but it has the mouse and the keyboard: the active window is deactivated until it
+// closes.
 int MessageBox(const MessageBoxParams& params);
 
-// File-open and file-save dialogs; nullopt when cancelled. A confirmed name without an
-// extension gets DefaultExt.
+// File-open and file-save dialogs, modal as message boxes are; nullopt when cancelled. A
+// confirmed name without an extension gets DefaultExt.
 std::optional<FileDialogResult> GetOpenFileName(const FileDialogParams& params);
 std::optional<FileDialogResult> GetSaveFileName(const FileDialogParams& params);
 

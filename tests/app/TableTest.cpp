@@ -104,6 +104,38 @@ TEST_F(MainWindow, CompletenessCoversRowsUpToThePointCountOnly) {
   EXPECT_TRUE(form->TableComplete()) << "row 5 lies beyond PointCount";
 }
 
+// Keys pressed while a message is up belong to the message; once it is closed, typing goes on
+// in the field that has the focus by then: m again after a range message, n (where Tab went)
+// after a conversion error, which ends the exit check before it moves the focus.
+TEST_F(MainWindow, AMessageHasTheKeyboardAndTypingGoesOnInTheFieldAfterwards) {
+  struct Case {
+    std::string typed;
+    std::string message;
+    sEdit::TsEdit* TForm1::*focused;
+  };
+  const Case cases[] = {
+      {"10", "Nilai Maksimal M < 10", &TForm1::EdM},
+      {"x", "'x' is not a valid integer value", &TForm1::EdN},
+  };
+  for (const Case& c : cases) {
+    form->EdN->SetText("");
+    Click(*form->EdM);
+    form->EdM->SetText("");
+    session.TypeText(c.typed);
+    Backend().WhileNextDialogOpen([&] {
+      session.TypeText("7");
+      session.PressKey(platform::VK_RETURN);
+    });
+    session.PressKey(platform::VK_TAB);
+    EXPECT_EQ(Messages().back().second, c.message);
+    EXPECT_EQ(form->EdN->Text(), "") << c.typed;
+    sEdit::TsEdit& field = *(form->*c.focused);
+    EXPECT_TRUE(field.Focused()) << c.typed;
+    session.TypeText("5");
+    EXPECT_EQ(field.Text(), "5") << c.typed;
+  }
+}
+
 TEST_F(MainWindow, RandomizeFillsEveryDataCellWithOneTo299) {
   SizeTable(3, 3);
   Click(*form->BtnRandom);

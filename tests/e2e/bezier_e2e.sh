@@ -24,8 +24,16 @@ import -window root "$out/started.png"
 click() { xdotool mousemove "$((cx + $1))" "$((cy + $2))" click 1; sleep 0.3; }
 
 # m in its group box at (8, 8), the field at (120, 24) inside it; n likewise at (8, 96).
+# A count out of range brings up the error box, which takes the keyboard by itself; Return
+# closes it, and the 3 typed at once goes into the m field again (were it lost, leaving the
+# empty field would bring up another error box and nothing would be drawn).
 click $((8 + 120 + 20)) $((8 + 24 + 10))
-xdotool type --delay 50 3
+xdotool type --delay 50 10
+xdotool key Tab
+wait_for active_is Error
+import -window root "$out/error.png"
+xdotool key Return type 3
+wait_for active_is Bezier
 xdotool key Tab
 sleep 0.3
 xdotool type --delay 50 4

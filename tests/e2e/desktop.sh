@@ -21,6 +21,9 @@ wait_for() {
   return 1
 }
 
+# Is the window that has the keyboard the one with this title?
+active_is() { [ "$(xdotool getactivewindow getwindowname)" = "$1" ]; }
+
 # Empties the output folder and starts Xvfb (on a display it picks itself) and openbox.
 start_desktop() {
   local out=$1 size=$2

@@ -104,12 +104,13 @@ xdotool key alt+h
 xdotool key Return
 wait_for xdotool search --onlyvisible --name '^Form demo$'
 import -window root "$out/dialog.png"
-xdotool windowactivate --sync "$(xdotool search --onlyvisible --name '^Form demo$' | head -n1)" key Return
+wait_for active_is 'Form demo'  # the box takes the keyboard by itself
+xdotool key Return
 gone() { ! xdotool search --onlyvisible --name "$1"; }
 wait_for gone '^Form demo$'
 
 # File > Close ends the program.
-xdotool windowactivate --sync "$window"
+wait_for active_is 'Standard controls'  # and gives it back on closing
 xdotool key alt+f
 xdotool key Return
 exited() { ! kill -0 "$demo_pid"; }

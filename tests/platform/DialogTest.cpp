@@ -1,8 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+
+#include "WindowTestSupport.h"
 #include "platform/headless/Headless.h"
 #include "platform/window/Clipboard.h"
 #include "platform/window/Dialogs.h"
+#include "platform/window/Input.h"
 
 namespace platform {
 namespace {
@@ -43,6 +47,42 @@ TEST(DialogTest, FileDialogsTakeScriptedAnswersAndAddTheDefaultExtension) {
   EXPECT_EQ(asked[0].File.Filters.size(), 2u);
   EXPECT_EQ(asked[0].File.FilterIndex, 2);
   EXPECT_EQ(asked[0].File.InitialDir, "/tmp");
+}
+
+// Both kinds of dialog take the mouse and the keyboard from our windows while they are open:
+// nothing typed reaches the window that had the focus, and it is active again afterwards.
+TEST(DialogTest, AnOpenDialogHasTheMouseAndTheKeyboard) {
+  const std::function<void()> dialogs[] = {
+      [] {
+        MessageBox({NullWindow, MessageBoxKind::Error, "Error", "Nilai Maksimal M < 10"});
+      },
+      [] { GetOpenFileName({}); },
+  };
+  testing::MessageLog log;  // outlives the windows, which the session destroys
+  HeadlessSession session;
+  const HWND top = testing::MakeTopLevel(log.Proc());
+  const HWND field = testing::MakeChild(top, {10, 10, 110, 30}, log.Proc());
+  for (const auto& open : dialogs) {
+    SetFocus(field);
+    session.MoveMouse(ClientToScreen(field, {5, 5}));
+    log.Clear();
+    bool looked = false;
+    session.Backend().WhileNextDialogOpen([&] {
+      looked = true;
+      EXPECT_EQ(GetActiveWindow(), NullWindow);
+      EXPECT_EQ(GetFocus(), NullWindow);
+      EXPECT_EQ(log.Count(WM_MOUSELEAVE, field), 1);
+      session.TypeText("5");
+      session.PressKey(VK_RETURN);
+    });
+    open();
+    ASSERT_TRUE(looked);
+    EXPECT_EQ(log.Count(WM_CHAR), 0);
+    EXPECT_EQ(log.Count(WM_KEYDOWN), 0);
+    EXPECT_EQ(GetActiveWindow(), top);
+    ASSERT_NE(log.Last(WM_ACTIVATE), nullptr);
+    EXPECT_EQ(LOWORD(log.Last(WM_ACTIVATE)->WParam), static_cast<int>(WA_ACTIVE));
+  }
 }
 
 TEST(ClipboardTest, TextRoundTripsThroughTheBackEnd) {
