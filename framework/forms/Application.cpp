@@ -146,6 +146,9 @@ void TApplication::CancelHint() {
 
 void TApplication::ShowHintNow() {
   if (!hintControl_ || hintControl_ != MouseControl()) return;
+  // Hints are for the window the user works in, as they go when it is deactivated.
+  TCustomForm* form = GetParentForm(hintControl_);
+  if (!form || !form->HandleAllocated() || form->Handle() != GetActiveWindow()) return;
   if (!hintWindow_) hintWindow_ = new THintWindow(this);
   hintWindow_->ActivateHint(GetCursorPos() + HintOffset, GetShortHint(hintControl_->Hint()));
   SetTimer(timerWindow_, HintHideTimer, static_cast<std::uint32_t>(hintHidePause_));

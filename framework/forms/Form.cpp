@@ -283,7 +283,10 @@ void TCustomForm::WndProc(TMessage& m) {
       }
       break;
     case WM_ACTIVATE:
-      if (ActivationOf(m) != WA_INACTIVE) {
+      if (ActivationOf(m) == WA_INACTIVE) {
+        // A hint belongs to the window the user works in.
+        if (TApplication* app = Application()) app->CancelHint();
+      } else {
         // A form activated with no control chosen yet gives the focus to the first one in
         // tab order, so typing goes somewhere at once.
         TWinControl* target = activeControl_ && activeControl_->CanFocus()

@@ -1,7 +1,6 @@
 #include "framework/forms/HintWindow.h"
 
 #include "framework/classes/ClassBuilder.h"
-#include "platform/window/Metrics.h"
 #include "platform/window/Windows.h"
 
 namespace framework {
@@ -38,10 +37,11 @@ void THintWindow::CreateParams(platform::CreateParams& params) {
 void THintWindow::ActivateHint(TPoint screen, const std::string& text) {
   SetText(text);
   const TSize extent = platform::TextExtent(Font()->Data(), text);
-  const int border = 2 * GetSystemMetrics(SM_CXBORDER);
-  SetBounds(screen.X, screen.Y, extent.cx + 2 * HintMargin + 2 + border,
-            extent.cy + 2 * HintMargin + border);
+  const TSize client{extent.cx + 2 * HintMargin + 2, extent.cy + 2 * HintMargin};
+  SetBounds(screen.X, screen.Y, client.cx, client.cy);
   HandleNeeded();
+  // The frame is what the window system gives a bordered popup; it goes around the text.
+  SetBounds(screen.X, screen.Y, 2 * client.cx - ClientWidth(), 2 * client.cy - ClientHeight());
   SetVisible(true);
   SetWindowZOrder(Handle(), ZOrder::Top);
   Invalidate();

@@ -1,10 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <stdexcept>
 
 #include "framework/controls/MouseControl.h"
 #include "framework/forms/HintWindow.h"
 #include "framework/forms/Menus.h"
+#include "framework/forms/MessageBoxes.h"
+#include "platform/graphics/Canvas.h"
+#include "platform/headless/Headless.h"
 #include "platform/window/Input.h"
 #include "platform/window/Messages.h"
 #include "platform/window/Paint.h"
@@ -191,6 +195,84 @@ TEST_F(ControlEvents, AHintShowsAfterThePauseAndGoesWhenTheMouseLeaves) {
   EXPECT_FALSE(app.HintWindow()->Visible());
   session.Advance(1000);
   EXPECT_FALSE(app.HintWindow()->Visible()) << "no hint for a control without one";
+}
+
+// The pixels that are not the hint's background colour.
+int InkPixels(const platform::Bitmap& picture, const platform::TRect& area) {
+  int ink = 0;
+  for (int y = area.Top; y < area.Bottom; ++y) {
+    for (int x = area.Left; x < area.Right; ++x)
+      ink += picture.Pixel(x, y) != platform::ColorToRGB(platform::clInfoBk);
+  }
+  return ink;
+}
+
+TEST_F(ControlEvents, AHintWindowHoldsItsWholeText) {
+  auto* button = Add<TProbeButton>(form, 20, 20);
+  button->SetHint("Masukan Nilai N = 1<n<10");
+  button->SetShowHint(true);
+  session.MoveMouse(Centre(*button));
+  session.Advance(app.HintPause());
+  THintWindow* hint = app.HintWindow();
+  ASSERT_NE(hint, nullptr);
+  platform::UpdateWindow(hint->Handle());
+  const platform::Bitmap shown = platform::WindowSnapshot(hint->Handle());
+
+  const platform::TSize extent = platform::TextExtent(hint->Font()->Data(), hint->Text());
+  platform::Bitmap alone(extent.cx, extent.cy);
+  alone.Fill(platform::ColorToRGB(platform::clInfoBk));
+  platform::Canvas canvas(alone);
+  canvas.SetFont(hint->Font()->Data());
+  canvas.GetBrush().Style = platform::BrushStyle::Clear;
+  canvas.TextOut(0, 0, hint->Text());
+  const int ink = InkPixels(alone, alone.BoundsRect());
+  ASSERT_GT(ink, 100);
+  EXPECT_EQ(InkPixels(shown, platform::GetClientRectInWindow(hint->Handle())), ink)
+      << "nothing cut at the right or the bottom";
+}
+
+// Whether its show is still pending or it is up already, a hint goes for good when the
+// user's attention does.
+TEST_F(ControlEvents, AHintGoesWhenTheMouseOrTheKeyboardGoElsewhere) {
+  auto* button = Add<TProbeButton>(form, 20, 20);
+  button->SetHint("Gambar");
+  button->SetShowHint(true);
+  const auto hintShown = [&] { return app.HintWindow() && app.HintWindow()->Visible(); };
+  struct Case {
+    const char* what;
+    std::function<void()> turnAway;
+  };
+  const Case cases[] = {
+      {"the mouse leaves our windows", [] { platform::InputMouseExit(); }},
+      {"a message box opens",
+       [&] {
+         session.Backend().WhileNextDialogOpen([&] { EXPECT_FALSE(hintShown()); });
+         ShowMessage("Nilai Maksimal M < 10", platform::MessageBoxKind::Error);
+       }},
+      {"the window is deactivated", [&] { platform::InputActivate(form->Handle(), false); }},
+  };
+  for (const Case& c : cases) {
+    for (const std::uint32_t waited : {app.HintPause() - 10u, std::uint32_t(app.HintPause())}) {
+      session.MoveMouse(form->ClientToScreen({200, 200}));
+      platform::SetActiveWindow(form->Handle());
+      session.MoveMouse(Centre(*button));
+      session.Advance(waited);
+      c.turnAway();
+      EXPECT_FALSE(hintShown()) << c.what << " after " << waited << " ms";
+      session.Advance(10'000);
+      EXPECT_FALSE(hintShown()) << c.what << " after " << waited << " ms, for good";
+    }
+  }
+}
+
+TEST_F(ControlEvents, AWindowThatIsNotActiveShowsNoHints) {
+  auto* button = Add<TProbeButton>(form, 20, 20);
+  button->SetHint("Gambar");
+  button->SetShowHint(true);
+  platform::InputActivate(form->Handle(), false);
+  session.MoveMouse(Centre(*button));
+  session.Advance(10'000);
+  EXPECT_TRUE(!app.HintWindow() || !app.HintWindow()->Visible());
 }
 
 TEST_F(ControlEvents, ShowHintFollowsTheParentAndARightClickOpensThePopupMenu) {
