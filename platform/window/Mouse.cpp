@@ -199,8 +199,9 @@ void InputMouseWheel(TPoint screen, int delta) {
   WindowSystem& sys = Sys();
   sys.Input.Cursor = screen;
   if (sys.Menus->IsTracking()) return;
-  HWND target = sys.Input.Focus;
-  if (target == NullWindow) target = Route(screen).Window;
+  // The wheel scrolls what is under the pointer, as on every desktop today, whichever control
+  // has the keyboard; a window that does not scroll passes it on to its parent.
+  const HWND target = Route(screen).Window;
   if (target == NullWindow) return;
   SendMessage(target, WM_MOUSEWHEEL, WheelParam(KeyFlags(), delta), PointParam(screen));
 }

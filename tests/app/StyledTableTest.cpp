@@ -58,5 +58,17 @@ TEST_F(MainWindow, TheTablePaintsItsCellsByStateInsideItsFrame) {
   EXPECT_GT(dark, 10);
 }
 
+// After typing the counts the keyboard is in a count field; the wheel over the table
+// scrolls it all the same, three rows a notch, and leaves the focus where it was.
+TEST_F(MainWindow, TheWheelOverTheTableScrollsItWhereverTheFocusIs) {
+  SizeTable(3, 4);
+  form->EdN->SetFocus();
+  platform::InputMouseWheel(CellCentre(2, 3), -platform::WHEEL_DELTA);
+  EXPECT_EQ(form->SGInput->TopRow(), 4);
+  platform::InputMouseWheel(CellCentre(2, 3), platform::WHEEL_DELTA);
+  EXPECT_EQ(form->SGInput->TopRow(), 1);
+  EXPECT_TRUE(form->EdN->Focused());
+}
+
 }  // namespace
 }  // namespace Bezier::testing

@@ -188,7 +188,7 @@ TEST_F(WindowInputTest, TransparentHitPassesTheMouseToTheWindowBelow) {
   EXPECT_EQ(log.Count(WM_LBUTTONDOWN, b), 1);
 }
 
-TEST_F(WindowInputTest, AClickActivatesItsWindowAndTheWheelGoesToTheFocus) {
+TEST_F(WindowInputTest, AClickActivatesItsWindowAndTheWheelGoesUnderThePointer) {
   const HWND other = MakeTopLevel(log.Proc(), {400, 0, 600, 200});
   EXPECT_EQ(GetActiveWindow(), other);
   const HWND main = MakeTopLevel(log.Proc(), {0, 400, 200, 600});
@@ -200,7 +200,7 @@ TEST_F(WindowInputTest, AClickActivatesItsWindowAndTheWheelGoesToTheFocus) {
   EXPECT_EQ(log.Count(WM_NCACTIVATE, main), 1);
   EXPECT_EQ(GetFocus(), other);
   InputMouseWheel({100, 500}, -WHEEL_DELTA);
-  EXPECT_EQ(log.Last(WM_MOUSEWHEEL)->Window, other);
+  EXPECT_EQ(log.Last(WM_MOUSEWHEEL)->Window, main) << "not the focus";
   EXPECT_EQ(static_cast<std::int16_t>(HIWORD(log.Last(WM_MOUSEWHEEL)->WParam)), -WHEEL_DELTA);
 }
 
