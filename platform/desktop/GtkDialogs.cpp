@@ -4,6 +4,7 @@
 #include <gtk/gtk.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <sstream>
 #include <string>
 
@@ -54,15 +55,31 @@ void BelongTo(GtkWidget* dialog, const DialogOwner& owner) {
   gdk_x11_window_set_user_time(window, gdk_x11_get_server_time(window));
 }
 
-// GTK places windows in its own units, device pixels divided by its scale factor, which
-// follows GDK_SCALE and so need not be ours.
-void CentreOver(GtkWidget* dialog, const TRect& owner) {
+// GTK places and sizes windows in its own units, device pixels divided by its scale factor,
+// which follows GDK_SCALE and so need not be ours.
+TRect InGtkUnits(GtkWidget* dialog, const TRect& device) {
   gtk_widget_realize(dialog);
   const int factor = std::max(1, gtk_widget_get_scale_factor(dialog));
+  return {device.Left / factor, device.Top / factor, device.Right / factor, device.Bottom / factor};
+}
+
+// Centred over the owner, and inside the work area.
+void PlaceOver(GtkWidget* dialog, const DialogOwner& owner) {
   int width = 0, height = 0;
-  gtk_window_get_size(GTK_WINDOW(dialog), &width, &height);
-  gtk_window_move(GTK_WINDOW(dialog), (owner.Left + owner.Right) / 2 / factor - width / 2,
-                  (owner.Top + owner.Bottom) / 2 / factor - height / 2);
+  gtk_window_get_default_size(GTK_WINDOW(dialog), &width, &height);
+  if (width <= 0 || height <= 0) {
+    GtkRequisition natural;
+    gtk_widget_get_preferred_size(dialog, nullptr, &natural);
+    width = natural.width;
+    height = natural.height;
+  }
+  const TRect area = InGtkUnits(dialog, owner.WorkArea);
+  const TRect over = InGtkUnits(dialog, owner.Bounds);
+  const int x = std::clamp(over.Left + (over.Width() - width) / 2, area.Left,
+                           std::max(area.Left, area.Right - width));
+  const int y = std::clamp(over.Top + (over.Height() - height) / 2, area.Top,
+                           std::max(area.Top, area.Bottom - height));
+  gtk_window_move(GTK_WINDOW(dialog), x, y);
 }
 
 // Shows the dialog over its owner and iterates GTK until it answers, giving the caller's
@@ -73,7 +90,7 @@ void RunModal(GtkWidget* dialog, const GtkModal& modal) {
   g_signal_connect(dialog, "response", G_CALLBACK(OnResponse), &answer);
   gtk_window_set_keep_above(GTK_WINDOW(dialog), TRUE);
   BelongTo(dialog, modal.Owner);
-  CentreOver(dialog, modal.Owner.Bounds);
+  PlaceOver(dialog, modal.Owner);
   gtk_widget_show_all(dialog);
   gtk_window_present_with_time(GTK_WINDOW(dialog),
                                gdk_x11_get_server_time(gtk_widget_get_window(dialog)));
@@ -122,6 +139,34 @@ int ChosenFilterIndex(GtkFileChooser* chooser) {
   return position < 0 ? 1 : position + 1;
 }
 
+// A file chooser left to itself takes most of the screen; it gets a size like the tool's
+// window unless the desktop remembers one the user gave it. The chooser asks for its own size
+// whenever its default changes, so ours is asked for right after.
+void OnChooserSized(GtkWidget*, gpointer dialog) {
+  int width = 0, height = 0;
+  gtk_window_get_default_size(GTK_WINDOW(dialog), &width, &height);
+  gtk_window_resize(GTK_WINDOW(dialog), width, height);
+}
+
+void SizeFileDialog(GtkWidget* dialog, const DialogOwner& owner) {
+  constexpr TSize Wanted{720, 480};
+  gtk_widget_realize(dialog);
+  int width = 0, height = 0;
+  gtk_window_get_default_size(GTK_WINDOW(dialog), &width, &height);
+  if (width > 0 && height > 0) return;
+  const TRect area = InGtkUnits(dialog, owner.WorkArea);
+  gtk_window_set_default_size(GTK_WINDOW(dialog), std::min(Wanted.cx, area.Width()),
+                              std::min(Wanted.cy, area.Height()));
+  GList* children =
+      gtk_container_get_children(GTK_CONTAINER(gtk_dialog_get_content_area(GTK_DIALOG(dialog))));
+  for (GList* child = children; child != nullptr; child = child->next) {
+    if (GTK_IS_FILE_CHOOSER_WIDGET(child->data))
+      g_signal_connect_after(child->data, "default-size-changed", G_CALLBACK(OnChooserSized),
+                             dialog);
+  }
+  g_list_free(children);
+}
+
 // Reads the chosen name while the dialog still exists.
 void OnFileResponse(GtkDialog* dialog, gint response, gpointer data) {
   if (response != GTK_RESPONSE_ACCEPT) return;
@@ -153,15 +198,14 @@ std::optional<FileDialogResult> RunGtkFileDialog(const FileDialogParams& params,
   GtkFileChooser* chooser = GTK_FILE_CHOOSER(dialog);
   gtk_file_chooser_set_do_overwrite_confirmation(chooser, TRUE);
   AddFilters(chooser, params);
-  if (!params.InitialDir.empty())
-    gtk_file_chooser_set_current_folder(chooser, params.InitialDir.c_str());
-  if (!params.FileName.empty()) {
-    if (save) {
-      gtk_file_chooser_set_current_name(chooser, params.FileName.c_str());
-    } else {
-      gtk_file_chooser_set_filename(chooser, params.FileName.c_str());
-    }
+  gtk_file_chooser_set_current_folder(chooser, params.InitialDir.c_str());
+  if (save) {
+    gtk_file_chooser_set_current_name(chooser, params.FileName.c_str());
+  } else if (!params.FileName.empty()) {
+    const auto file = std::filesystem::path(params.InitialDir) / params.FileName;
+    gtk_file_chooser_select_filename(chooser, file.c_str());
   }
+  SizeFileDialog(dialog, modal.Owner);
   std::optional<FileDialogResult> result;
   g_signal_connect(dialog, "response", G_CALLBACK(OnFileResponse), &result);
   RunModal(dialog, modal);

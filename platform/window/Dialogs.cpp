@@ -1,6 +1,9 @@
 #include "platform/window/Dialogs.h"
 
+#include <filesystem>
+
 #include "platform/window/Input.h"
+#include "platform/window/WindowSystem.h"
 #include "platform/window/Windows.h"
 
 namespace platform {
@@ -24,11 +27,24 @@ class ModalScope {
   HWND active_;
 };
 
+// A dialog without a folder of its own opens where the last file was chosen, or in the
+// working directory the first time; a name it is given is looked for there.
+void ChooseFolder(FileDialogParams& params) {
+  if (params.InitialDir.empty()) {
+    const std::string& last = Sys().DialogFolder;
+    params.InitialDir = last.empty() ? std::filesystem::current_path().string() : last;
+  }
+  params.FileName = std::filesystem::path(params.FileName).filename().string();
+}
+
 std::optional<FileDialogResult> RunFileDialog(FileDialogParams params, FileDialogKind kind) {
   params.Kind = kind;
+  ChooseFolder(params);
   const ModalScope modal;
   auto result = CurrentBackend().ShowFileDialog(params);
-  if (result) result->FileName = ApplyDefaultExt(result->FileName, params.DefaultExt);
+  if (!result) return result;
+  result->FileName = ApplyDefaultExt(result->FileName, params.DefaultExt);
+  Sys().DialogFolder = std::filesystem::path(result->FileName).parent_path().string();
   return result;
 }
 

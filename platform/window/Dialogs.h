@@ -45,7 +45,9 @@ struct FileDialogResult {
 int MessageBox(const MessageBoxParams& params);
 
 // File-open and file-save dialogs, modal as message boxes are; nullopt when cancelled. A
-// confirmed name without an extension gets DefaultExt.
+// confirmed name without an extension gets DefaultExt. Without an InitialDir a dialog opens
+// in the folder of the last file chosen in one (the working directory at first), and only the
+// name part of FileName is offered there.
 std::optional<FileDialogResult> GetOpenFileName(const FileDialogParams& params);
 std::optional<FileDialogResult> GetSaveFileName(const FileDialogParams& params);
 

@@ -104,6 +104,8 @@ struct WindowSystem {
   std::vector<Timer> Timers;
   InputState Input;
   std::unique_ptr<MenuSystem> Menus;
+  // The folder of the last file chosen in a file dialog, where the next one opens.
+  std::string DialogFolder;
 
   Window* Find(HWND h) {
     const auto it = Windows.find(h);

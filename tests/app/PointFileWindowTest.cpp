@@ -103,6 +103,15 @@ TEST_F(PointFiles, OpenRightAfterStartFillsTheDisabledTableAndDraws) {
   EXPECT_EQ(form->ListGrid->Items()->Count(), 5);
 }
 
+TEST_F(PointFiles, SavingOffersTheFolderOfTheFileOpenedLast) {
+  const auto path = TempFile("open.txt");
+  WriteBytes(path, "2x2\r\n");
+  Open(path);
+  Backend().AnswerFileDialog(std::nullopt);
+  form->Save1->Click();
+  EXPECT_EQ(Backend().Dialogs().back().File.InitialDir, path.parent_path().string());
+}
+
 TEST_F(PointFiles, TheRendererDrawsWhatTheToolDraws) {
   const auto path = TempFile("render.txt");
   WriteBytes(path,

@@ -54,4 +54,25 @@ has_surface() { [ "$(red_points)" -gt 1000 ]; }
 wait_for has_surface
 echo "red surface points: $(red_points)"
 import -window root "$out/drawn.png"
+
+# File > Open (the menu bar lies above the client area) opens a dialog of about the window's
+# size, centred over it, that takes the keyboard; Escape cancels it.
+click 13 -11
+click 36 10
+wait_for active_is Open
+import -window root "$out/open.png"
+geometry=$(xwininfo -id "$(xdotool getactivewindow)")
+left=$(awk '/Absolute upper-left X/ {print $4}' <<<"$geometry")
+top=$(awk '/Absolute upper-left Y/ {print $4}' <<<"$geometry")
+width=$(awk '/Width:/ {print $2}' <<<"$geometry")
+height=$(awk '/Height:/ {print $2}' <<<"$geometry")
+echo "open dialog at $left,$top size ${width}x$height"
+off_x=$((left + width / 2 - (X + WIDTH / 2)))
+off_y=$((top + height / 2 - (Y + HEIGHT / 2)))
+if [ "$width" -gt "$WIDTH" ] || [ "$height" -gt "$HEIGHT" ] || [ "${off_x#-}" -gt 40 ] || [ "${off_y#-}" -gt 40 ]; then
+  echo "the open dialog is not a window-sized one centred over the tool"
+  exit 1
+fi
+xdotool key Escape
+wait_for active_is Bezier
 echo "bezier end-to-end: passed"

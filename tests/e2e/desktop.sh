@@ -1,7 +1,7 @@
 # Shared by the end-to-end scripts: a virtual display with a window manager, started for the
 # script and stopped with it, and polling. Source it, then call start_desktop OUT WIDTHxHEIGHT.
 
-for required in Xvfb openbox xdotool xprop import convert; do
+for required in Xvfb openbox xdotool xprop xwininfo import convert; do
   command -v "$required" >/dev/null || { echo "skipped: $required is not installed"; exit 77; }
 done
 

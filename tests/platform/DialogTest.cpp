@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <functional>
+#include <optional>
+#include <string>
 
 #include "WindowTestSupport.h"
 #include "platform/headless/Headless.h"
@@ -82,6 +85,43 @@ TEST(DialogTest, AnOpenDialogHasTheMouseAndTheKeyboard) {
     EXPECT_EQ(GetActiveWindow(), top);
     ASSERT_NE(log.Last(WM_ACTIVATE), nullptr);
     EXPECT_EQ(LOWORD(log.Last(WM_ACTIVATE)->WParam), static_cast<int>(WA_ACTIVE));
+  }
+}
+
+// Without a folder of its own a file dialog opens where the last file was chosen, in
+// either kind of dialog, and in the working directory before any; a name it is given is
+// offered in that folder.
+TEST(DialogTest, FileDialogsOpenWhereTheLastFileWasChosen) {
+  HeadlessSession session;
+  HeadlessBackend& backend = session.Backend();
+  const std::string working = std::filesystem::current_path().string();
+  struct Step {
+    FileDialogKind Kind;
+    std::string InitialDir;
+    std::string FileName;
+    std::optional<std::string> Answer;
+    std::string AskedDir;
+    std::string AskedName;
+  };
+  const Step steps[] = {
+      {FileDialogKind::Open, "", "", "/data/curves/a.txt", working, ""},
+      {FileDialogKind::Save, "", "/data/curves/a.txt", std::nullopt, "/data/curves", "a.txt"},
+      {FileDialogKind::Save, "", "", "/home/me/b.txt", "/data/curves", ""},  // cancel kept it
+      {FileDialogKind::Open, "", "", std::nullopt, "/home/me", ""},
+      {FileDialogKind::Open, "/tmp", "c.txt", std::nullopt, "/tmp", "c.txt"},  // its own
+  };
+  for (const Step& step : steps) {
+    backend.AnswerFileDialog(step.Answer);
+    FileDialogParams params;
+    params.InitialDir = step.InitialDir;
+    params.FileName = step.FileName;
+    if (step.Kind == FileDialogKind::Open) {
+      GetOpenFileName(params);
+    } else {
+      GetSaveFileName(params);
+    }
+    EXPECT_EQ(backend.Dialogs().back().File.InitialDir, step.AskedDir);
+    EXPECT_EQ(backend.Dialogs().back().File.FileName, step.AskedName);
   }
 }
 
