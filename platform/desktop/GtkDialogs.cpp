@@ -13,10 +13,24 @@
 namespace platform {
 namespace {
 
+// GTK keeps its dialogs' settings (the file chooser's size, say) in the desktop's settings
+// service, which it reaches over the session bus. Without a bus every write would print a
+// warning, so the settings then live in memory for this run; a choice the user made stands.
+void ChooseSettingsStore() {
+  GError* error = nullptr;
+  if (GDBusConnection* bus = g_bus_get_sync(G_BUS_TYPE_SESSION, nullptr, &error)) {
+    g_object_unref(bus);
+    return;
+  }
+  g_error_free(error);
+  g_setenv("GSETTINGS_BACKEND", "memory", FALSE);
+}
+
 void EnsureGtk() {
   static bool ready = false;
-  if (!ready && gtk_init_check(nullptr, nullptr) == FALSE)
-    throw Error("GTK cannot open the display");
+  if (ready) return;
+  ChooseSettingsStore();
+  if (gtk_init_check(nullptr, nullptr) == FALSE) throw Error("GTK cannot open the display");
   ready = true;
 }
 
