@@ -1,6 +1,5 @@
 #include "platform/desktop/GtkDialogs.h"
 
-#include <gdk/gdkx.h>
 #include <gtk/gtk.h>
 
 #include <algorithm>
@@ -9,6 +8,7 @@
 #include <string>
 
 #include "platform/Error.h"
+#include "platform/desktop/GtkModal.h"
 
 namespace platform {
 namespace {
@@ -32,89 +32,6 @@ void EnsureGtk() {
   ChooseSettingsStore();
   if (gtk_init_check(nullptr, nullptr) == FALSE) throw Error("GTK cannot open the display");
   ready = true;
-}
-
-struct Answer {
-  gint Response = GTK_RESPONSE_NONE;
-  unsigned long Owner = 0;
-};
-
-void OnResponse(GtkDialog* dialog, gint response, gpointer data) {
-  auto* answer = static_cast<Answer*>(data);
-  answer->Response = response;
-  if (answer->Owner == 0) return;
-  // Keys typed right after the answer are the owner's: it takes the keyboard back now, not
-  // once the dialog is gone and the window manager has chosen whom to focus.
-  GdkWindow* window = gtk_widget_get_window(GTK_WIDGET(dialog));
-  GdkDisplay* display = gdk_window_get_display(window);
-  gtk_widget_hide(GTK_WIDGET(dialog));
-  gdk_x11_display_error_trap_push(display);
-  XSetInputFocus(GDK_DISPLAY_XDISPLAY(display), answer->Owner, RevertToParent, CurrentTime);
-  gdk_x11_display_error_trap_pop_ignored(display);
-}
-
-// A dialog that is a transient of the focused window and carries a fresh user time is one
-// the window manager gives the keyboard to; without them it may refuse, and keys typed at the
-// dialog go to the window behind it.
-void BelongTo(GtkWidget* dialog, const DialogOwner& owner) {
-  gtk_widget_realize(dialog);
-  GdkWindow* window = gtk_widget_get_window(dialog);
-  if (owner.XWindow != 0) {
-    if (GdkWindow* parent =
-            gdk_x11_window_foreign_new_for_display(gdk_window_get_display(window), owner.XWindow)) {
-      gdk_window_set_transient_for(window, parent);
-      g_object_unref(parent);
-    }
-  }
-  gdk_x11_window_set_user_time(window, gdk_x11_get_server_time(window));
-}
-
-// GTK places and sizes windows in its own units, device pixels divided by its scale factor,
-// which follows GDK_SCALE and so need not be ours.
-TRect InGtkUnits(GtkWidget* dialog, const TRect& device) {
-  gtk_widget_realize(dialog);
-  const int factor = std::max(1, gtk_widget_get_scale_factor(dialog));
-  return {device.Left / factor, device.Top / factor, device.Right / factor, device.Bottom / factor};
-}
-
-// Centred over the owner, and inside the work area.
-void PlaceOver(GtkWidget* dialog, const DialogOwner& owner) {
-  int width = 0, height = 0;
-  gtk_window_get_default_size(GTK_WINDOW(dialog), &width, &height);
-  if (width <= 0 || height <= 0) {
-    GtkRequisition natural;
-    gtk_widget_get_preferred_size(dialog, nullptr, &natural);
-    width = natural.width;
-    height = natural.height;
-  }
-  const TRect area = InGtkUnits(dialog, owner.WorkArea);
-  const TRect over = InGtkUnits(dialog, owner.Bounds);
-  const int x = std::clamp(over.Left + (over.Width() - width) / 2, area.Left,
-                           std::max(area.Left, area.Right - width));
-  const int y = std::clamp(over.Top + (over.Height() - height) / 2, area.Top,
-                           std::max(area.Top, area.Bottom - height));
-  gtk_window_move(GTK_WINDOW(dialog), x, y);
-}
-
-// Shows the dialog over its owner and iterates GTK until it answers, giving the caller's
-// windows their turn between iterations; then destroys it.
-void RunModal(GtkWidget* dialog, const GtkModal& modal) {
-  Answer answer;
-  answer.Owner = modal.Owner.XWindow;
-  g_signal_connect(dialog, "response", G_CALLBACK(OnResponse), &answer);
-  gtk_window_set_keep_above(GTK_WINDOW(dialog), TRUE);
-  BelongTo(dialog, modal.Owner);
-  PlaceOver(dialog, modal.Owner);
-  gtk_widget_show_all(dialog);
-  gtk_window_present_with_time(GTK_WINDOW(dialog),
-                               gdk_x11_get_server_time(gtk_widget_get_window(dialog)));
-  while (answer.Response == GTK_RESPONSE_NONE) {
-    while (gtk_events_pending() != FALSE) gtk_main_iteration_do(FALSE);
-    modal.KeepAlive();
-    g_usleep(10'000);
-  }
-  gtk_widget_destroy(dialog);
-  while (gtk_events_pending() != FALSE) gtk_main_iteration_do(FALSE);
 }
 
 GtkMessageType MessageType(MessageBoxKind kind) {
@@ -197,7 +114,7 @@ int RunGtkMessageBox(const MessageBoxParams& params, const GtkModal& modal) {
   GtkWidget* dialog = gtk_message_dialog_new(nullptr, GTK_DIALOG_MODAL, MessageType(params.Kind),
                                              GTK_BUTTONS_OK, "%s", params.Text.c_str());
   gtk_window_set_title(GTK_WINDOW(dialog), params.Caption.c_str());
-  RunModal(dialog, modal);
+  RunGtkModal(dialog, modal);
   return IDOK;
 }
 
@@ -222,7 +139,7 @@ std::optional<FileDialogResult> RunGtkFileDialog(const FileDialogParams& params,
   SizeFileDialog(dialog, modal.Owner);
   std::optional<FileDialogResult> result;
   g_signal_connect(dialog, "response", G_CALLBACK(OnFileResponse), &result);
-  RunModal(dialog, modal);
+  RunGtkModal(dialog, modal);
   return result;
 }
 
