@@ -102,9 +102,9 @@ DesktopBackend::DesktopBackend(DesktopIdentity identity)
   // Pixels go straight to the window; an accelerated surface would make SDL recreate the
   // native window on first use, losing its shape.
   SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+  IgnoreWakeupsToDestroyedWindows();
   if (SDL_Init(SDL_INIT_VIDEO) != 0)
     throw Error(std::string("Cannot open the display: ") + SDL_GetError());
-  IgnoreWakeupsToDestroyedWindows();
   SDL_StartTextInput();
 }
 

@@ -6,8 +6,18 @@ for required in Xvfb openbox xdotool xprop xwininfo import convert; do
 done
 
 pids=()
+logs=
+# Stops what was started; after a failure the logs of the run go to the test's output.
 cleanup() {
+  local status=$?
   for ((i = ${#pids[@]} - 1; i >= 0; i--)); do kill "${pids[i]}" 2>/dev/null || true; done
+  if [ "$status" -ne 0 ] && [ -n "$logs" ]; then
+    for log in "$logs"/*.log; do
+      [ -s "$log" ] || continue
+      echo "--- $log (last 40 lines)"
+      tail -n 40 "$log"
+    done
+  fi
 }
 trap cleanup EXIT
 
@@ -24,17 +34,35 @@ wait_for() {
 # Is the window that has the keyboard the one with this title?
 active_is() { [ "$(xdotool getactivewindow getwindowname)" = "$1" ]; }
 
+ready_or_gone() { [ -s "$2" ] || ! kill -0 "$1"; }
+
+# Waits for a file that a process writes once it is ready; fails at once if the process
+# ends first.
+wait_ready() {
+  local name=$1 pid=$2 file=$3 status=0
+  wait_for ready_or_gone "$pid" "$file"
+  [ -s "$file" ] && return 0
+  wait "$pid" || status=$?
+  echo "$name ended before it was ready (exit status $status)"
+  return 1
+}
+
 # Empties the output folder and starts Xvfb (on a display it picks itself) and openbox.
 start_desktop() {
   local out=$1 size=$2
   rm -rf "$out" && mkdir -p "$out"
-  Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp 3>"$out/display" 2>"$out/xvfb.log" &
+  logs=$out
+  # Without -noreset the server resets whenever its last client leaves, and a window manager
+  # that connects during the reset finds no display and ends.
+  Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp -noreset \
+    3>"$out/display" 2>"$out/xvfb.log" &
   pids+=($!)
-  wait_for test -s "$out/display"
+  wait_ready Xvfb $! "$out/display"
   export DISPLAY=":$(head -n1 "$out/display")"
-  openbox >"$out/openbox.log" 2>&1 &
+  # openbox runs the start-up command once it manages the screen.
+  openbox --sm-disable --startup "sh -c 'echo ready >$out/openbox.ready'" >"$out/openbox.log" 2>&1 &
   pids+=($!)
-  wait_for sh -c "xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'"
+  wait_ready openbox $! "$out/openbox.ready"
 }
 
 # A screenshot of the whole screen into the output folder, by name.
