@@ -69,8 +69,11 @@ inline void WriteFile(const std::string& path, const std::vector<std::uint8_t>& 
       path, {reinterpret_cast<const char*>(bytes.data()), bytes.size()}, error));
 }
 
+// Little-endian, each byte through a checked index: an offset past the end is an error of
+// the test, and the optimiser cannot fold the four writes into one it suspects of overflowing.
 inline void PutU32(std::vector<std::uint8_t>& bytes, std::size_t at, std::uint32_t value) {
-  for (std::size_t i = 0; i < 4; ++i) bytes[at + i] = static_cast<std::uint8_t>(value >> (8 * i));
+  for (std::size_t i = 0; i < 4; ++i)
+    bytes.at(at + i) = static_cast<std::uint8_t>(value >> (8 * i));
 }
 
 // A theme file whose colours are all the same, to tell it from every built-in style.
