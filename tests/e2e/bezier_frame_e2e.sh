@@ -55,8 +55,9 @@ colour() {
 desktop=$(colour $((X - 1)) "$Y")
 [ "$(colour "$X" "$Y")" = "$desktop" ] && [ "$(colour $((X + WIDTH - 1)) "$Y")" = "$desktop" ] &&
   [ "$(colour $((X + 400)) "$Y")" != "$desktop" ] || { echo "the title's corners are not cut out"; exit 1; }
-# The task bar finds the title and the icon.
-xprop -id "$window" _NET_WM_NAME _NET_WM_ICON | grep -q 'Icon (' || { echo "no icon"; exit 1; }
+# The task bar finds the title and the icon. grep reads all of xprop's long listing: quitting
+# at the first match would end xprop by a broken pipe, which pipefail reads as no icon.
+xprop -id "$window" _NET_WM_NAME _NET_WM_ICON | grep 'Icon (' >/dev/null || { echo "no icon"; exit 1; }
 
 # A right click on the caption opens the frame's system menu at the pointer; Escape closes it.
 menu_x=$((X + 300))
