@@ -10,11 +10,7 @@ out=$2
 source "$(dirname "$0")/desktop.sh"
 start_desktop "$out" 1280x1024
 
-SDL_VIDEODRIVER=x11 ASAN_OPTIONS=detect_leaks=0 "$tool" >"$out/tool.log" 2>&1 &
-pids+=($!)
-wait_for xdotool search --onlyvisible --name '^Bezier$'
-window=$(xdotool search --onlyvisible --name '^Bezier$' | head -n1)
-eval "$(xdotool getwindowgeometry --shell "$window")"
+start_bezier
 # The client area lies inside the 4-pixel frame, below the caption and the menu bar.
 cx=$((X + 4))
 cy=$((Y + HEIGHT - 4 - 495))

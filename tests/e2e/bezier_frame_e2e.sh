@@ -16,13 +16,7 @@ popup_closed() { shot probe && [ "$(changed rest probe "$@")" -eq 0 ]; }
 
 start_desktop "$out" 1280x1024
 
-SDL_VIDEODRIVER=x11 ASAN_OPTIONS=detect_leaks=0 "$tool" >"$out/tool.log" 2>&1 &
-tool_pid=$!
-pids+=("$tool_pid")
-wait_for xdotool search --onlyvisible --name '^Bezier$'
-window=$(xdotool search --onlyvisible --name '^Bezier$' | head -n1)
-geometry
-echo "window at $X,$Y size ${WIDTH}x$HEIGHT"
+start_bezier
 [ "$WIDTH" = 797 ] && [ "$HEIGHT" = 541 ] || { echo "the frame is not 4 + 19 + 19 round 789 x 495"; exit 1; }
 sleep 1
 

@@ -9,12 +9,7 @@ out=$2
 source "$(dirname "$0")/desktop.sh"
 start_desktop "$out" 3840x2160
 
-GDK_SCALE=2 SDL_VIDEODRIVER=x11 ASAN_OPTIONS=detect_leaks=0 "$tool" >"$out/tool.log" 2>&1 &
-pids+=($!)
-wait_for xdotool search --onlyvisible --name '^Bezier$'
-window=$(xdotool search --onlyvisible --name '^Bezier$' | head -n1)
-eval "$(xdotool getwindowgeometry --shell "$window")"
-echo "window at $X,$Y size ${WIDTH}x$HEIGHT"
+start_bezier GDK_SCALE=2
 [ "$WIDTH" -eq $((2 * 797)) ] && [ "$HEIGHT" -eq $((2 * 541)) ] || { echo "not doubled"; exit 1; }
 sleep 1
 

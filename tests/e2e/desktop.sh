@@ -73,3 +73,15 @@ changed() {
   convert "$out/$1.png" "$out/$2.png" -crop "$5x$6+$3+$4" +repage -compose difference -composite \
     -colorspace gray -threshold 0 -format '%[fx:round(w*h*mean)]' info:
 }
+
+# Starts the tool of the script ($tool), with VAR=value settings given first, waits for its main
+# window and reads its place into window, X, Y, WIDTH and HEIGHT; its process is tool_pid.
+start_bezier() {
+  env "$@" SDL_VIDEODRIVER=x11 ASAN_OPTIONS=detect_leaks=0 "$tool" >"$out/tool.log" 2>&1 &
+  tool_pid=$!
+  pids+=("$tool_pid")
+  wait_for xdotool search --onlyvisible --name '^Bezier$'
+  window=$(xdotool search --onlyvisible --name '^Bezier$' | head -n1)
+  eval "$(xdotool getwindowgeometry --shell "$window")"
+  echo "window at $X,$Y size ${WIDTH}x$HEIGHT"
+}
