@@ -1,6 +1,5 @@
 #include "framework/runtime/IniFiles.h"
 
-#include <algorithm>
 #include <optional>
 
 #include "framework/runtime/Conversions.h"
@@ -18,38 +17,47 @@ TMemIniFile::TMemIniFile(const std::string& fileName) {
   SetText(*data);
 }
 
+std::size_t TMemIniFile::NameHash::operator()(std::string_view name) const {
+  return TextHash(name);
+}
+
+bool TMemIniFile::SameName::operator()(std::string_view a, std::string_view b) const {
+  return SameText(a, b);
+}
+
 void TMemIniFile::SetText(std::string_view text) {
   sections_.clear();
+  sectionIndex_.clear();
   std::optional<std::size_t> current;
   for (const std::string& raw : SplitLines(text)) {
     const std::string line = Trim(raw);
     if (line.empty() || line[0] == ';') continue;
     if (line.size() >= 2 && line.front() == '[' && line.back() == ']') {
-      const std::string name = line.substr(1, line.size() - 2);
-      const Section* known = FindSection(name);
-      current = known ? static_cast<std::size_t>(known - sections_.data()) : sections_.size();
-      if (!known) sections_.push_back(Section{name, {}});
+      std::string name = line.substr(1, line.size() - 2);
+      const auto [place, added] = sectionIndex_.try_emplace(name, sections_.size());
+      if (added) sections_.push_back(Section{std::move(name), {}, {}});
+      current = place->second;
       continue;
     }
     const std::size_t equals = line.find('=');
-    if (current && equals != std::string::npos)
-      sections_[*current].Values.emplace_back(Trim(line.substr(0, equals)),
-                                              Trim(line.substr(equals + 1)));
+    if (!current || equals == std::string::npos) continue;
+    Section& section = sections_[*current];
+    std::string key = Trim(line.substr(0, equals));
+    section.Keys.try_emplace(key, section.Values.size());
+    section.Values.emplace_back(std::move(key), Trim(line.substr(equals + 1)));
   }
 }
 
 const TMemIniFile::Section* TMemIniFile::FindSection(std::string_view name) const {
-  const auto it =
-      std::ranges::find_if(sections_, [&](const Section& s) { return SameText(s.Name, name); });
-  return it == sections_.end() ? nullptr : &*it;
+  const auto it = sectionIndex_.find(name);
+  return it == sectionIndex_.end() ? nullptr : &sections_[it->second];
 }
 
 const std::string* TMemIniFile::FindValue(std::string_view section, std::string_view ident) const {
   const Section* s = FindSection(section);
   if (!s) return nullptr;
-  const auto it =
-      std::ranges::find_if(s->Values, [&](const auto& v) { return SameText(v.first, ident); });
-  return it == s->Values.end() ? nullptr : &it->second;
+  const auto it = s->Keys.find(ident);
+  return it == s->Keys.end() ? nullptr : &s->Values[it->second].second;
 }
 
 std::string TMemIniFile::ReadString(std::string_view section, std::string_view ident,

@@ -3,13 +3,15 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
 namespace framework {
 
 // An INI file held in memory: sections and keys keep their file order, and section and key
-// names are matched without regard to case.
+// names are matched without regard to case. A skin reads thousands of keys, so names are
+// looked up through hashed indexes rather than by walking the lists.
 class TMemIniFile {
  public:
   TMemIniFile() = default;
@@ -35,15 +37,28 @@ class TMemIniFile {
   std::vector<std::string> ReadSection(std::string_view section) const;
 
  private:
+  struct NameHash {
+    using is_transparent = void;
+    std::size_t operator()(std::string_view name) const;
+  };
+  struct SameName {
+    using is_transparent = void;
+    bool operator()(std::string_view a, std::string_view b) const;
+  };
+  // Each name to the place of its first entry.
+  using NameIndex = std::unordered_map<std::string, std::size_t, NameHash, SameName>;
+
   struct Section {
     std::string Name;
     std::vector<std::pair<std::string, std::string>> Values;
+    NameIndex Keys;
   };
 
   const Section* FindSection(std::string_view name) const;
   const std::string* FindValue(std::string_view section, std::string_view ident) const;
 
   std::vector<Section> sections_;
+  NameIndex sectionIndex_;
 };
 
 }  // namespace framework

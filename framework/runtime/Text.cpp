@@ -25,6 +25,14 @@ bool SameText(std::string_view a, std::string_view b) {
   return std::ranges::equal(a, b, [](char x, char y) { return AsciiUpper(x) == AsciiUpper(y); });
 }
 
+std::size_t TextHash(std::string_view text) {
+  // FNV-1a over the upper-case letters.
+  std::size_t hash = 14695981039346656037ULL;
+  for (const char c : text)
+    hash = (hash ^ static_cast<unsigned char>(AsciiUpper(c))) * 1099511628211ULL;
+  return hash;
+}
+
 std::string UpperCase(std::string_view text) {
   std::string out(text);
   std::ranges::transform(out, out.begin(), AsciiUpper);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -8,6 +9,8 @@ namespace framework {
 
 // Identifiers, section and key names are compared without regard to ASCII case.
 bool SameText(std::string_view a, std::string_view b);
+// A hash on which names equal by SameText agree.
+std::size_t TextHash(std::string_view text);
 std::string UpperCase(std::string_view text);
 
 // Removes leading and trailing blanks and control characters.

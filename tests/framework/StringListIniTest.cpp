@@ -112,14 +112,15 @@ TEST(MemIniFile, KeepsFileOrderAndMatchesNamesWithoutCase) {
       "TCLeft=0x10\n"
       "Broken=12 \n"
       "[form]\n"
-      "Later=x\n");
+      "Later=x\n"
+      "IMAGEFILE=second.bmp\n");
   EXPECT_EQ(ini.ReadSections(), (std::vector<std::string>{"Form", "TsEdit"}));
-  EXPECT_EQ(ini.ReadSection("FORM"),
-            (std::vector<std::string>{"PaintingColor", "ShadowEnabled", "Imagefile", "Later"}));
+  EXPECT_EQ(ini.ReadSection("FORM"), (std::vector<std::string>{"PaintingColor", "ShadowEnabled",
+                                                               "Imagefile", "Later", "IMAGEFILE"}));
   EXPECT_TRUE(ini.SectionExists("tsedit"));
   EXPECT_FALSE(ini.SectionExists("TsGauge"));
   EXPECT_TRUE(ini.ReadSection("TsGauge").empty());
-  EXPECT_EQ(ini.ReadString("form", "IMAGEFILE", "-"), "form.bmp");
+  EXPECT_EQ(ini.ReadString("form", "IMAGEFILE", "-"), "form.bmp") << "the first of a repeated key";
   EXPECT_EQ(ini.ReadString("Form", "Missing", "-"), "-");
   EXPECT_EQ(ini.ReadInteger("Form", "PaintingColor", -1), 14998481);
   EXPECT_EQ(ini.ReadInteger("TsEdit", "FontColor", -1), 255);
