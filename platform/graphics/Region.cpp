@@ -1,6 +1,7 @@
 #include "platform/graphics/Region.h"
 
 #include <algorithm>
+#include <iterator>
 
 namespace platform {
 
@@ -42,13 +43,18 @@ std::vector<Span> CombineSpans(const std::vector<Span>& a, const std::vector<Spa
   std::sort(xs.begin(), xs.end());
   xs.erase(std::unique(xs.begin(), xs.end()), xs.end());
 
-  auto covers = [](const std::vector<Span>& spans, int x) {
-    return std::any_of(spans.begin(), spans.end(),
-                       [x](const Span& s) { return s.left <= x && x < s.right; });
+  // Both lists are sorted, so the span that may cover x only ever moves right.
+  auto covers = [](const std::vector<Span>& spans, std::size_t& at, int x) {
+    while (at < spans.size() && spans[at].right <= x) ++at;
+    return at < spans.size() && spans[at].left <= x;
   };
   std::vector<Span> out;
+  std::size_t inA = 0;
+  std::size_t inB = 0;
   for (std::size_t i = 0; i + 1 < xs.size(); ++i) {
-    if (!inside(covers(a, xs[i]), covers(b, xs[i]))) continue;
+    const bool coveredA = covers(a, inA, xs[i]);
+    const bool coveredB = covers(b, inB, xs[i]);
+    if (!inside(coveredA, coveredB)) continue;
     if (!out.empty() && out.back().right == xs[i])
       out.back().right = xs[i + 1];
     else
@@ -56,6 +62,31 @@ std::vector<Span> CombineSpans(const std::vector<Span>& a, const std::vector<Spa
   }
   return out;
 }
+
+// Appends bands top to bottom; a band that touches the one above and has the same spans grows
+// that one instead, so equal sets end up with equal lists.
+class BandWriter {
+ public:
+  explicit BandWriter(std::vector<TRect>& rects) : rects_(rects) {}
+
+  void Add(std::vector<Span> spans, int top, int bottom) {
+    if (spans.empty()) return;
+    if (spans == previous_ && previousBottom_ == top) {
+      for (std::size_t k = bandStart_; k < rects_.size(); ++k) rects_[k].Bottom = bottom;
+    } else {
+      bandStart_ = rects_.size();
+      for (const Span& s : spans) rects_.push_back({s.left, top, s.right, bottom});
+      previous_ = std::move(spans);
+    }
+    previousBottom_ = bottom;
+  }
+
+ private:
+  std::vector<TRect>& rects_;
+  std::vector<Span> previous_;
+  int previousBottom_ = 0;
+  std::size_t bandStart_ = 0;
+};
 
 std::vector<int> BandEdges(const std::vector<TRect>& a, const std::vector<TRect>& b) {
   std::vector<int> ys;
@@ -73,8 +104,36 @@ Region::Region(const TRect& rect) {
 }
 
 Region Region::FromRects(std::span<const TRect> rects) {
+  // One sweep from top to bottom: masks cut out thousands of single pixels, and adding them
+  // one by one would rebuild the whole list for each.
+  std::vector<TRect> pending;
+  std::copy_if(rects.begin(), rects.end(), std::back_inserter(pending),
+               [](const TRect& r) { return !r.IsEmpty(); });
+  std::sort(pending.begin(), pending.end(),
+            [](const TRect& a, const TRect& b) { return a.Top < b.Top; });
+  const std::vector<int> ys = BandEdges(pending, {});
+
   Region result;
-  for (const TRect& r : rects) result.Include(r);
+  BandWriter bands(result.rects_);
+  std::vector<TRect> active;
+  std::size_t next = 0;
+  for (std::size_t i = 0; i + 1 < ys.size(); ++i) {
+    const int top = ys[i];
+    std::erase_if(active, [top](const TRect& r) { return r.Bottom <= top; });
+    while (next < pending.size() && pending[next].Top <= top) active.push_back(pending[next++]);
+    std::vector<Span> spans;
+    for (const TRect& r : active) spans.push_back({r.Left, r.Right});
+    std::sort(spans.begin(), spans.end(),
+              [](const Span& a, const Span& b) { return a.left < b.left; });
+    std::vector<Span> merged;
+    for (const Span& s : spans) {
+      if (!merged.empty() && s.left <= merged.back().right)
+        merged.back().right = std::max(merged.back().right, s.right);
+      else
+        merged.push_back(s);
+    }
+    bands.Add(std::move(merged), top, ys[i + 1]);
+  }
   return result;
 }
 
@@ -103,9 +162,15 @@ bool Region::Intersects(const TRect& rect) const {
                      [&rect](const TRect& r) { return r.Intersects(rect); });
 }
 
-Region Region::Union(const Region& other) const { return Combine(other, Op::Union); }
-Region Region::Difference(const Region& other) const { return Combine(other, Op::Difference); }
-Region Region::Intersect(const Region& other) const { return Combine(other, Op::Intersect); }
+Region Region::Union(const Region& other) const {
+  return Combine(other, Op::Union);
+}
+Region Region::Difference(const Region& other) const {
+  return Combine(other, Op::Difference);
+}
+Region Region::Intersect(const Region& other) const {
+  return Combine(other, Op::Intersect);
+}
 
 Region Region::Offset(int dx, int dy) const {
   Region moved = *this;
@@ -116,36 +181,23 @@ Region Region::Offset(int dx, int dy) const {
 Region Region::Combine(const Region& other, Op op) const {
   auto inside = [op](bool a, bool b) {
     switch (op) {
-      case Op::Union: return a || b;
-      case Op::Difference: return a && !b;
-      case Op::Intersect: return a && b;
+      case Op::Union:
+        return a || b;
+      case Op::Difference:
+        return a && !b;
+      case Op::Intersect:
+        return a && b;
     }
     return false;
   };
 
   Region result;
-  std::vector<Span> previous;
-  int previousBottom = 0;
-  std::size_t bandStart = 0;
+  BandWriter bands(result.rects_);
   const std::vector<int> ys = BandEdges(rects_, other.rects_);
   BandCursor mine(rects_);
   BandCursor theirs(other.rects_);
-  for (std::size_t i = 0; i + 1 < ys.size(); ++i) {
-    const int top = ys[i];
-    const int bottom = ys[i + 1];
-    std::vector<Span> spans =
-        CombineSpans(mine.SpansAt(top), theirs.SpansAt(top), inside);
-    if (spans.empty()) continue;
-    if (spans == previous && previousBottom == top) {
-      // Same spans as the band just above and touching it: grow that band.
-      for (std::size_t k = bandStart; k < result.rects_.size(); ++k) result.rects_[k].Bottom = bottom;
-    } else {
-      bandStart = result.rects_.size();
-      for (const Span& s : spans) result.rects_.push_back({s.left, top, s.right, bottom});
-      previous = std::move(spans);
-    }
-    previousBottom = bottom;
-  }
+  for (std::size_t i = 0; i + 1 < ys.size(); ++i)
+    bands.Add(CombineSpans(mine.SpansAt(ys[i]), theirs.SpansAt(ys[i]), inside), ys[i], ys[i + 1]);
   return result;
 }
 

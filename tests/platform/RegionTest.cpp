@@ -4,6 +4,7 @@
 
 #include <random>
 #include <set>
+#include <vector>
 
 namespace platform {
 namespace {
@@ -18,7 +19,9 @@ PixelSet Pixels(const Region& r) {
   return out;
 }
 
-PixelSet Pixels(const TRect& rect) { return Pixels(Region(rect)); }
+PixelSet Pixels(const TRect& rect) {
+  return Pixels(Region(rect));
+}
 
 // A banded list: rectangles disjoint, sorted by top then left, bands equal in top and bottom.
 void ExpectBanded(const Region& r) {
@@ -114,8 +117,10 @@ TEST(Region, RandomOperationsMatchPixelSets) {
   for (int round = 0; round < 200; ++round) {
     Region a, b;
     PixelSet pa, pb;
+    std::vector<TRect> partsOfA;
     for (int i = 0; i < 4; ++i) {
       const TRect ra = randomRect(), rb = randomRect();
+      partsOfA.push_back(ra);
       a.Include(ra);
       b.Include(rb);
       for (auto p : Pixels(ra)) pa.insert(p);
@@ -126,6 +131,7 @@ TEST(Region, RandomOperationsMatchPixelSets) {
     for (auto p : pa) (pb.count(p) ? inter : diff).insert(p);
 
     ASSERT_EQ(Pixels(a), pa);
+    ASSERT_EQ(Region::FromRects(partsOfA), a) << "one sweep builds the list adding one by one does";
     ASSERT_EQ(Pixels(a.Union(b)), uni);
     ASSERT_EQ(Pixels(a.Difference(b)), diff);
     ASSERT_EQ(Pixels(a.Intersect(b)), inter);
