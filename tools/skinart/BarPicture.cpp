@@ -1,12 +1,9 @@
 #include "tools/skinart/BarPicture.h"
 
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
-
-#include <jpeglib.h>
 
 #include "tools/skinart/ArtLayer.h"
+#include "tools/skinart/JpegWrite.h"
 
 namespace skinart {
 
@@ -37,31 +34,10 @@ platform::Bitmap DrawBarPicture() {
 
 std::vector<std::uint8_t> BarPictureJpeg() {
   const platform::Bitmap picture = DrawBarPicture();
-  jpeg_compress_struct info{};
-  jpeg_error_mgr errors{};
-  info.err = jpeg_std_error(&errors);
-  jpeg_create_compress(&info);
-  unsigned char* out = nullptr;
-  unsigned long size = 0;
-  jpeg_mem_dest(&info, &out, &size);
-  info.image_width = PictureWidth;
-  info.image_height = PictureHeight;
-  info.input_components = 3;
   // The bitmap's rows are blue, green, red.
-  info.in_color_space = JCS_EXT_BGR;
-  jpeg_set_defaults(&info);
-  jpeg_set_quality(&info, Quality, TRUE);
-  jpeg_start_compress(&info, TRUE);
-  while (info.next_scanline < info.image_height) {
-    JSAMPROW row =
-        const_cast<std::uint8_t*>(picture.ScanLine(static_cast<int>(info.next_scanline)));
-    jpeg_write_scanlines(&info, &row, 1);
-  }
-  jpeg_finish_compress(&info);
-  jpeg_destroy_compress(&info);
-  std::vector<std::uint8_t> bytes(out, out + size);
-  std::free(out);
-  return bytes;
+  return jpegwrite::Encode(PictureWidth, PictureHeight, 3,
+                           [&picture](int y) { return picture.ScanLine(y); },
+                           {.input = JCS_EXT_BGR, .quality = Quality});
 }
 
 }  // namespace skinart
