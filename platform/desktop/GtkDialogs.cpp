@@ -109,11 +109,19 @@ void OnFileResponse(GtkDialog* dialog, gint response, gpointer data) {
 
 }  // namespace
 
+std::string GtkDisplayText(std::string_view text) {
+  gchar* valid = g_utf8_make_valid(text.data(), static_cast<gssize>(text.size()));
+  std::string shown(valid);
+  g_free(valid);
+  return shown;
+}
+
 int RunGtkMessageBox(const MessageBoxParams& params, const GtkModal& modal) {
   EnsureGtk();
-  GtkWidget* dialog = gtk_message_dialog_new(nullptr, GTK_DIALOG_MODAL, MessageType(params.Kind),
-                                             GTK_BUTTONS_OK, "%s", params.Text.c_str());
-  gtk_window_set_title(GTK_WINDOW(dialog), params.Caption.c_str());
+  GtkWidget* dialog =
+      gtk_message_dialog_new(nullptr, GTK_DIALOG_MODAL, MessageType(params.Kind), GTK_BUTTONS_OK,
+                             "%s", GtkDisplayText(params.Text).c_str());
+  gtk_window_set_title(GTK_WINDOW(dialog), GtkDisplayText(params.Caption).c_str());
   RunGtkModal(dialog, modal);
   return IDOK;
 }

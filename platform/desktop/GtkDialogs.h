@@ -2,6 +2,8 @@
 
 #include <functional>
 #include <optional>
+#include <string>
+#include <string_view>
 
 #include "platform/graphics/Geometry.h"
 #include "platform/window/Dialogs.h"
@@ -22,6 +24,10 @@ struct GtkModal {
   std::function<void()> KeepAlive;
   DialogOwner Owner;
 };
+
+// Text as GTK can show it: valid UTF-8, with U+FFFD for every byte that is not, a NUL among
+// them (GTK takes C strings, so a NUL would end the text early).
+std::string GtkDisplayText(std::string_view text);
 
 // The desktop's own dialogs through GTK 3, run modally in a loop of their own. Throws
 // platform::Error when GTK cannot open the display.
