@@ -98,54 +98,28 @@ TEST_F(CheckBox, ADisabledBoxIgnoresClicksAndSettingCheckedFiresNothing) {
   EXPECT_TRUE(log.empty());
 }
 
-// Where the glyph lies and where the caption starts beside it.
+// Where the glyph lies and where the caption starts beside it, in a box 100 wide.
 TEST_F(CheckBox, TheGlyphCellSetsTheCheckAreaAndTheCaption) {
   enum class Source { Skin, Own, List, BuiltIn, Plain };
   struct Case {
-    const char* what;
     Source source;
     sCheckedControl::TCheckAreaLayout layout;
     int height;
     TRect glyph;
     int captionLeft, captionRight;
   };
+  using enum sCheckedControl::TCheckAreaLayout;
   const Case cases[] = {
-      {"the skin's 16 x 18 cells at (17 - 18) div 2 = 0; caption at 1 + 18 + 4",
-       Source::Skin,
-       sCheckedControl::calLeft,
-       17,
-       {0, 0, 16, 18},
-       23,
-       99},
-      {"at the right edge: 100 - 16 - 3 = 81; caption to 100 - 18 - 4 - 1",
-       Source::Skin,
-       sCheckedControl::calRight,
-       17,
-       {81, 0, 100, 18},
-       1,
-       77},
-      {"its own 30 x 20 strip: 10 x 10 cells at (20 - 10) div 2",
-       Source::Own,
-       sCheckedControl::calLeft,
-       20,
-       {0, 5, 10, 15},
-       15,
-       99},
-      {"a list of 12 x 12", Source::List, sCheckedControl::calLeft, 20, {0, 4, 12, 16}, 17, 99},
-      {"the built-in 16 x 16 glyph",
-       Source::BuiltIn,
-       sCheckedControl::calLeft,
-       20,
-       {0, 2, 16, 18},
-       21,
-       99},
-      {"a checked control's 14 x 14",
-       Source::Plain,
-       sCheckedControl::calLeft,
-       20,
-       {0, 3, 14, 17},
-       19,
-       99},
+      // The skin's 16 x 18 cells at (17 - 18) div 2 = 0; caption at 1 + 18 + 4.
+      {Source::Skin, calLeft, 17, {0, 0, 16, 18}, 23, 99},
+      // At the right edge: 100 - 16 - 3 = 81; caption to 100 - 18 - 4 - 1.
+      {Source::Skin, calRight, 17, {81, 0, 100, 18}, 1, 77},
+      // Its own 30 x 20 strip: 10 x 10 cells at (20 - 10) div 2.
+      {Source::Own, calLeft, 20, {0, 5, 10, 15}, 15, 99},
+      // A list of 12 x 12, the built-in 16 x 16 glyph, a checked control's 14 x 14.
+      {Source::List, calLeft, 20, {0, 4, 12, 16}, 17, 99},
+      {Source::BuiltIn, calLeft, 20, {0, 2, 16, 18}, 21, 99},
+      {Source::Plain, calLeft, 20, {0, 3, 14, 17}, 19, 99},
   };
   AddSection("Skinned", [](sSkinManager::SkinSectionData&) {});
   AddImage("SKINNED", "GLYPHCHECKED", editortests::Strip(16, 18, {0, 0, 0}, 0));
@@ -161,9 +135,10 @@ TEST_F(CheckBox, TheGlyphCellSetsTheCheckAreaAndTheCaption) {
     if (c.source == Source::Own)
       control->SetGlyphChecked(editortests::Strip(10, 10, {0, 0, 0}, 0).get());
     if (c.source == Source::List) control->SetImages(list);
-    EXPECT_EQ(control->CheckGlyphRect(), c.glyph) << c.what;
-    EXPECT_EQ(control->CaptionRect().Left, c.captionLeft) << c.what;
-    EXPECT_EQ(control->CaptionRect().Right, c.captionRight) << c.what;
+    SCOPED_TRACE(testing::Message() << "row " << &c - cases);
+    EXPECT_EQ(control->CheckGlyphRect(), c.glyph);
+    EXPECT_EQ(control->CaptionRect().Left, c.captionLeft);
+    EXPECT_EQ(control->CaptionRect().Right, c.captionRight);
     delete control;
   }
 }
@@ -229,40 +204,27 @@ TEST_F(CheckBox, OtherGlyphSourcesAreDrawnWithTheirTransparency) {
   AddSection("Bare", [](sSkinManager::SkinSectionData&) {});
   const platform::Bitmap& builtIn = sCheckedControl::DefaultGlyph(true, true, false);
   ASSERT_EQ(builtIn.Width(), 16);
+  enum class Source { BuiltIn, List, PastTheList, BareSection };
   struct Case {
-    const char* what;
-    std::function<void(TsCheckBox&)> setup;
+    Source source;
     platform::TPoint at;
     TColor expected;
   };
   const Case cases[] = {
-      {"the built-in glyph at (0, 2)", nullptr, {8, 10}, builtIn.Pixel(8, 8)},
-      {"its transparent corner", nullptr, {0, 17}, Grey(200)},
-      {"the list's image at (0, 4), opaque at its bottom-left",
-       [&](TsCheckBox& b) { b.SetImages(list); },
-       {0, 15},
-       platform::clRed},
-      {"and transparent where the list says",
-       [&](TsCheckBox& b) { b.SetImages(list); },
-       {0, 4},
-       Grey(200)},
-      {"an index past the list draws nothing",
-       [&](TsCheckBox& b) {
-         b.SetImages(list);
-         b.SetImgChecked(7);
-       },
-       {6, 10},
-       Grey(200)},
-      {"a section without glyphs draws none",
-       [](TsCheckBox& b) { b.sStyle()->SetSkinSection("Bare"); },
-       {8, 10},
-       Grey(200)},
+      {Source::BuiltIn, {8, 10}, builtIn.Pixel(8, 8)},  // the built-in glyph at (0, 2)
+      {Source::BuiltIn, {0, 17}, Grey(200)},            // its transparent corner
+      {Source::List, {0, 15}, platform::clRed},   // the list's image at (0, 4), opaque bottom-left
+      {Source::List, {0, 4}, Grey(200)},          // and transparent where the list says
+      {Source::PastTheList, {6, 10}, Grey(200)},  // an index past the list draws nothing
+      {Source::BareSection, {8, 10}, Grey(200)},  // a section without glyphs draws none
   };
   for (const Case& c : cases) {
     auto* box = Add<TsCheckBox>(form, 10, 100, 100, 20);
     box->SetChecked(true);
-    if (c.setup) c.setup(*box);
-    EXPECT_EQ(skintests::Painted(*box).Pixel(c.at.X, c.at.Y), c.expected) << c.what;
+    if (c.source == Source::List || c.source == Source::PastTheList) box->SetImages(list);
+    if (c.source == Source::PastTheList) box->SetImgChecked(7);
+    if (c.source == Source::BareSection) box->sStyle()->SetSkinSection("Bare");
+    EXPECT_EQ(skintests::Painted(*box).Pixel(c.at.X, c.at.Y), c.expected) << "row " << &c - cases;
     delete box;
   }
 }

@@ -94,7 +94,6 @@ TEST_F(Edit, TheFrameAndColourFollowTheStyleAndItsState) {
   const TColor light = platform::ColorToRGB(platform::cl3DLight);
   enum class State { Normal, Hot, Focused };
   struct Case {
-    const char* what;
     State state;
     std::function<void(sStyleEdits::TsStyle&)> setup;
     Look look;
@@ -111,50 +110,32 @@ TEST_F(Edit, TheFrameAndColourFollowTheStyleAndItsState) {
       s.Selection()->Border()->SetWidth(width);
     };
   };
+  using enum State;
   const Case cases[] = {
-      {"a line in the bottom colour",
-       State::Normal,
-       bevel(sBevels::ebAsBottomBorder),
-       {B, B, B, B, F, F, F}},
-      {"a line in the top colour",
-       State::Normal,
-       bevel(sBevels::ebAsTopBorder),
-       {W, W, W, W, F, F, F}},
-      {"raised", State::Normal, bevel(sBevels::ebRaised), {W, W, B, B, F, F, F}},
-      {"lowered", State::Normal, bevel(sBevels::ebLowered), {B, B, W, W, F, F, F}},
-      {"no bevel", State::Normal, bevel(sBevels::ebNone), {F, F, F, F, F, F, F}},
-      {"focused: white, two lines of the selection border",
-       State::Focused,
-       nullptr,
-       {B, B, B, B, B, B, W}},
-      {"hot as focused", State::Hot, nullptr, {B, B, B, B, B, B, W}},
-      {"focused, the colour alone",
-       State::Focused,
-       mode({sStyleEdits::msColor}),
-       {B, B, B, B, W, W, W}},
-      {"focused, the border alone",
-       State::Focused,
-       mode({sStyleEdits::msBorder}),
-       {B, B, B, B, B, B, F}},
-      {"focused without a selection mode: as normal",
-       State::Focused,
-       mode({}),
-       {B, B, B, B, F, F, F}},
-      {"focused, no selection border",
-       State::Focused,
-       border(sBevels::ebNone, 2),
-       {W, W, W, W, W, W, W}},
-      {"a wide lowered border is sunken: shadow and white, then dark shadow and light",
-       State::Focused,
-       border(sBevels::ebLowered, 2),
-       {0x808080, 0x808080, W, W, 0x404040, light, W}},
+      // A line in the bottom colour, one in the top colour, raised, lowered, no bevel.
+      {Normal, bevel(sBevels::ebAsBottomBorder), {B, B, B, B, F, F, F}},
+      {Normal, bevel(sBevels::ebAsTopBorder), {W, W, W, W, F, F, F}},
+      {Normal, bevel(sBevels::ebRaised), {W, W, B, B, F, F, F}},
+      {Normal, bevel(sBevels::ebLowered), {B, B, W, W, F, F, F}},
+      {Normal, bevel(sBevels::ebNone), {F, F, F, F, F, F, F}},
+      // Focused: white, two lines of the selection border; hot as focused.
+      {Focused, nullptr, {B, B, B, B, B, B, W}},
+      {Hot, nullptr, {B, B, B, B, B, B, W}},
+      // Focused with the colour alone, the border alone, no selection mode (as normal), no
+      // selection border.
+      {Focused, mode({sStyleEdits::msColor}), {B, B, B, B, W, W, W}},
+      {Focused, mode({sStyleEdits::msBorder}), {B, B, B, B, B, B, F}},
+      {Focused, mode({}), {B, B, B, B, F, F, F}},
+      {Focused, border(sBevels::ebNone, 2), {W, W, W, W, W, W, W}},
+      // A wide lowered border is sunken: shadow and white, then dark shadow and light.
+      {Focused, border(sBevels::ebLowered, 2), {0x808080, 0x808080, W, W, 0x404040, light, W}},
   };
   for (const Case& c : cases) {
     auto* edit = Add<TsEdit>(form, 10, 10, 121, 21);
     if (c.setup) c.setup(*edit->sStyle());
     if (c.state == State::Focused) edit->SetFocus();
     if (c.state == State::Hot) session.MoveMouse(Centre(*edit));
-    EXPECT_EQ(LookOf(*edit), c.look) << c.what;
+    EXPECT_EQ(LookOf(*edit), c.look) << "row " << &c - cases;
     session.MoveMouse({0, 0});
     delete edit;
   }

@@ -1,7 +1,7 @@
 #pragma once
 
 // A shown form for the edits, check boxes and labels, with skin sections and glyph strips of
-// known pixels, and the screen's pixels of a control.
+// known pixels, and the form as the screen shows it.
 
 #include <gtest/gtest.h>
 
@@ -58,12 +58,6 @@ class EditorsFixture : public ::testing::Test, public skintests::FormFixture {
     sSkinManager::SkinImages().push_back({std::move(bitmap), section, property});
   }
 
-  // The screen's pixel at a point of the control's window (its frame included).
-  platform::TColor WindowPixel(framework::TWinControl& control, int x, int y) {
-    platform::UpdateWindow(form->Handle());
-    framework::FreeDeviceContexts();
-    return platform::WindowSnapshot(control.Handle()).Pixel(x, y);
-  }
   // The form's window as the screen shows it.
   platform::Bitmap FormShot() {
     platform::UpdateWindow(form->Handle());

@@ -29,6 +29,12 @@ GradientArray Parse(const std::string& text) {
   return steps;
 }
 
+Bitmap GreyBitmap(int width, int height) {
+  Bitmap bitmap(width, height);
+  bitmap.Fill(kGrey);
+  return bitmap;
+}
+
 TColor Blend(TColor from, TColor to, int i, int n) {
   TColor result = 0;
   for (int shift = 0; shift < 24; shift += 8) {
@@ -43,33 +49,28 @@ TColor Blend(TColor from, TColor to, int i, int n) {
 
 // --- Parsing -------------------------------------------------------------------------------
 
-TEST(GradientParse, EmptyAndBlankTextGiveNoSteps) {
-  EXPECT_TRUE(Parse("").empty());
-  EXPECT_TRUE(Parse(" ").empty());
-  EXPECT_TRUE(Parse("1;2;3;4").empty());
-  EXPECT_TRUE(Parse(";;;").empty());
-}
-
-TEST(GradientParse, ReadsGroupsOfFiveAndIgnoresSurplusWords) {
-  const GradientArray steps = Parse(
-      "12632256;16777215;49;0;0;16777215;8421504;34;0;0;8421504;16777215;16;0;0;"
-      "16777215;16777215;0;0;0;1;2");
-  ASSERT_EQ(steps.size(), 4u);
-  EXPECT_EQ(steps[0], (GradientStep{12632256, 16777215, 49, 0}));
-  EXPECT_EQ(steps[1], (GradientStep{16777215, 8421504, 34, 0}));
-  EXPECT_EQ(steps[3], (GradientStep{16777215, 16777215, 0, 0}));
-}
-
-TEST(GradientParse, RepeatedSeparatorsMakeNoEmptyWordsAndFifthFieldIsNotRead) {
-  const GradientArray steps = Parse(";;1;;2;3;$10;anything;");
-  ASSERT_EQ(steps.size(), 1u);
-  EXPECT_EQ(steps[0], (GradientStep{1, 2, 3, 16}));
-}
-
-TEST(GradientParse, ShareKeepsItsLowByte) {
-  const GradientArray steps = Parse("1;2;300;0;0");
-  ASSERT_EQ(steps.size(), 1u);
-  EXPECT_EQ(steps[0].Percent, 44);
+// Semicolons separate the words, runs of them making no empty word; every five words make a
+// step whose fifth is not read and whose share keeps its low byte; the rest is ignored.
+TEST(GradientParse, ReadsGroupsOfFiveWords) {
+  struct Case {
+    const char* text;
+    GradientArray steps;
+  };
+  const Case cases[] = {
+      {"", {}},
+      {" ", {}},
+      {"1;2;3;4", {}},
+      {";;;", {}},
+      {";;1;;2;3;$10;anything;", {{1, 2, 3, 16}}},
+      {"1;2;300;0;0", {{1, 2, 44, 0}}},  // 300 - 256
+      {"12632256;16777215;49;0;0;16777215;8421504;34;0;0;8421504;16777215;16;0;0;"
+       "16777215;16777215;0;0;0;1;2",
+       {{12632256, 16777215, 49, 0},
+        {16777215, 8421504, 34, 0},
+        {8421504, 16777215, 16, 0},
+        {16777215, 16777215, 0, 0}}},
+  };
+  for (const Case& c : cases) EXPECT_EQ(Parse(c.text), c.steps) << "'" << c.text << "'";
 }
 
 TEST(GradientParse, BlankInsideANumberRaisesTheConversionErrorAndKeepsTheNewLength) {
@@ -92,39 +93,28 @@ TEST(GradientParse, TextLongerThanAShortStringIsCut) {
 
 // --- Fill ----------------------------------------------------------------------------------
 
-TEST(GradientFill, TopToBottomRunsEachStepOverItsShare) {
-  Bitmap bitmap(10, 11);
-  PaintGradient(bitmap, bitmap.BoundsRect(), Parse(kRedToGreen));
-  for (int y = 0; y <= 5; ++y) EXPECT_EQ(bitmap.Pixel(3, y), Blend(kRed, kGreen, y, 5)) << y;
-  EXPECT_EQ(bitmap.Pixel(0, 0), kRed);
-  EXPECT_EQ(bitmap.Pixel(9, 5), kGreen);
-  for (int y = 5; y <= 10; ++y)
-    for (int x = 0; x < 10; ++x) EXPECT_EQ(bitmap.Pixel(x, y), kGreen);
-}
-
-TEST(GradientFill, LeftToRightFillsColumnsInEveryRow) {
-  Bitmap bitmap(10, 11);
-  PaintGradient(bitmap, bitmap.BoundsRect(), Parse(kRedToGreenAcross));
-  for (int y = 0; y < 11; ++y) {
-    for (int x = 0; x <= 5; ++x) EXPECT_EQ(bitmap.Pixel(x, y), Blend(kRed, kGreen, x, 5));
-    for (int x = 5; x < 10; ++x) EXPECT_EQ(bitmap.Pixel(x, y), kGreen);
+// Red to green over the first half, green on: row or column i up to 5 is i fifths of the way.
+TEST(GradientFill, EachStepRunsOverItsShareDownOrAcross) {
+  for (const bool across : {false, true}) {
+    Bitmap bitmap(10, 11);
+    PaintGradient(bitmap, bitmap.BoundsRect(), Parse(across ? kRedToGreenAcross : kRedToGreen));
+    for (int y = 0; y < 11; ++y)
+      for (int x = 0; x < 10; ++x) {
+        const int i = across ? x : y;
+        EXPECT_EQ(bitmap.Pixel(x, y), i <= 5 ? Blend(kRed, kGreen, i, 5) : kGreen)
+            << (across ? "across" : "down") << " at " << x << "," << y;
+      }
   }
 }
 
 TEST(GradientFill, OnlyTheFirstStepChoosesTheDirection) {
-  Bitmap bitmap(6, 6);
-  bitmap.Fill(kGrey);
+  Bitmap bitmap = GreyBitmap(6, 6);
   PaintGradient(bitmap, bitmap.BoundsRect(), Parse("255;255;50;2;0;255;255;0;0;0"));
-  EXPECT_EQ(bitmap, [] {
-    Bitmap grey(6, 6);
-    grey.Fill(kGrey);
-    return grey;
-  }());
+  EXPECT_EQ(bitmap, GreyBitmap(6, 6));
 }
 
 TEST(GradientFill, StaysInsideAPartialRectangle) {
-  Bitmap bitmap(12, 12);
-  bitmap.Fill(kGrey);
+  Bitmap bitmap = GreyBitmap(12, 12);
   PaintGradient(bitmap, {2, 3, 8, 9}, Parse(kRedToGreen));
   for (int y = 0; y < 12; ++y)
     for (int x = 0; x < 12; ++x) {
@@ -165,8 +155,7 @@ TEST(GradientFill, LeftToRightBandsPastTheRectangleKeepTheirSlope) {
       {"255;16711680;100;1;0;0;0;0;1;0", 16, 5, {5, 1, 12, 4}, 11, 3, 0xDB0024},
   };
   for (const Case& c : cases) {
-    Bitmap bitmap(c.width, c.height);
-    bitmap.Fill(kGrey);
+    Bitmap bitmap = GreyBitmap(c.width, c.height);
     PaintGradient(bitmap, c.rect, Parse(c.text));
     EXPECT_EQ(bitmap.Pixel(c.x, c.y), c.expected) << c.text << " at " << c.x;
     for (int y = 0; y < c.height; ++y)
@@ -186,8 +175,7 @@ TEST(GradientFill, OversizedSharesAndRectanglesStayInsideTheBitmap) {
     for (const platform::TRect rect :
          {platform::TRect{-5, -7, 40, 50}, platform::TRect{0, 0, 7, 5}, platform::TRect{9, 9, 3, 2},
           platform::TRect{20, 20, 30, 30}}) {
-      Bitmap bitmap(9, 8);
-      bitmap.Fill(kGrey);
+      Bitmap bitmap = GreyBitmap(9, 8);
       PaintGradient(bitmap, rect, steps);
       const platform::TRect inside = rect.Intersect(bitmap.BoundsRect());
       for (int y = 0; y < 8; ++y)

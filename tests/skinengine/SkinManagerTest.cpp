@@ -262,11 +262,7 @@ framework::TClassRegistry ProbeClasses() {
   return classes;
 }
 
-TEST(StreamedSkinManager, TheSkinActivatesWhileTheFormIsRead) {
-  skintests::SkinStateReset reset;
-  platform::HeadlessSession session;
-  framework::TApplication app;
-  auto* form = app.CreateForm<framework::TForm>();
+TEST_F(SkinManager, AStreamedSkinActivatesWhileTheFormIsRead) {
   framework::ReadDescription(StreamedForm, *form, ProbeClasses());
   auto* early = dynamic_cast<TKitProbe*>(form->FindComponent("Early"));
   auto* late = dynamic_cast<TKitProbe*>(form->FindComponent("Late"));
@@ -279,14 +275,8 @@ TEST(StreamedSkinManager, TheSkinActivatesWhileTheFormIsRead) {
   EXPECT_FALSE(SkinData().Ini) << "the designer's folder does not exist here";
 }
 
-TEST(StreamedSkinManager, ActiveFalseInTheStreamClearsTheFlagAndSendsNothing) {
-  skintests::SkinStateReset reset;
-  platform::HeadlessSession session;
-  framework::TApplication app;
-  Log log;
-  auto* form = app.CreateForm<framework::TForm>();
-  auto* probe = new TKitProbe(form, &log);
-  probe->SetName("Probe");
+TEST_F(SkinManager, ActiveFalseInAStreamClearsTheFlagAndSendsNothing) {
+  Probe<TKitProbe>(form, "Probe");
   TsSkinManager manager(nullptr);
   SkinData().Active = true;
   framework::ReadDescription(R"(object Manager: TsSkinManager
