@@ -116,11 +116,7 @@ TEST_F(Life, SkinnedChildrenFindTheFramePictureAndTheProvider) {
   EXPECT_EQ(sSkinManager::FramePicture().ClientOffset, (TPoint{4, 23}));
   EXPECT_EQ(sSkinProvider::FindProvider(child), provider);
 
-  auto* menu = new framework::TMainMenu(form);
-  auto* item = new TMenuItem(form);
-  item->SetCaption("File");
-  menu->Items()->Add(item);
-  form->SetMenu(menu);
+  TMenuItem* item = AddMainMenu("File");
   Settle();
   form->Perform(sMessages::SM_GETFRAMEPICTURE);
   EXPECT_EQ(sSkinManager::FramePicture().ClientOffset, (TPoint{4, 42})) << "below a 19-pixel bar";

@@ -48,10 +48,6 @@ TEST_F(Title, ButtonsTakeTheirSlotsFromTheRight) {
     int Top;
     int StripWidth;
   };
-  TSkinParts noMaximize;
-  noMaximize.Maximize = false;
-  TSkinParts noClose;
-  noClose.Close = false;
   const std::vector<Case> cases = {
       {"three buttons", AllIcons, bsSizeable, {}, 378, 360, 342, {}, 3, 58},
       {"with help", AllIcons + TBorderIcons{biHelp}, bsSingle, {}, 378, 360, 342, 324, 3, 76},
@@ -59,9 +55,9 @@ TEST_F(Title, ButtonsTakeTheirSlotsFromTheRight) {
       {"tool window, help", {biSystemMenu, biHelp}, bsToolWindow, {}, 378, {}, {}, 360, 3, 40},
       {"no border icons, no buttons", {}, bsSingle, {}, {}, {}, {}, {}, 3, 4},
       // Minimize moves into slot 2 when maximize has no picture.
-      {"no maximize picture", AllIcons, bsSizeable, noMaximize, 378, 360, 360, {}, 3, 58},
+      {"no maximize picture", AllIcons, bsSizeable, {.Maximize = false}, 378, 360, 360, {}, 3, 58},
       // 21 x 21 buttons: top (23 - 21) / 2 = 1, slots at 400 - 4 - n * 22.
-      {"no close picture", AllIcons, bsSizeable, noClose, 374, 352, 330, {}, 1, 70},
+      {"no close picture", AllIcons, bsSizeable, {.Close = false}, 374, 352, 330, {}, 1, 70},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.Name);
@@ -155,9 +151,7 @@ TEST_F(Title, ButtonsShowHotAndPressedAndActOnlyOnTheButtonPressed) {
 // The button strip is taken one pixel left of the window's right edge; putting a button's
 // background back from it restores exactly what was there.
 TEST_F(Title, AButtonLeftAloneGetsBackTheTitleUnderIt) {
-  TSkinParts striped;
-  striped.StripedTitle = true;
-  LoadSkin(striped);
+  LoadSkin({.StripedTitle = true});
   provider->SetBorderIcons({biSystemMenu});
   Show();
   const TRect close = provider->TitleButton(TsTitleButtonKind::Close).Rect;
