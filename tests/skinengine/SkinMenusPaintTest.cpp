@@ -70,7 +70,7 @@ class SkinMenusPaint : public ::testing::Test, public skintests::FormFixture {
     painter.OnDrawItem = [this](framework::TObject* sender, framework::TCanvas* canvas,
                                 const TRect& rect, TOwnerDrawState,
                                 sSkinMenus::TsMenuItemType type) {
-      drawn.push_back({sender, canvas, rect, type});
+      drawn.push_back({sender, rect, type});
       canvas->SetPixels(0, 0, platform::clRed);
     };
   }
@@ -84,7 +84,6 @@ class SkinMenusPaint : public ::testing::Test, public skintests::FormFixture {
 
   struct Drawing {
     framework::TObject* sender;
-    framework::TCanvas* canvas;
     TRect rect;
     sSkinMenus::TsMenuItemType type;
   };
