@@ -29,9 +29,7 @@ using platform::TRect;
 using skintests::CountColor;
 using namespace menutests;
 
-constexpr TColor Grey(int v) {
-  return sGraphUtils::GreyWeight(v);
-}
+constexpr auto Grey = sGraphUtils::GreyWeight;
 
 // A picture whose row y is grey y, so that a pixel tells where it was taken from.
 Bitmap Rows(int width, int height, int first = 0) {

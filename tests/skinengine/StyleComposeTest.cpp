@@ -16,9 +16,7 @@ using platform::TColor;
 using sStyleUtil::TsComposeRule;
 using styletests::TStyledControl;
 
-constexpr TColor Grey(int v) {
-  return sGraphUtils::GreyWeight(v);
-}
+constexpr auto Grey = sGraphUtils::GreyWeight;
 
 // Every pixel of the bitmap has this colour.
 ::testing::AssertionResult Uniform(const Bitmap& b, TColor color) {
