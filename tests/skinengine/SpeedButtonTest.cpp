@@ -113,7 +113,7 @@ TEST_F(SpeedButton, LosingTheMouseToAnotherWindowEndsThePressWithoutAClick) {
   EXPECT_EQ(clicks, 0);
 }
 
-// The mouse side of a disabled button is above, with the right press.
+// How a disabled button ignores the mouse is checked with the right press above.
 TEST_F(SpeedButton, ADisabledButtonGreysItsCaption) {
   const platform::TRect face{3, 3, button->Width() - 3, button->Height() - 3};
   EXPECT_LT(skintests::Darkest(skintests::Painted(*button), face), 0x40) << "black caption";
