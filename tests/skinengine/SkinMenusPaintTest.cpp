@@ -29,9 +29,7 @@ using platform::TRect;
 using skintests::CountColor;
 using namespace menutests;
 
-constexpr TColor Grey(int v) {
-  return sGraphUtils::GreyWeight(v);
-}
+constexpr auto Grey = sGraphUtils::GreyWeight;
 
 // A picture whose row y is grey y, so that a pixel tells where it was taken from.
 Bitmap Rows(int width, int height, int first = 0) {
@@ -70,7 +68,7 @@ class SkinMenusPaint : public ::testing::Test, public skintests::FormFixture {
     painter.OnDrawItem = [this](framework::TObject* sender, framework::TCanvas* canvas,
                                 const TRect& rect, TOwnerDrawState,
                                 sSkinMenus::TsMenuItemType type) {
-      drawn.push_back({sender, canvas, rect, type});
+      drawn.push_back({sender, rect, type});
       canvas->SetPixels(0, 0, platform::clRed);
     };
   }
@@ -84,7 +82,6 @@ class SkinMenusPaint : public ::testing::Test, public skintests::FormFixture {
 
   struct Drawing {
     framework::TObject* sender;
-    framework::TCanvas* canvas;
     TRect rect;
     sSkinMenus::TsMenuItemType type;
   };

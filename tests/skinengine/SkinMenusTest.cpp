@@ -5,9 +5,8 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <sstream>
 #include <string>
-#include <utility>
-#include <vector>
 
 #include "framework/forms/ImageList.h"
 #include "tests/skinengine/ControlsTestSupport.h"
@@ -87,10 +86,13 @@ class SkinMenus : public ::testing::Test, public skintests::FormFixture {
     return draw + "/" + measure;
   }
 
-  using Expected = std::vector<std::pair<std::string, std::string>>;
-  void ExpectHandlers(const Expected& expected, const std::string& what) {
-    for (const auto& [name, handlers] : expected)
-      EXPECT_EQ(Handlers(name), handlers) << what << ": " << name;
+  // expected: "Name=draw/measure" entries separated by spaces.
+  void ExpectHandlers(const std::string& expected, const std::string& what) {
+    std::istringstream entries(expected);
+    for (std::string entry; entries >> entry;) {
+      const std::string name = entry.substr(0, entry.find('='));
+      EXPECT_EQ(Handlers(name), entry.substr(name.size() + 1)) << what << ": " << name;
+    }
   }
 
   skintests::SkinStateReset reset;
@@ -150,38 +152,20 @@ TEST_F(SkinMenus, ItemsMeasureTheirTextGlyphsAndMargins) {
     TSize expected;
   };
   const Case cases[] = {
-      {"divider: 2 x 16 + 3 x 4 wide, 2 high", "-", 0, 4, false, {44, 2}},
-      {"normal: max(round(13 x 1.25), 16) + 2 x 4 = 24 high",
-       "Open",
-       0,
-       4,
-       false,
-       {32 + width("Open") + 12, 24}},
-      {"caption and shortcut text together",
-       "Open",
-       framework::scCtrl | 'O',
-       4,
-       false,
-       {32 + width("OpenCtrl+O") + 12, 24}},
-      {"caption item: one more hyphen each side, 16 + 8 high",
-       "-Recent-",
-       0,
-       4,
-       false,
-       {32 + width("--Recent--") + 12, 24}},
-      {"glyphs of 24 x 20: 2 x 24 wide, max(16, 20) + 8 high",
-       "Open",
-       0,
-       4,
-       true,
-       {48 + width("Open") + 12, 28}},
-      {"margin 2: 3 x 2 wider, 16 + 4 high", "Open", 0, 2, false, {32 + width("Open") + 6, 20}},
-      {"caption item with margin 0: round(16.25) = 16",
-       "-x-",
-       0,
-       0,
-       false,
-       {32 + width("--x--"), 16}},
+      // 2 x 16 + 3 x 4 wide, 2 high.
+      {"divider", "-", 0, 4, false, {44, 2}},
+      // max(round(13 x 1.25), 16) + 2 x 4 = 24 high.
+      {"normal", "Open", 0, 4, false, {32 + width("Open") + 12, 24}},
+      // The caption and the shortcut text together.
+      {"shortcut", "Open", framework::scCtrl | 'O', 4, false, {32 + width("OpenCtrl+O") + 12, 24}},
+      // One more hyphen each side, 16 + 8 high.
+      {"caption item", "-Recent-", 0, 4, false, {32 + width("--Recent--") + 12, 24}},
+      // Glyphs of 24 x 20: 2 x 24 wide, max(16, 20) + 8 high.
+      {"glyphs", "Open", 0, 4, true, {48 + width("Open") + 12, 28}},
+      // 3 x 2 wider, 16 + 4 high.
+      {"margin 2", "Open", 0, 2, false, {32 + width("Open") + 6, 20}},
+      // round(16.25) = 16.
+      {"caption item with margin 0", "-x-", 0, 0, false, {32 + width("--x--"), 16}},
   };
   for (const Case& c : cases) {
     painter->SetMargin(c.margin);
@@ -202,52 +186,42 @@ TEST_F(SkinMenus, TakingMenusOverInstallsHandlersWhereTheRulesSay) {
   struct Case {
     const char* what;
     void (*take)(sSkinMenus::TsSkinableMenus&, SkinMenus&);
-    Expected expected;
+    const char* expected;
   };
   const Case cases[] = {
       {"main menu, skin active: the bar handlers replace the application's",
        [](auto& p, auto& f) { p.HookMainMenu(f.mainMenu, true); },
-       {{"File", "bar/bar"}, {"Edit", "bar/bar"}, {"Open", "app/-"}, {"Save", "-/-"}}},
+       "File=bar/bar Edit=bar/bar Open=app/- Save=-/-"},
       {"main menu, no skin: the bar measure alone",
        [](auto& p, auto& f) {
          sSkinManager::SkinData().Active = false;
          p.HookMainMenu(f.mainMenu, true);
        },
-       {{"File", "-/bar"}, {"Edit", "app/bar"}}},
+       "File=-/bar Edit=app/bar"},
       {"popup menu: every item down the tree, the application's draw handler kept",
        [](auto& p, auto& f) { p.HookPopupMenu(f.popupMenu, true); },
-       {{"Cut", "app/item"},
-        {"Copy", "item/item"},
-        {"Sub", "item/item"},
-        {"Deep", "item/item"},
-        {"File", "-/app"}}},
+       "Cut=app/item Copy=item/item Sub=item/item Deep=item/item File=-/app"},
       {"item tree: the children only",
-       [](auto& p, auto& f) { p.HookItemTree(f.items["Root"], true); },
-       {{"Root", "-/-"}, {"Leaf", "item/item"}}},
+       [](auto& p, auto& f) { p.HookItemTree(f.items["Root"], true); }, "Root=-/- Leaf=item/item"},
       {"item tree of a main menu: its bar items skipped",
        [](auto& p, auto& f) { p.HookItemTree(f.mainMenu->Items(), true); },
-       {{"File", "-/app"}, {"Edit", "app/-"}, {"Open", "app/item"}, {"Undo", "item/item"}}},
+       "File=-/app Edit=app/- Open=app/item Undo=item/item"},
       {"one item at a time: a bar item always gets the bar handlers",
        [](auto& p, auto& f) {
          sSkinManager::SkinData().Active = false;
          for (const char* name : {"File", "Open", "Save"}) p.PrepareItem(f.items[name], true);
        },
-       {{"File", "bar/bar"}, {"Open", "app/item"}, {"Save", "item/item"}, {"Undo", "-/-"}}},
+       "File=bar/bar Open=app/item Save=item/item Undo=-/-"},
       {"everything the application owns; drop-downs of a main menu wait for their measure",
        [](auto& p, auto&) { p.SkinAll(true); },
-       {{"File", "bar/bar"},
-        {"Open", "app/-"},
-        {"Cut", "app/item"},
-        {"Deep", "item/item"},
-        {"Root", "-/-"},
-        {"Leaf", "item/item"}}},
+       "File=bar/bar Open=app/- Cut=app/item Deep=item/item Root=-/- Leaf=item/item"},
       {"everything, for a manager at design time: nothing",
        [](auto&, auto& f) {
          sSkinManager::TsSkinManager manager(nullptr);
          manager.SetDesigning(true);
          f.NewPainter(&manager)->SkinAll(true);
        },
-       {{"File", "-/app"}, {"Copy", "-/-"}, {"Leaf", "-/-"}}},
+       "File=-/app Copy=-/- Leaf=-/-"},
   };
   for (const Case& c : cases) {
     Build();
@@ -266,27 +240,25 @@ TEST_F(SkinMenus, LettingGoTakesOnlyThePaintersOwnHandlers) {
   struct Case {
     const char* what;
     void (*let)(sSkinMenus::TsSkinableMenus&, SkinMenus&);
-    Expected expected;
+    const char* expected;
   };
   const Case cases[] = {
-      {"popup menu",
-       [](auto& p, auto& f) { p.HookPopupMenu(f.popupMenu, false); },
-       {{"Cut", "app/-"}, {"Copy", "-/-"}, {"Deep", "-/-"}, {"Leaf", "item/item"}}},
+      {"popup menu", [](auto& p, auto& f) { p.HookPopupMenu(f.popupMenu, false); },
+       "Cut=app/- Copy=-/- Deep=-/- Leaf=item/item"},
       {"one drop-down item, and a bar item keeps its bar handlers",
        [](auto& p, auto& f) {
          p.PrepareItem(f.items["Open"], false);
          p.PrepareItem(f.items["File"], false);
        },
-       {{"Open", "app/-"}, {"Save", "item/item"}, {"File", "bar/bar"}}},
-      {"main menu: the bar handlers",
-       [](auto& p, auto& f) { p.HookMainMenu(f.mainMenu, false); },
-       {{"File", "-/-"}, {"Edit", "-/-"}, {"Save", "item/item"}}},
+       "Open=app/- Save=item/item File=bar/bar"},
+      {"main menu: the bar handlers", [](auto& p, auto& f) { p.HookMainMenu(f.mainMenu, false); },
+       "File=-/- Edit=-/- Save=item/item"},
       {"everything: another painter's handlers stay",
        [](auto& p, auto& f) {
          p.SkinAll(false);
          p.HookItemTree(f.mainMenu->Items(), false);
        },
-       {{"Leaf", "-/-"}, {"Save", "-/-"}, {"Undo", "item/item"}}},
+       "Leaf=-/- Save=-/- Undo=item/item"},
   };
   for (const Case& c : cases) {
     c.let(*painter, *this);
@@ -304,9 +276,7 @@ TEST_F(SkinMenus, APainterThatGoesTakesItsHandlersWithIt) {
     delete items["Copy"];  // freed while it carries the painter's handlers
     items.erase("Copy");
   }
-  ExpectHandlers({{"Cut", "app/-"}, {"Sub", "-/-"}, {"Deep", "-/-"}, {"File", "-/-"}},
-                 "after the painter");
-  EXPECT_EQ(Handlers("Edit"), "app/-");
+  ExpectHandlers("Cut=app/- Sub=-/- Deep=-/- File=-/- Edit=app/-", "after the painter");
 }
 
 }  // namespace

@@ -19,9 +19,7 @@ using Fallbacks = ProviderFixture;
 // With no close picture the buttons are 21 x 21 and the close button draws nothing: its slot
 // (374 to 395, rows 1 to 22) shows the title.
 TEST_F(Fallbacks, NoClosePictureMeansBigButtonsAndNoCloseGlyph) {
-  TSkinParts parts;
-  parts.Close = false;
-  LoadSkin(parts);
+  LoadSkin({.Close = false});
   Show();
   const TRect close = provider->TitleButton(TsTitleButtonKind::Close).Rect;
   EXPECT_EQ(close, (TRect{374, 1, 395, 22}));
@@ -31,9 +29,7 @@ TEST_F(Fallbacks, NoClosePictureMeansBigButtonsAndNoCloseGlyph) {
 
 // A "TITLEBAR" picture covers the right end of the title, (63 / 9) * 2 + 3 * 17 = 65 wide.
 TEST_F(Fallbacks, ATitleBarPictureCoversTheTitlesRightEnd) {
-  TSkinParts parts;
-  parts.TitleBar = true;
-  LoadSkin(parts);
+  LoadSkin({.TitleBar = true});
   Show();
   const Bitmap shown = Screen();
   EXPECT_EQ(shown.Pixel(336, 21), 0x808080u) << "inside the bar's 65 pixels";
@@ -41,23 +37,15 @@ TEST_F(Fallbacks, ATitleBarPictureCoversTheTitlesRightEnd) {
 }
 
 TEST_F(Fallbacks, WithoutMenuLineTheBarKeepsTheFormsLook) {
-  auto* menu = new framework::TMainMenu(form);
-  auto* item = new framework::TMenuItem(form);
-  item->SetCaption("File");
-  menu->Items()->Add(item);
-  form->SetMenu(menu);
-  TSkinParts parts;
-  parts.MenuLine = false;
-  LoadSkin(parts);
+  AddMainMenu("File");
+  LoadSkin({.MenuLine = false});
   Show();
   EXPECT_EQ(Screen().Pixel(300, 32), FormHotColor);
   ASSERT_NE(provider->MenuBarStrip(), nullptr);
 }
 
 TEST_F(Fallbacks, WithoutTheTitleMaskTheWindowKeepsItsCorners) {
-  TSkinParts parts;
-  parts.TitleMask = false;
-  LoadSkin(parts);
+  LoadSkin({.TitleMask = false});
   Show();
   EXPECT_TRUE(provider->TitleCutOuts().empty());
   ASSERT_TRUE(Native().Shape.has_value());
@@ -82,12 +70,10 @@ TEST_F(Fallbacks, OddPicturesAndTinyWindows) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.Name);
     delete manager;
-    TSkinParts parts;
-    parts.TitleMaskWidth = c.MaskWidth;
-    parts.TitleMaskHeight = c.MaskHeight;
-    parts.ButtonImageWidth = c.ButtonWidth;
-    parts.ButtonImageHeight = c.ButtonHeight;
-    LoadSkin(parts);
+    LoadSkin({.TitleMaskWidth = c.MaskWidth,
+              .TitleMaskHeight = c.MaskHeight,
+              .ButtonImageWidth = c.ButtonWidth,
+              .ButtonImageHeight = c.ButtonHeight});
     form->SetBounds(c.Bounds.Left, c.Bounds.Top, c.Bounds.Width(), c.Bounds.Height());
     Show();
     for (int x = 0; x < c.Bounds.Width(); x += 7) session.MoveMouse(OnScreen({x, 5}));

@@ -116,11 +116,7 @@ TEST_F(Life, SkinnedChildrenFindTheFramePictureAndTheProvider) {
   EXPECT_EQ(sSkinManager::FramePicture().ClientOffset, (TPoint{4, 23}));
   EXPECT_EQ(sSkinProvider::FindProvider(child), provider);
 
-  auto* menu = new framework::TMainMenu(form);
-  auto* item = new TMenuItem(form);
-  item->SetCaption("File");
-  menu->Items()->Add(item);
-  form->SetMenu(menu);
+  TMenuItem* item = AddMainMenu("File");
   Settle();
   form->Perform(sMessages::SM_GETFRAMEPICTURE);
   EXPECT_EQ(sSkinManager::FramePicture().ClientOffset, (TPoint{4, 42})) << "below a 19-pixel bar";
@@ -192,25 +188,20 @@ TEST_F(Life, TheTitleOpensTheSystemMenuAndADoubleClickOnTheIconCloses) {
     std::function<void()> Open;
     TPoint At;  // the menu's top-left on the screen
   };
+  const auto pressIcon = [&] { session.Press(OnScreen({10, 10})); };
+  const auto rightClickCaption = [&] {
+    session.Click(OnScreen({200, 10}), platform::MouseButton::Right);
+  };
+  const auto altSpace = [&] {
+    platform::InputKey(platform::VK_MENU, true);
+    session.PressKey(platform::VK_SPACE);
+    platform::InputKey(platform::VK_MENU, false);
+  };
   // The window lies at (100, 100); under the icon means (100 + 4, 100 + 16 + 4).
   const std::vector<Case> cases = {
-      {"a press on the icon",
-       [&] {
-         session.Press(OnScreen({10, 10}));
-       },
-       {104, 120}},
-      {"a right click on the caption",
-       [&] {
-         session.Click(OnScreen({200, 10}), platform::MouseButton::Right);
-       },
-       {300, 110}},
-      {"Alt+Space",
-       [&] {
-         platform::InputKey(platform::VK_MENU, true);
-         session.PressKey(platform::VK_SPACE);
-         platform::InputKey(platform::VK_MENU, false);
-       },
-       {104, 120}},
+      {"a press on the icon", pressIcon, {104, 120}},
+      {"a right click on the caption", rightClickCaption, {300, 110}},
+      {"Alt+Space", altSpace, {104, 120}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.Name);

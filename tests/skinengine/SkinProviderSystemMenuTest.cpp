@@ -50,52 +50,22 @@ TEST_F(SystemMenu, SixItemsAndASeparatorWithCloseOnAltF4) {
 }
 
 TEST_F(SystemMenu, ItemsShowAndWorkAsTheFormAllows) {
-  using Flags = std::array<bool, 6>;  // Restore, Move, Size, Minimize, Maximize, Close
+  // Per item, Restore, Move, Size, Minimize, Maximize, Close: 1 shown or enabled.
   struct Case {
     const char* Name;
     framework::TFormBorderStyle Style;
     ShowCommand State;
     TBorderIcons Icons;
-    Flags Visible;
-    Flags Enabled;
+    const char* Visible;
+    const char* Enabled;
   };
   const std::vector<Case> cases = {
-      {"sizeable",
-       bsSizeable,
-       ShowCommand::Restore,
-       AllIcons,
-       {1, 1, 1, 1, 1, 1},
-       {0, 1, 1, 1, 1, 1}},
-      {"no border icons: Move and Close",
-       bsSingle,
-       ShowCommand::Restore,
-       {},
-       {1, 1, 1, 1, 1, 1},
-       {0, 1, 0, 0, 0, 1}},
-      {"a dialog shows Move and Close",
-       bsDialog,
-       ShowCommand::Restore,
-       AllIcons,
-       {0, 1, 0, 0, 0, 1},
-       {0, 1, 1, 1, 1, 1}},
-      {"a sizeable tool window",
-       bsSizeToolWin,
-       ShowCommand::Restore,
-       AllIcons,
-       {0, 1, 1, 0, 0, 1},
-       {0, 1, 1, 1, 1, 1}},
-      {"maximized",
-       bsSizeable,
-       ShowCommand::Maximize,
-       AllIcons,
-       {1, 1, 1, 1, 1, 1},
-       {1, 0, 1, 1, 0, 1}},
-      {"minimized",
-       bsSizeable,
-       ShowCommand::Minimize,
-       AllIcons,
-       {1, 1, 1, 1, 1, 1},
-       {1, 1, 1, 0, 1, 1}},
+      {"sizeable", bsSizeable, ShowCommand::Restore, AllIcons, "111111", "011111"},
+      {"no border icons: Move, Close", bsSingle, ShowCommand::Restore, {}, "111111", "010001"},
+      {"a dialog shows Move, Close", bsDialog, ShowCommand::Restore, AllIcons, "010001", "011111"},
+      {"sizeable tool window", bsSizeToolWin, ShowCommand::Restore, AllIcons, "011001", "011111"},
+      {"maximized", bsSizeable, ShowCommand::Maximize, AllIcons, "111111", "101101"},
+      {"minimized", bsSizeable, ShowCommand::Minimize, AllIcons, "111111", "111011"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.Name);
@@ -103,10 +73,10 @@ TEST_F(SystemMenu, ItemsShowAndWorkAsTheFormAllows) {
     platform::ShowWindow(Window(), c.State);
     provider->SetBorderIcons(c.Icons);
     Menu().UpdateItems();
-    Flags visible{}, enabled{};
-    for (std::size_t i = 0; i < 6; ++i) {
-      visible[i] = Items()[i]->Visible();
-      enabled[i] = Items()[i]->Enabled();
+    std::string visible, enabled;
+    for (const TMenuItem* item : Items()) {
+      visible += item->Visible() ? '1' : '0';
+      enabled += item->Enabled() ? '1' : '0';
     }
     EXPECT_EQ(visible, c.Visible);
     EXPECT_EQ(enabled, c.Enabled);

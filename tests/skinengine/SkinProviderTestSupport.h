@@ -13,6 +13,7 @@
 #include "framework/classes/ClassRegistry.h"
 #include "framework/forms/Application.h"
 #include "framework/forms/Form.h"
+#include "framework/forms/Menus.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/headless/Headless.h"
 #include "platform/window/Metrics.h"
@@ -159,6 +160,15 @@ class ProviderFixture : public ::testing::Test {
     platform::UpdateWindow(Window());
   }
   platform::HWND Window() { return form->Handle(); }
+  // The form's main menu of one item, which it returns.
+  framework::TMenuItem* AddMainMenu(const char* caption) {
+    auto* menu = new framework::TMainMenu(form);
+    auto* item = new framework::TMenuItem(form);
+    item->SetCaption(caption);
+    menu->Items()->Add(item);
+    form->SetMenu(menu);
+    return item;
+  }
   // A control on the form, made with these arguments after its owner.
   template <class C, class... Args>
   C* Add(Args&&... args) {

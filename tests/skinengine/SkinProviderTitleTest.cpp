@@ -15,7 +15,6 @@ namespace {
 
 using namespace providertests;
 using framework::TBorderIcons;
-using platform::WindowState;
 using sSkinProvider::TsButtonState;
 using sSkinProvider::TsTitleButtonKind;
 using enum framework::TBorderIcon;
@@ -49,29 +48,16 @@ TEST_F(Title, ButtonsTakeTheirSlotsFromTheRight) {
     int Top;
     int StripWidth;
   };
-  TSkinParts noMaximize;
-  noMaximize.Maximize = false;
-  TSkinParts noClose;
-  noClose.Close = false;
   const std::vector<Case> cases = {
       {"three buttons", AllIcons, bsSizeable, {}, 378, 360, 342, {}, 3, 58},
       {"with help", AllIcons + TBorderIcons{biHelp}, bsSingle, {}, 378, 360, 342, 324, 3, 76},
       {"a dialog shows close alone", {biSystemMenu}, bsDialog, {}, 378, {}, {}, {}, 3, 22},
-      {"a tool window with help",
-       {biSystemMenu, biHelp},
-       bsToolWindow,
-       {},
-       378,
-       {},
-       {},
-       360,
-       3,
-       40},
+      {"tool window, help", {biSystemMenu, biHelp}, bsToolWindow, {}, 378, {}, {}, 360, 3, 40},
       {"no border icons, no buttons", {}, bsSingle, {}, {}, {}, {}, {}, 3, 4},
       // Minimize moves into slot 2 when maximize has no picture.
-      {"no maximize picture", AllIcons, bsSizeable, noMaximize, 378, 360, 360, {}, 3, 58},
+      {"no maximize picture", AllIcons, bsSizeable, {.Maximize = false}, 378, 360, 360, {}, 3, 58},
       // 21 x 21 buttons: top (23 - 21) / 2 = 1, slots at 400 - 4 - n * 22.
-      {"no close picture", AllIcons, bsSizeable, noClose, 374, 352, 330, {}, 1, 70},
+      {"no close picture", AllIcons, bsSizeable, {.Close = false}, 374, 352, 330, {}, 1, 70},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.Name);
@@ -95,56 +81,41 @@ TEST_F(Title, ButtonsTakeTheirSlotsFromTheRight) {
 TEST_F(Title, HitCodesOverTheTitle) {
   LoadSkin();
   Show();
+  const TBorderIcons withHelp = AllIcons + TBorderIcons{biHelp};
   struct Case {
     const char* Name;
-    TBorderIcons Icons;
-    WindowState State;
     TPoint At;
     int Code;
+    TBorderIcons Icons = AllIcons;
+    bool Maximized = false;
   };
-  const TBorderIcons withHelp = AllIcons + TBorderIcons{biHelp};
   const std::vector<Case> cases = {
-      {"close, top left corner of its band", AllIcons, WindowState::Normal, {378, 3}, 20},
-      {"close, bottom right, both ends included", AllIcons, WindowState::Normal, {395, 19}, 20},
-      {"maximize", AllIcons, WindowState::Normal, {377, 10}, 9},
-      {"minimize", AllIcons, WindowState::Normal, {342, 10}, 8},
-      {"minimize not allowed: the caption",
-       {biSystemMenu, biMaximize},
-       WindowState::Normal,
-       {350, 10},
-       2},
-      {"the icon from x = 4", AllIcons, WindowState::Normal, {4, 10}, 3},
-      {"the icon to x = 4 + 16", AllIcons, WindowState::Normal, {20, 10}, 3},
-      {"the caption after the icon", AllIcons, WindowState::Normal, {21, 10}, 2},
-      {"the last row of the band is the platform's caption",
-       AllIcons,
-       WindowState::Normal,
-       {100, 19},
-       2},
-      {"right of the buttons: the sizing corner", AllIcons, WindowState::Normal, {396, 10}, 14},
-      {"above the band: the sizing border", AllIcons, WindowState::Normal, {100, 2}, 12},
-      {"below the band, still the caption", AllIcons, WindowState::Normal, {100, 21}, 2},
-      {"the client area", AllIcons, WindowState::Normal, {100, 100}, 1},
-      {"help", withHelp, WindowState::Normal, {330, 10}, 21},
-      {"with help the rest of the band is the platform's",
-       withHelp,
-       WindowState::Normal,
-       {100, 10},
-       2},
-      {"no buttons without border icons", {}, WindowState::Normal, {385, 10}, 2},
-      {"maximized, the caption stays the title's", AllIcons, WindowState::Maximized, {100, 10}, 2},
-      {"maximized, the button restores", AllIcons, WindowState::Maximized, {370, 10}, 9},
+      {"close, top left corner of its band", {378, 3}, 20},
+      {"close, bottom right, both ends included", {395, 19}, 20},
+      {"maximize", {377, 10}, 9},
+      {"minimize", {342, 10}, 8},
+      {"minimize not allowed: the caption", {350, 10}, 2, {biSystemMenu, biMaximize}},
+      {"the icon from x = 4", {4, 10}, 3},
+      {"the icon to x = 4 + 16", {20, 10}, 3},
+      {"the caption after the icon", {21, 10}, 2},
+      {"the last row of the band is the platform's caption", {100, 19}, 2},
+      {"right of the buttons: the sizing corner", {396, 10}, 14},
+      {"above the band: the sizing border", {100, 2}, 12},
+      {"below the band, still the caption", {100, 21}, 2},
+      {"the client area", {100, 100}, 1},
+      {"help", {330, 10}, 21, withHelp},
+      {"with help the rest of the band is the platform's", {100, 10}, 2, withHelp},
+      {"no buttons without border icons", {385, 10}, 2, {}},
+      {"maximized, the caption stays the title's", {100, 10}, 2, AllIcons, true},
+      {"maximized, the button restores", {370, 10}, 9, AllIcons, true},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.Name);
     provider->SetBorderIcons(c.Icons);
-    platform::ShowWindow(Window(), c.State == WindowState::Maximized
-                                       ? platform::ShowCommand::Maximize
-                                       : platform::ShowCommand::Restore);
+    platform::ShowWindow(
+        Window(), c.Maximized ? platform::ShowCommand::Maximize : platform::ShowCommand::Restore);
     // A maximized window fills the work area: its right edge is 1280.
-    const TPoint at = c.State == WindowState::Maximized && c.At.X > 300
-                          ? TPoint{c.At.X + 1280 - 400, c.At.Y}
-                          : c.At;
+    const TPoint at = c.Maximized && c.At.X > 300 ? TPoint{c.At.X + 1280 - 400, c.At.Y} : c.At;
     EXPECT_EQ(HitCode(at), c.Code);
   }
 }
@@ -180,9 +151,7 @@ TEST_F(Title, ButtonsShowHotAndPressedAndActOnlyOnTheButtonPressed) {
 // The button strip is taken one pixel left of the window's right edge; putting a button's
 // background back from it restores exactly what was there.
 TEST_F(Title, AButtonLeftAloneGetsBackTheTitleUnderIt) {
-  TSkinParts striped;
-  striped.StripedTitle = true;
-  LoadSkin(striped);
+  LoadSkin({.StripedTitle = true});
   provider->SetBorderIcons({biSystemMenu});
   Show();
   const TRect close = provider->TitleButton(TsTitleButtonKind::Close).Rect;
@@ -201,21 +170,21 @@ TEST_F(Title, TheTitleCaptionAndButtonsShowWhetherTheFormIsActive) {
   Show();
   const TRect caption{24, 4, 100, 19};
   const TPoint title{200, 12}, close{386, 10};
-  Bitmap shown = Screen();
-  EXPECT_EQ(shown.Pixel(title.X, title.Y), TitleHotColor);
-  EXPECT_GT(skintests::CountColor(shown, caption, CaptionHotColor), 0);
-  EXPECT_EQ(skintests::CountColor(shown, caption, CaptionColor), 0);
-  EXPECT_EQ(shown.Pixel(close.X, close.Y), CellColors[0]);
-
-  auto* other = app.CreateForm<framework::TForm>();
-  other->SetBounds(600, 600, 100, 100);
-  other->ShowForm();
-  EXPECT_FALSE(provider->FormActive());
-  shown = Screen();
-  EXPECT_EQ(shown.Pixel(title.X, title.Y), TitleColor);
-  EXPECT_GT(skintests::CountColor(shown, caption, CaptionColor), 0);
-  EXPECT_EQ(skintests::CountColor(shown, caption, CaptionHotColor), 0);
-  EXPECT_NE(shown.Pixel(close.X, close.Y), CellColors[0]) << "the faded look";
+  for (const bool active : {true, false}) {
+    if (!active) {
+      auto* other = app.CreateForm<framework::TForm>();
+      other->SetBounds(600, 600, 100, 100);
+      other->ShowForm();
+      EXPECT_FALSE(provider->FormActive());
+    }
+    const TColor text = active ? CaptionHotColor : CaptionColor;
+    const TColor otherText = active ? CaptionColor : CaptionHotColor;
+    const Bitmap shown = Screen();
+    EXPECT_EQ(shown.Pixel(title.X, title.Y), active ? TitleHotColor : TitleColor) << active;
+    EXPECT_GT(skintests::CountColor(shown, caption, text), 0) << active;
+    EXPECT_EQ(skintests::CountColor(shown, caption, otherText), 0) << active;
+    EXPECT_EQ(shown.Pixel(close.X, close.Y) == CellColors[0], active) << "inactive: faded";
+  }
 }
 
 // The test mask (63 x 30, slices 7 x 5) has magenta at (0, 0), (1, 0), (4, 0) and (0, 1) in

@@ -71,10 +71,7 @@ TEST_F(CheckButton, ButtonsOfOneGroupAndParentReleaseEachOther) {
   for (TsSpeedButton* b : {first, otherGroup, noGroup, otherParent}) Click(*b);
   Click(*second);
   EXPECT_FALSE(first->Down());
-  EXPECT_TRUE(second->Down());
-  EXPECT_TRUE(otherGroup->Down());
-  EXPECT_TRUE(noGroup->Down());
-  EXPECT_TRUE(otherParent->Down());
+  for (TsSpeedButton* b : {second, otherGroup, noGroup, otherParent}) EXPECT_TRUE(b->Down());
   Click(*first);
   EXPECT_FALSE(second->Down());
 }

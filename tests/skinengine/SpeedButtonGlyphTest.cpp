@@ -108,7 +108,7 @@ TEST_F(SpeedButtonGlyph, AOneCellGlyphIsGreyedBlendedOrFadedByState) {
     button->SetBlend(c.blend);
     button->SetDisabledGlyphKind(c.kind);
     EXPECT_EQ(Shown(), c.shown) << c.what;
-    EXPECT_EQ(skintests::Painted(*button).Pixel(38, 14), Face) << c.what << ": the key colour";
+    EXPECT_EQ(Corner(), Face) << c.what << ": the key colour";
   }
 }
 

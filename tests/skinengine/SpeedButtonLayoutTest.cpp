@@ -19,6 +19,11 @@ constexpr unsigned Left = platform::DT_LEFT;
 constexpr unsigned Centre = platform::DT_CENTER;
 constexpr unsigned Right = platform::DT_RIGHT;
 
+// A glyph of 16 x 16 and a caption of 60 x 13 on a button 84 wide, spacing 3.
+TsContentMetrics Usual(TButtonLayout layout, int height = 22, int margin = 0, bool down = false) {
+  return {{84, height}, {16, 16}, {60, 13}, margin, 3, true, layout, down};
+}
+
 TEST(SpeedButtonLayout, GlyphAndCaptionRectanglesFollowTheLayout) {
   struct Case {
     const char* what;
@@ -26,32 +31,15 @@ TEST(SpeedButtonLayout, GlyphAndCaptionRectanglesFollowTheLayout) {
     TRect glyph, caption;
     unsigned alignment;
   };
-  // Glyph 16 x 16, caption 60 x 13, spacing 3 unless said otherwise.
   const Case cases[] = {
       // (84 - 16 - 3 - 60) div 2 = 2; dx = 2: caption from 16 + 2 + 3 to 84 - 2.
-      {"left",
-       {{84, 22}, {16, 16}, {60, 13}, 0, 3, true, blGlyphLeft, false},
-       {2, 3, 18, 19},
-       {21, 0, 82, 22},
-       Left},
+      {"left", Usual(blGlyphLeft), {2, 3, 18, 19}, {21, 0, 82, 22}, Left},
       // (84 - 16 + 3 + 60) div 2 = 65; the caption from dx to 60 + dx.
-      {"right",
-       {{84, 22}, {16, 16}, {60, 13}, 0, 3, true, blGlyphRight, false},
-       {65, 3, 81, 19},
-       {2, 0, 62, 22},
-       Right},
+      {"right", Usual(blGlyphRight), {65, 3, 81, 19}, {2, 0, 62, 22}, Right},
       // Margin 2: (60 - 16 - 3 - 13) div 2 = 14; dy = 14 - 2 = 12.
-      {"top",
-       {{84, 60}, {16, 16}, {60, 13}, 2, 3, true, blGlyphTop, false},
-       {34, 14, 50, 30},
-       {2, 33, 82, 46},
-       Centre},
+      {"top", Usual(blGlyphTop, 60, 2), {34, 14, 50, 30}, {2, 33, 82, 46}, Centre},
       // 60 - 16 - 14 = 30; the caption ends at 60 - 12 - 2 - 16 - 3 = 27.
-      {"bottom",
-       {{84, 60}, {16, 16}, {60, 13}, 2, 3, true, blGlyphBottom, false},
-       {34, 30, 50, 46},
-       {2, 2, 82, 27},
-       Centre},
+      {"bottom", Usual(blGlyphBottom, 60, 2), {34, 30, 50, 46}, {2, 2, 82, 27}, Centre},
       // Without a caption the glyph is centred, (84 - 16) div 2 = 34; the caption rectangle
       // still counts the spacing: dx = (84 - 16 - 3) div 2 = 32.
       {"no caption",
@@ -71,11 +59,7 @@ TEST(SpeedButtonLayout, GlyphAndCaptionRectanglesFollowTheLayout) {
        {},
        {14, 0, 74, 22},
        Left},
-      {"down",
-       {{84, 22}, {16, 16}, {60, 13}, 0, 3, true, blGlyphLeft, true},
-       {3, 4, 19, 20},
-       {22, 1, 83, 23},
-       Left},
+      {"down", Usual(blGlyphLeft, 22, 0, true), {3, 4, 19, 20}, {22, 1, 83, 23}, Left},
   };
   for (const Case& c : cases) {
     const TsContentLayout out = LayoutContent(c.in);

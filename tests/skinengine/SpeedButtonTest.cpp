@@ -2,6 +2,8 @@
 // leave the focus alone, the disabled state, published defaults and auto size.
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "controls/sCustomButton.h"
 #include "controls/sEdit.h"
 #include "framework/description/DescriptionReader.h"
@@ -25,6 +27,10 @@ class SpeedButton : public ::testing::Test, public skintests::FormFixture {
     button = Add<TsSpeedButton>(form, 10, 50, 84, 22);
     button->SetCaption("Gambar Kurva");
     button->OnClick = [this](TObject*) { ++clicks; };
+    button->OnMouseDown = [this](TObject*, framework::TMouseButton, framework::TShiftState, int,
+                                 int) { ++downs; };
+    button->OnMouseUp = [this](TObject*, framework::TMouseButton, framework::TShiftState, int,
+                               int) { ++ups; };
   }
 
   TPoint Outside() const { return button->ClientToScreen({button->Width() + 20, 5}); }
@@ -32,6 +38,8 @@ class SpeedButton : public ::testing::Test, public skintests::FormFixture {
   sEdit::TsEdit* edit = nullptr;
   TsSpeedButton* button = nullptr;
   int clicks = 0;
+  int downs = 0;
+  int ups = 0;
   int exits = 0;
 };
 
@@ -49,14 +57,6 @@ TEST_F(SpeedButton, AClickLeavesTheFocusInTheEditSoItsExitCheckDoesNotRun) {
 
 // What one left press and release does, by the button's style and where the release is.
 TEST_F(SpeedButton, EachStyleFollowsItsPressAndReleaseRules) {
-  int downs = 0;
-  int ups = 0;
-  button->OnMouseDown = [&](TObject*, framework::TMouseButton, framework::TShiftState, int, int) {
-    ++downs;
-  };
-  button->OnMouseUp = [&](TObject*, framework::TMouseButton, framework::TShiftState, int, int) {
-    ++ups;
-  };
   struct Case {
     sStyleSimply::TsButtonStyle style;
     bool releaseInside;
@@ -93,14 +93,6 @@ TEST_F(SpeedButton, EachStyleFollowsItsPressAndReleaseRules) {
 // Neither another mouse button nor a disabled button presses anything; OnMouseUp hears of the
 // right release, and a disabled window hears nothing at all.
 TEST_F(SpeedButton, ARightPressOrADisabledButtonChangesNothing) {
-  int downs = 0;
-  int ups = 0;
-  button->OnMouseDown = [&](TObject*, framework::TMouseButton, framework::TShiftState, int, int) {
-    ++downs;
-  };
-  button->OnMouseUp = [&](TObject*, framework::TMouseButton, framework::TShiftState, int, int) {
-    ++ups;
-  };
   for (const bool enabled : {true, false}) {
     button->SetEnabled(enabled);
     const auto mouseButton = enabled ? platform::MouseButton::Right : platform::MouseButton::Left;
@@ -121,14 +113,11 @@ TEST_F(SpeedButton, LosingTheMouseToAnotherWindowEndsThePressWithoutAClick) {
   EXPECT_EQ(clicks, 0);
 }
 
-TEST_F(SpeedButton, ADisabledButtonIgnoresTheMouseAndGreysItsCaption) {
+// How a disabled button ignores the mouse is checked with the right press above.
+TEST_F(SpeedButton, ADisabledButtonGreysItsCaption) {
   const platform::TRect face{3, 3, button->Width() - 3, button->Height() - 3};
   EXPECT_LT(skintests::Darkest(skintests::Painted(*button), face), 0x40) << "black caption";
-
   button->SetEnabled(false);
-  Click(*button);
-  EXPECT_EQ(clicks, 0);
-  EXPECT_FALSE(button->Down());
   const platform::Bitmap greyed = skintests::Painted(*button);
   EXPECT_GE(skintests::Darkest(greyed, face), 0x80) << "nothing darker than the shadow grey";
   EXPECT_GT(skintests::CountColor(greyed, face, platform::clBtnShadow), 0);
@@ -146,10 +135,10 @@ TEST_F(SpeedButton, AHandlerMayDisableTheButtonItWasClickedOn) {
 }
 
 TEST_F(SpeedButton, SettersKeepTheirRangesAndANewButtonStoresItsSpacing) {
-  button->SetBlend(150);
-  EXPECT_EQ(button->Blend(), 100);
-  button->SetBlend(-5);
-  EXPECT_EQ(button->Blend(), 0);
+  for (const auto& [set, kept] : {std::pair{150, 100}, std::pair{-5, 0}}) {
+    button->SetBlend(set);
+    EXPECT_EQ(button->Blend(), kept) << set;
+  }
   button->SetNumGlyphs(0);
   EXPECT_EQ(button->NumGlyphs(), 1);
   EXPECT_EQ(button->Spacing(), 3);

@@ -83,9 +83,15 @@ class StoredSkin : public ::testing::Test {
   framework::TApplication app;
 };
 
-TEST_F(StoredSkin, ReadingTheManagerLoadsTheNamedSkinAsStored) {
-  TsSkinManager manager(nullptr);
-  Read(TinySkin, manager);
+// A manager that read the tiny skin.
+class TinySkinRead : public StoredSkin {
+ protected:
+  void SetUp() override { Read(TinySkin, manager); }
+
+  TsSkinManager manager{nullptr};
+};
+
+TEST_F(TinySkinRead, ReadingTheManagerLoadsTheNamedSkinAsStored) {
   ASSERT_TRUE(SkinLoaded());
   ASSERT_EQ(SkinSections().size(), 4u);
   const SkinSectionData& panel = SkinSections()[0];
@@ -112,9 +118,7 @@ TEST_F(StoredSkin, ReadingTheManagerLoadsTheNamedSkinAsStored) {
   EXPECT_EQ(FindSectionIndex(""), 3);
 }
 
-TEST_F(StoredSkin, ImagesAreCopiedWithUpperCaseNamesAndEmptyOnesLeftOut) {
-  TsSkinManager manager(nullptr);
-  Read(TinySkin, manager);
+TEST_F(TinySkinRead, ImagesAreCopiedWithUpperCaseNamesAndEmptyOnesLeftOut) {
   ASSERT_EQ(SkinImages().size(), 1u);
   const SkinImageEntry& image = SkinImages()[0];
   EXPECT_EQ(image.SectionName, "TSPANEL");
@@ -126,10 +130,8 @@ TEST_F(StoredSkin, ImagesAreCopiedWithUpperCaseNamesAndEmptyOnesLeftOut) {
   EXPECT_EQ(FindImageIndex(1, "TsGauge", "BORDERSMASK"), 0) << "the parent's";
 }
 
-TEST_F(StoredSkin, WritingReadingAndWritingAgainGivesTheSameText) {
-  TsSkinManager first(nullptr);
-  Read(TinySkin, first);
-  const std::string written = framework::WriteDescription(first);
+TEST_F(TinySkinRead, WritingReadingAndWritingAgainGivesTheSameText) {
+  const std::string written = framework::WriteDescription(manager);
 
   // Properties in stream order, none left out for being a default.
   const std::size_t name = written.find("SectionName = 'TsGauge'");
@@ -149,30 +151,23 @@ TEST_F(StoredSkin, WritingReadingAndWritingAgainGivesTheSameText) {
   EXPECT_EQ(framework::WriteDescription(second), written);
 }
 
-TEST_F(StoredSkin, AnUnknownNameClearsImagesAndPatternsButKeepsSections) {
-  TsSkinManager manager(nullptr);
-  Read(TinySkin, manager);
-  manager.SetSkinName("Missing");
-  EXPECT_TRUE(SkinLoaded()) << "the activation still runs to its end";
-  EXPECT_TRUE(SkinImages().empty());
-  EXPECT_EQ(SkinSections().size(), 4u);
-
+// Names are matched with case: "tiny" is unknown too.
+TEST_F(TinySkinRead, AnUnknownNameClearsImagesAndPatternsButKeepsSections) {
+  for (const char* unknown : {"Missing", "tiny"}) {
+    manager.SetSkinName("Tiny");
+    ASSERT_EQ(SkinImages().size(), 1u);
+    manager.SetSkinName(unknown);
+    EXPECT_TRUE(SkinLoaded()) << unknown << ": the activation still runs to its end";
+    EXPECT_TRUE(SkinImages().empty()) << unknown;
+    EXPECT_EQ(SkinSections().size(), 4u) << unknown;
+  }
   manager.SetSkinName("Other");
   EXPECT_TRUE(SkinSections().empty()) << "an existing skin replaces the sections";
 }
 
-TEST_F(StoredSkin, SkinsAreMatchedWithCase) {
-  TsSkinManager manager(nullptr);
-  Read(TinySkin, manager);
-  manager.SetSkinName("tiny");
-  EXPECT_TRUE(SkinImages().empty());
-}
-
-TEST_F(StoredSkin, WholeSkinsCanBeAssignedFromCode) {
-  TsSkinManager source(nullptr);
-  Read(TinySkin, source);
+TEST_F(TinySkinRead, WholeSkinsCanBeAssignedFromCode) {
   TsStoredSkins copy(nullptr);
-  copy.Assign(source.InternalSkins());
+  copy.Assign(manager.InternalSkins());
   ASSERT_EQ(copy.Count(), 2);
   const TsStoredSkin& skin = *copy.Items(1);
   EXPECT_EQ(skin.Name(), "Tiny");
@@ -181,7 +176,7 @@ TEST_F(StoredSkin, WholeSkinsCanBeAssignedFromCode) {
             "255;65280;50;0;0;65280;65280;0;0;0");
   EXPECT_EQ(skin.Images()->Items(0)->Image()->Data(), skintests::Picture(9, 6, platform::clRed));
   EXPECT_NE(skin.Images()->Items(0)->Image(),
-            source.InternalSkins()->Items(1)->Images()->Items(0)->Image());
+            manager.InternalSkins()->Items(1)->Images()->Items(0)->Image());
 }
 
 TEST_F(StoredSkin, BadStoredValuesAreReadErrors) {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "controls/sCustomButton.h"
 #include "framework/controls/Panel.h"
 #include "framework/runtime/Exceptions.h"
@@ -44,16 +46,7 @@ TEST_F(StyleChanges, BindingDefaultsTheSectionToTheControlsClassName) {
   EXPECT_EQ(style.ControlKind(), sStyleSimply::KindSpeedButton);
 }
 
-TEST_F(StyleChanges, AnUnknownSectionLeavesTheStyleUnbound) {
-  AddSection("TsEdit");
-  auto& style = Styled<sStyleEdits::TsStyle>()->Style<sStyleEdits::TsStyle>();
-  style.SetSkinSection("Panel");
-  style.BindSkin();
-  EXPECT_EQ(style.SkinSection(), "Panel");
-  EXPECT_EQ(style.SkinIndex(), -1);
-  EXPECT_EQ(style.MaskIndex(), -1);
-}
-
+// An unknown section leaves the style unbound.
 TEST_F(StyleChanges, ChangingTheSectionRebindsWithoutRepainting) {
   AddSection("TsEdit");
   AddSection("Special");
@@ -64,7 +57,9 @@ TEST_F(StyleChanges, ChangingTheSectionRebindsWithoutRepainting) {
   style.SetSkinSection("special");
   EXPECT_EQ(style.SkinIndex(), 1);
   style.SetSkinSection("Nowhere");
+  EXPECT_EQ(style.SkinSection(), "Nowhere") << "kept, though unknown";
   EXPECT_EQ(style.SkinIndex(), -1);
+  EXPECT_EQ(style.MaskIndex(), -1);
   EXPECT_EQ(control->invalidates, invalidates);
 }
 
@@ -122,10 +117,10 @@ TEST_F(StyleChanges, ShadowTransparencyIsClamped) {
                                         ->Style<sStyleUtil::TsActiveBGStyle>()
                                         .Effects()
                                         ->Shadow();
-  shadow.SetTransparency(150);
-  EXPECT_EQ(shadow.Transparency(), 100);
-  shadow.SetTransparency(-5);
-  EXPECT_EQ(shadow.Transparency(), 0);
+  for (const auto& [set, kept] : {std::pair{150, 100}, std::pair{-5, 0}}) {
+    shadow.SetTransparency(set);
+    EXPECT_EQ(shadow.Transparency(), kept) << set;
+  }
   EXPECT_EQ(parent->staleNotices, 0) << "no repaint while the shadow is off";
 }
 

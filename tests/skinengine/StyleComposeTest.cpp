@@ -16,9 +16,7 @@ using platform::TColor;
 using sStyleUtil::TsComposeRule;
 using styletests::TStyledControl;
 
-constexpr TColor Grey(int v) {
-  return sGraphUtils::GreyWeight(v);
-}
+constexpr auto Grey = sGraphUtils::GreyWeight;
 
 // Every pixel of the bitmap has this colour.
 ::testing::AssertionResult Uniform(const Bitmap& b, TColor color) {
@@ -142,13 +140,12 @@ TEST_F(StyleBackground, AFullyTransparentControlIsAnExactCopyOfItsParentsCacheUn
 
 TEST_F(StyleBackground, AParentWithoutPictureLeavesTheOwnLook) {
   auto* panel = Add<framework::TPanel>(form, 0, 0, 100, 60);
-  auto& overPanel = Child(panel);
-  overPanel.Painting()->SetTransparency(100);
-  EXPECT_TRUE(Uniform(styletests::Composed(overPanel), Grey(200))) << "an unskinned panel";
-
-  auto& alone = Child(nullptr);
-  alone.Painting()->SetTransparency(100);
-  EXPECT_TRUE(Uniform(styletests::Composed(alone), Grey(200))) << "no parent at all";
+  for (framework::TWinControl* below : {panel, static_cast<framework::TPanel*>(nullptr)}) {
+    auto& style = Child(below);
+    style.Painting()->SetTransparency(100);
+    EXPECT_TRUE(Uniform(styletests::Composed(style), Grey(200)))
+        << (below ? "an unskinned panel" : "no parent at all");
+  }
 }
 
 TEST_F(StyleBackground, BeyondASmallParentPictureTheOwnLookShows) {

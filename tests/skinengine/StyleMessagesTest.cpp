@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <utility>
 
 #include "skin/sMessages.h"
 #include "skin/sSkinLists.h"
@@ -10,14 +11,6 @@
 namespace {
 
 using styletests::TStyledControl;
-
-platform::TMessage Message(std::uint32_t msg, platform::WPARAM wParam, platform::LPARAM lParam) {
-  platform::TMessage message;
-  message.Msg = msg;
-  message.WParam = wParam;
-  message.LParam = lParam;
-  return message;
-}
 
 class StyleMessages : public ::testing::Test, public styletests::StyledFixture {
  protected:
@@ -31,7 +24,7 @@ TEST_F(StyleMessages, TheIdentifyQueryReportsTheKindOfStyle) {
   sStyleUtil::TsActiveBGStyle button(nullptr);
   for (auto [style, code] :
        {std::pair<sStyleSimply::TsGenStyle*, int>{&edit, 15}, {&custom, 14}, {&button, 1}}) {
-    platform::TMessage message = Message(sMessages::SM_GETSTYLE, 5, 0);
+    platform::TMessage message{sMessages::SM_GETSTYLE, 5};
     EXPECT_TRUE(style->HandleMessage(message));
     EXPECT_EQ(message.WParam, static_cast<platform::WPARAM>(code));
     EXPECT_EQ(message.LParam, reinterpret_cast<std::intptr_t>(style));
@@ -46,7 +39,7 @@ TEST_F(StyleMessages, SkinNoticesRebindOrUnbindAndRepaint) {
   style.SetSkinSection("Other");
   EXPECT_EQ(style.SkinIndex(), -1);
 
-  platform::TMessage unloaded = Message(sMessages::SM_SKINREMOVED, 0, 0);
+  platform::TMessage unloaded{sMessages::SM_SKINREMOVED};
   style.SetSkinSection("TsEdit");
   style.SetRegionStale(false);
   const int invalidates = control->invalidates;
@@ -55,7 +48,7 @@ TEST_F(StyleMessages, SkinNoticesRebindOrUnbindAndRepaint) {
   EXPECT_TRUE(style.RegionStale());
   EXPECT_EQ(control->invalidates, invalidates + 1);
 
-  platform::TMessage loaded = Message(sMessages::SM_SKINLOADED, 0, 0);
+  platform::TMessage loaded{sMessages::SM_SKINLOADED};
   EXPECT_TRUE(style.HandleMessage(loaded));
   EXPECT_EQ(style.SkinIndex(), 0);
   EXPECT_EQ(control->invalidates, invalidates + 2);
@@ -64,7 +57,7 @@ TEST_F(StyleMessages, SkinNoticesRebindOrUnbindAndRepaint) {
 TEST_F(StyleMessages, NoticesOfAnotherGroupAreLeftAlone) {
   sStyleEdits::TsStyle style(nullptr);
   style.SetGroupIndex(3);
-  platform::TMessage stale = Message(sMessages::SM_REBUILDCACHE, 0, 0);
+  platform::TMessage stale{sMessages::SM_REBUILDCACHE};
   EXPECT_FALSE(style.HandleMessage(stale));
   EXPECT_TRUE(style.CacheStale());
   stale.WParam = 3;
@@ -75,7 +68,7 @@ TEST_F(StyleMessages, NoticesOfAnotherGroupAreLeftAlone) {
 TEST_F(StyleMessages, APaintStyleMatchesItsBaseGroupWhateverItPublishes) {
   sStyleUtil::TsPassiveBGStyle style(nullptr);
   style.SetPublishedGroupIndex(6);
-  platform::TMessage soft = Message(sMessages::SM_SOFTCORNERS, 0, 0);
+  platform::TMessage soft{sMessages::SM_SOFTCORNERS};
   EXPECT_TRUE(style.HandleMessage(soft));
   EXPECT_FALSE(style.SoftControl());
   EXPECT_TRUE(style.CacheStale());
@@ -87,13 +80,13 @@ TEST_F(StyleMessages, TheFormStyleListensToItsGroupAndTheFrameGroup) {
   sStylePassive::TsPassivePaintStyle style(nullptr);
   style.SetSkinSection("Form");
   style.SetGroupIndex(2);
-  platform::TMessage loaded = Message(sMessages::SM_SKINLOADED, 0, 0);
+  platform::TMessage loaded{sMessages::SM_SKINLOADED};
   EXPECT_FALSE(style.HandleKitMessage(loaded));
   EXPECT_EQ(style.SkinIndex(), -1);
   loaded.WParam = sMessages::FrameGroupIndex;
   EXPECT_TRUE(style.HandleKitMessage(loaded));
   EXPECT_EQ(style.SkinIndex(), 0);
-  platform::TMessage removed = Message(sMessages::SM_SKINREMOVED, 2, 0);
+  platform::TMessage removed{sMessages::SM_SKINREMOVED, 2};
   EXPECT_TRUE(style.HandleKitMessage(removed));
   EXPECT_EQ(style.SkinIndex(), -1);
 }

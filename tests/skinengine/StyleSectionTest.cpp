@@ -12,9 +12,7 @@ namespace {
 using platform::Bitmap;
 using platform::TColor;
 
-constexpr TColor Grey(int v) {
-  return sGraphUtils::GreyWeight(v);
-}
+constexpr auto Grey = sGraphUtils::GreyWeight;
 
 // "Glass": grey 40 half see-through, hot grey 200; its border mask has slices of one pixel,
 // a red corner in the normal block and a blue one in the hot block, black elsewhere, all of

@@ -123,24 +123,25 @@ TEST(StyleTree, AssigningAnotherKindOfStyleIsRefused) {
   EXPECT_THROW(edit.Assign(nullptr), framework::EConvertError);
 }
 
+// No set holds a kind outside 0..255.
 TEST(StyleTree, KindSetsHoldTheirRangesAndNothingOutside) {
   using namespace sStyleSimply;
-  EXPECT_TRUE(IsNoShadowKind(58));
-  EXPECT_FALSE(IsNoShadowKind(57));
-  EXPECT_TRUE(IsTransparentShadowKind(KindSpeedButton));
-  EXPECT_TRUE(IsTransparentShadowKind(KindGauge));
-  EXPECT_FALSE(IsTransparentShadowKind(KindEdit));
-  EXPECT_TRUE(IsSoftRegionKind(140));
-  EXPECT_FALSE(IsSoftRegionKind(145));
-  EXPECT_TRUE(IsSoftRegionKind(200));
-  EXPECT_FALSE(IsSoftRegionKind(0));
-  EXPECT_TRUE(IsContainerKind(151));
-  EXPECT_FALSE(IsContainerKind(69));
-  EXPECT_TRUE(IsNeverActiveKind(KindGauge));
-  EXPECT_FALSE(IsNeverActiveKind(KindSpeedButton));
-  for (int kind : {-1, 256, 100000}) {
-    EXPECT_FALSE(IsNoShadowKind(kind) || IsTransparentShadowKind(kind) || IsSoftRegionKind(kind) ||
-                 IsContainerKind(kind) || IsNeverActiveKind(kind));
+  struct Case {
+    const char* set;
+    bool (*holds)(int kind);
+    std::vector<int> in, out;
+  };
+  const Case cases[] = {
+      {"no shadow", IsNoShadowKind, {58}, {57}},
+      {"transparent shadow", IsTransparentShadowKind, {KindSpeedButton, KindGauge}, {KindEdit}},
+      {"soft region", IsSoftRegionKind, {140, 200}, {145, 0}},
+      {"container", IsContainerKind, {151}, {69}},
+      {"never active", IsNeverActiveKind, {KindGauge}, {KindSpeedButton}},
+  };
+  for (const Case& c : cases) {
+    for (const int kind : c.in) EXPECT_TRUE(c.holds(kind)) << c.set << " " << kind;
+    for (const int kind : c.out) EXPECT_FALSE(c.holds(kind)) << c.set << " " << kind;
+    for (const int kind : {-1, 256, 100000}) EXPECT_FALSE(c.holds(kind)) << c.set << " " << kind;
   }
 }
 
