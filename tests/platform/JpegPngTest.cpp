@@ -1,3 +1,4 @@
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -96,14 +97,9 @@ std::size_t FindMarker(const Bytes& jpeg, std::uint8_t code, std::size_t from = 
   return 0;
 }
 
-template <typename Action>
-void ExpectErrorNaming(Action action, const std::string& text) {
-  try {
-    action();
-    ADD_FAILURE() << "no error";
-  } catch (const Error& e) {
-    EXPECT_NE(std::string(e.what()).find(text), std::string::npos) << e.what();
-  }
+// Matches a callable that throws platform::Error with `text` in its message.
+auto FailsWith(const std::string& text) {
+  return ::testing::ThrowsMessage<Error>(::testing::HasSubstr(text));
 }
 
 TEST(Jpeg, PicturesDecodeWithinCompressionError) {
@@ -240,8 +236,8 @@ TEST(Jpeg, HeaderPromisingTooManyPixelsIsRefusedBeforeAllocating) {
     lie[sof + 5] = lie[sof + 7] = std::uint8_t(side >> 8);
     lie[sof + 6] = lie[sof + 8] = std::uint8_t(side);
     EXPECT_EQ(JpegSize(lie), (TSize{side, side}));
-    ExpectErrorNaming([&] { DecodeJpeg(lie); },
-                      std::to_string(side) + " x " + std::to_string(side));
+    EXPECT_THAT([&] { DecodeJpeg(lie); },
+                FailsWith(std::to_string(side) + " x " + std::to_string(side)));
   }
 }
 
@@ -276,7 +272,7 @@ TEST(Jpeg, LoadsFilesAndNamesThePathInErrors) {
   EXPECT_EQ(LoadJpegFile(path, true), DecodeJpeg(jpeg, true));
   WriteFile(path, Bytes(jpeg.begin(), jpeg.begin() + 300));
   for (const std::string& bad : {path, TempPath("missing.jpg"), testing::TempDir()})
-    ExpectErrorNaming([&] { LoadJpegFile(bad); }, bad);
+    EXPECT_THAT([&] { LoadJpegFile(bad); }, FailsWith(bad));
   std::filesystem::remove(path);
 }
 
