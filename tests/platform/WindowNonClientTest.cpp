@@ -11,6 +11,7 @@ namespace {
 using testing::MakeChild;
 using testing::MakeTopLevel;
 using testing::MessageLog;
+using testing::TitleButton;
 
 class WindowNonClientTest : public ::testing::Test {
  protected:
@@ -51,9 +52,9 @@ TEST_F(WindowNonClientTest, HitTestingAnswersTheUsualCodes) {
   EXPECT_EQ(HitAt(h, {150, 12}), HTCAPTION);
   EXPECT_EQ(HitAt(h, {8, 12}), HTSYSMENU);
   // Title buttons 16 wide from the right: frame 4, margin 2, gap 2; points at their middle.
-  EXPECT_EQ(HitAt(h, {300 - 4 - 2 - 8, 12}), HTCLOSE);
-  EXPECT_EQ(HitAt(h, {300 - 4 - 2 - 16 - 2 - 8, 12}), HTMAXBUTTON);
-  EXPECT_EQ(HitAt(h, {300 - 4 - 2 - 16 - 2 - 16 - 8, 12}), HTMINBUTTON);
+  EXPECT_EQ(HitAt(h, TitleButton({0, 0, 300, 200}, 0)), HTCLOSE);
+  EXPECT_EQ(HitAt(h, TitleButton({0, 0, 300, 200}, 1)), HTMAXBUTTON);
+  EXPECT_EQ(HitAt(h, TitleButton({0, 0, 300, 200}, 2)), HTMINBUTTON);
   EXPECT_EQ(HitAt(h, {1, 100}), HTLEFT);
   EXPECT_EQ(HitAt(h, {298, 100}), HTRIGHT);
   EXPECT_EQ(HitAt(h, {150, 1}), HTTOP);
@@ -71,7 +72,7 @@ TEST_F(WindowNonClientTest, HelpButtonMenuBarAndFixedBorders) {
   p.Menu = CreateMenu();
   AppendMenuItem(p.Menu, CommandItem("&Edit", 1));
   const HWND h = CreateWindow(p);
-  EXPECT_EQ(HitAt(h, {200 - 4 - 2 - 16 - 2 - 8, 12}), HTHELP);
+  EXPECT_EQ(HitAt(h, TitleButton({0, 0, 200, 150}, 1)), HTHELP);
   EXPECT_EQ(HitAt(h, {10, 30}), HTMENU);
   EXPECT_EQ(HitAt(h, {1, 100}), HTBORDER);
 }

@@ -97,6 +97,12 @@ inline WindowProc SolidPainter(TColor color, int* paints = nullptr) {
   };
 }
 
+// The middle of a title button of a captioned window, counted from the right (0 is Close):
+// buttons 16 wide with gaps of 2, inside a frame of 4 and a margin of 2.
+inline TPoint TitleButton(TRect window, int fromRight) {
+  return {window.Right - 4 - 2 - 8 - fromRight * (16 + 2), window.Top + 12};
+}
+
 // The colour shown on the headless screen at a screen point of a top-level window.
 inline TColor ScreenPixel(HeadlessSession& session, HWND top, TPoint screen) {
   const auto* native = session.Backend().Native(top);
