@@ -19,7 +19,7 @@ class WindowStateTest : public ::testing::Test {
   }
 
   // Title buttons of the window where it starts, in screen coordinates.
-  static TPoint Button(int fromRight) { return TitleButton({100, 100, 400, 300}, fromRight); }
+  static TPoint Button(int index) { return TitleButton({100, 100, 400, 300}, index); }
 
   MessageLog log;
   HeadlessSession session;
