@@ -220,6 +220,7 @@ TEST(CanvasTextOut, HonoursOriginClipAndDecorations) {
 TEST(CanvasDrawText, MeasuresWrappedBrokenPrefixedAndTabbedLines) {
   const int pair = Width("Gambar Kurva");
   const int longest = std::max(Width("Gambar"), Width("Kurva"));
+  const int letter = std::max({Width("a"), Width("b"), Width("c"), Width("d")});
   const int stop = 8 * GetTextMetrics(Font{}).AveCharWidth;
   const struct {
     std::string_view text;
@@ -236,10 +237,7 @@ TEST(CanvasDrawText, MeasuresWrappedBrokenPrefixedAndTabbedLines) {
       {"Gambar Kurva", 0, 10, {pair, 13}},
       {"Gambar Kurva", DT_WORDBREAK | DT_SINGLELINE, 10, {pair, 13}},
       // Line breaks of every kind; no empty last line.
-      {"a\r\nb\nc\rd",
-       0,
-       1000,
-       {std::max({Width("a"), Width("b"), Width("c"), Width("d")}), 4 * 13}},
+      {"a\r\nb\nc\rd", 0, 1000, {letter, 4 * 13}},
       {"a\n\nb", 0, 1000, {std::max(Width("a"), Width("b")), 3 * 13}},
       {"ab\n", 0, 1000, {Width("ab"), 13}},
       {"", 0, 1000, {0, 0}},
