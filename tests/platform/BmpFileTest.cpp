@@ -76,8 +76,15 @@ std::vector<TColor> Row(const Bitmap& b, int y) {
   return row;
 }
 
-std::vector<TColor> Colours(std::initializer_list<TColor> c) {
-  return c;
+using Colours = std::vector<TColor>;
+
+// Red, green and blue masks for a bit-field file.
+Bytes Masks(std::uint32_t r, std::uint32_t g, std::uint32_t b) {
+  Bytes m(12);
+  Put32(m, 0, r);
+  Put32(m, 4, g);
+  Put32(m, 8, b);
+  return m;
 }
 
 // --- The public BMP test suite ----------------------------------------------------------------
@@ -295,11 +302,7 @@ TEST(BmpRead, HeadersThatLieAreRejected) {
 
 TEST(BmpRead, BitFieldMasksMustFitThePixel) {
   const auto masks = [](std::uint32_t r, std::uint32_t g, std::uint32_t b) {
-    Bytes m(12);
-    Put32(m, 0, r);
-    Put32(m, 4, g);
-    Put32(m, 8, b);
-    return MakeBmp(1, 1, 16, 3, m, {0, 0, 0, 0});
+    return MakeBmp(1, 1, 16, 3, Masks(r, g, b), {0, 0, 0, 0});
   };
   EXPECT_NO_THROW(ReadBmp(masks(0xF800, 0x07E0, 0x001F)));
   EXPECT_THAT([&] { ReadBmp(masks(0xF800, 0x07E0, 0x1001F)); }, FailsWith("wider"));
@@ -313,20 +316,20 @@ TEST(BmpRead, BitFieldMasksMustFitThePixel) {
 TEST(BmpRead, IndexedDepthsUseThePaletteAndBlackPastIt) {
   const Bytes onePixelRows = {0b10100000, 0, 0, 0, 0b01000000, 0, 0, 0};
   const Bitmap mono = ReadBmp(MakeBmp(3, 2, 1, 0, FourColours, onePixelRows));
-  EXPECT_EQ(Row(mono, 1), Colours({clRed, clBlack, clRed}));  // first row in the file is the bottom
-  EXPECT_EQ(Row(mono, 0), Colours({clBlack, clRed, clBlack}));
+  EXPECT_EQ(Row(mono, 1), (Colours{clRed, clBlack, clRed}));  // first row in the file is the bottom
+  EXPECT_EQ(Row(mono, 0), (Colours{clBlack, clRed, clBlack}));
 
   const Bitmap two = ReadBmp(MakeBmp(5, 1, 2, 0, FourColours, {0b00011011, 0b01000000, 0, 0}));
-  EXPECT_EQ(Row(two, 0), Colours({clBlack, clRed, clLime, clBlue, clRed}));
+  EXPECT_EQ(Row(two, 0), (Colours{clBlack, clRed, clLime, clBlue, clRed}));
 
   const Bitmap four = ReadBmp(MakeBmp(3, 1, 4, 0, FourColours, {0x32, 0xF0, 0, 0}));
-  EXPECT_EQ(Row(four, 0), Colours({clBlue, clLime, clBlack}));
+  EXPECT_EQ(Row(four, 0), (Colours{clBlue, clLime, clBlack}));
 
   // Two palette entries declared although four are stored: index 2 and 3 are past the palette.
   Bytes eight = MakeBmp(4, 1, 8, 0, FourColours, {1, 2, 3, 255});
-  EXPECT_EQ(Row(ReadBmp(eight), 0), Colours({clRed, clLime, clBlue, clBlack}));
+  EXPECT_EQ(Row(ReadBmp(eight), 0), (Colours{clRed, clLime, clBlue, clBlack}));
   Put32(eight, 46, 2);
-  EXPECT_EQ(Row(ReadBmp(eight), 0), Colours({clRed, clBlack, clBlack, clBlack}));
+  EXPECT_EQ(Row(ReadBmp(eight), 0), (Colours{clRed, clBlack, clBlack, clBlack}));
 }
 
 TEST(BmpRead, TopDownAndOs2CoreHeaders) {
@@ -343,16 +346,13 @@ TEST(BmpRead, TopDownAndOs2CoreHeaders) {
   Put16(core, 20, 1);  // height
   Put16(core, 22, 1);  // planes
   Put16(core, 24, 1);  // bits
-  EXPECT_EQ(Row(ReadBmp(core), 0), Colours({clBlue, clBlack}));
+  EXPECT_EQ(Row(ReadBmp(core), 0), (Colours{clBlue, clBlack}));
 }
 
 TEST(BmpRead, BitFieldChannelsScaleByRounding) {
   // 5-6-5: full green, half-way red 16/31 and blue 1/31.
-  Bytes m565(12);
-  Put32(m565, 0, 0xF800);
-  Put32(m565, 4, 0x07E0);
-  Put32(m565, 8, 0x001F);
   constexpr std::uint16_t px = 16 << 11 | 63 << 5 | 1;
+  const Bytes m565 = Masks(0xF800, 0x07E0, 0x001F);
   const Bitmap b565 = ReadBmp(MakeBmp(1, 1, 16, 3, m565, {px & 0xFF, px >> 8, 0, 0}));
   EXPECT_EQ(b565.Pixel(0, 0), RGB(132, 255, 8));
 
@@ -362,7 +362,7 @@ TEST(BmpRead, BitFieldChannelsScaleByRounding) {
   Put32(v5, 54, 0x3FF00000);
   Put32(v5, 58, 0x000FFC00);
   Put32(v5, 62, 0x000003FF);
-  EXPECT_EQ(Row(ReadBmp(v5), 0), Colours({RGB(3, 2, 1), RGB(6, 5, 4)}));
+  EXPECT_EQ(Row(ReadBmp(v5), 0), (Colours{RGB(3, 2, 1), RGB(6, 5, 4)}));
   EXPECT_EQ(ReadBmp(MakeBmp(1, 1, 16, 0, {}, {0x1F, 0x7C, 0, 0})).Pixel(0, 0), RGB(255, 0, 255));
 
   // 10-10-10 masks of a V5 header with bit fields: 1023 -> 255, 512 -> 128, 1 -> 0.
@@ -387,9 +387,9 @@ TEST(BmpRle, Rle8RunsLiteralsDeltaAndSkippedPixels) {
                                          0, 2, 4, 1,        // delta to x 4 of the top row
                                          1, 3,              // blue
                                          0, 1}));
-  EXPECT_EQ(Row(b, 2), Colours({clRed, clRed, clLime, clBlue, clRed, clLime}));
-  EXPECT_EQ(Row(b, 1), std::vector<TColor>(6, clBlack));
-  EXPECT_EQ(Row(b, 0), Colours({clBlack, clBlack, clBlack, clBlack, clBlue, clBlack}));
+  EXPECT_EQ(Row(b, 2), (Colours{clRed, clRed, clLime, clBlue, clRed, clLime}));
+  EXPECT_EQ(Row(b, 1), Colours(6, clBlack));
+  EXPECT_EQ(Row(b, 0), (Colours{clBlack, clBlack, clBlack, clBlack, clBlue, clBlack}));
 }
 
 TEST(BmpRle, Rle4AlternatesNibbles) {
@@ -397,14 +397,14 @@ TEST(BmpRle, Rle4AlternatesNibbles) {
                                {5, 0x12,           // red green red green red
                                 0, 3, 0x31, 0x20,  // literal blue red green
                                 0, 1}));
-  EXPECT_EQ(Row(b, 0), Colours({clRed, clLime, clRed, clLime, clRed, clBlue, clRed, clLime}));
+  EXPECT_EQ(Row(b, 0), (Colours{clRed, clLime, clRed, clLime, clRed, clBlue, clRed, clLime}));
 }
 
 TEST(BmpRle, BadStreamsAreRejected) {
   EXPECT_THAT([] { ReadBmp(Rle(4, 2, 8, {4, 1, 0, 0, 2})); }, FailsWith("truncated"));
   EXPECT_THAT([] { ReadBmp(Rle(4, 1, 8, {0, 5, 1, 2})); }, FailsWith("truncated"));
   // Every pixel painted: the end marker may be missing.
-  EXPECT_EQ(Row(ReadBmp(Rle(2, 2, 8, {2, 1, 0, 0, 2, 3})), 0), Colours({clBlue, clBlue}));
+  EXPECT_EQ(Row(ReadBmp(Rle(2, 2, 8, {2, 1, 0, 0, 2, 3})), 0), (Colours{clBlue, clBlue}));
 
   // Painting or moving outside the picture.
   const auto corrupt = FailsWith("RLE");

@@ -25,6 +25,11 @@ PixelSet InsideRect(const PixelSet& pixels, const TRect& r) {
   return out;
 }
 
+void Line(Canvas& c, TPoint from, TPoint to) {
+  c.MoveTo(from.X, from.Y);
+  c.LineTo(to.X, to.Y);
+}
+
 // --- Lines ---------------------------------------------------------------------------------
 
 TEST(CanvasLines, EndPointIsNotPaintedAndThePenMoves) {
@@ -51,8 +56,7 @@ TEST(CanvasLines, EveryDirectionStepsOnePixelPerMajorStepNearTheTrueLine) {
     for (int dx = -9; dx <= 9; ++dx) {
       if (dx == 0 && dy == 0) continue;
       s.Clear();
-      s.canvas.MoveTo(20, 20);
-      s.canvas.LineTo(20 + dx, 20 + dy);
+      Line(s.canvas, {20, 20}, {20 + dx, 20 + dy});
       const PixelSet pixels = PixelsOf(s.bitmap);
       const int n = std::max(std::abs(dx), std::abs(dy));
       ASSERT_EQ(pixels.size(), static_cast<std::size_t>(n)) << dx << "," << dy;
@@ -73,19 +77,14 @@ TEST(CanvasLines, WidePenPaintsACentredSquareForEveryPixel) {
   const std::vector<TPoint> ends = {{13, 0}, {0, -9}, {11, 4}, {-5, 12}, {7, -7}, {-12, -3}};
   for (int width = 2; width <= 5; ++width)
     for (const TPoint& d : ends) {
-      Scene thin(40, 40);
-      thin.canvas.MoveTo(20, 20);
-      thin.canvas.LineTo(20 + d.X, 20 + d.Y);
+      Scene thin(40, 40), wide(40, 40);
+      wide.SetPen(width);
+      for (Scene* s : {&thin, &wide}) Line(s->canvas, {20, 20}, TPoint{20, 20} + d);
       PixelSet expected;
       for (const auto& [x, y] : PixelsOf(thin.bitmap))
         for (int sy = 0; sy < width; ++sy)
           for (int sx = 0; sx < width; ++sx)
             expected.insert({x - width / 2 + sx, y - width / 2 + sy});
-
-      Scene wide(40, 40);
-      wide.SetPen(width);
-      wide.canvas.MoveTo(20, 20);
-      wide.canvas.LineTo(20 + d.X, 20 + d.Y);
       EXPECT_EQ(PixelsOf(wide.bitmap), expected)
           << "width " << width << " to " << d.X << "," << d.Y;
     }
@@ -96,17 +95,13 @@ TEST(CanvasLines, FarEndsAreClippedWithoutMovingThePixels) {
       {{-300, -100}, {300, 113}}, {{37, -140}, {-20, 145}}, {{290, 130}, {-310, -95}}};
   for (int width : {1, 3})
     for (const auto& [a, b] : lines) {
-      Scene whole(700, 300);
-      whole.SetPen(width);
+      Scene whole(700, 300), part(40, 30);
       whole.canvas.SetOrigin({350, 150});
-      whole.canvas.MoveTo(a.X, a.Y);
-      whole.canvas.LineTo(b.X, b.Y);
-
-      Scene part(40, 30);
-      part.SetPen(width);
       part.canvas.SetOrigin({20, 15});
-      part.canvas.MoveTo(a.X, a.Y);
-      part.canvas.LineTo(b.X, b.Y);
+      for (Scene* s : {&whole, &part}) {
+        s->SetPen(width);
+        Line(s->canvas, a, b);
+      }
       for (int y = 0; y < 30; ++y)
         for (int x = 0; x < 40; ++x)
           ASSERT_EQ(part.bitmap.Pixel(x, y), whole.bitmap.Pixel(x + 330, y + 135))
@@ -117,8 +112,7 @@ TEST(CanvasLines, FarEndsAreClippedWithoutMovingThePixels) {
 TEST(CanvasLines, ExtremeCoordinatesStaySafe) {
   Scene s(10, 10);
   s.canvas.SetOrigin({5, 5});
-  s.canvas.MoveTo(INT_MIN, INT_MIN);
-  s.canvas.LineTo(INT_MAX, INT_MAX);
+  Line(s.canvas, {INT_MIN, INT_MIN}, {INT_MAX, INT_MAX});
   PixelSet diagonal;
   for (int i = 0; i < 10; ++i) diagonal.insert({i, i});
   EXPECT_EQ(PixelsOf(s.bitmap), diagonal);
@@ -294,8 +288,7 @@ TEST(CanvasRoundRect, CornersAreQuarterEllipsesOfTheCornerSize) {
         << cw << "x" << ch;
   }
 
-  Scene a(12, 9);
-  Scene b(12, 9);
+  Scene a(12, 9), b(12, 9);
   a.canvas.RoundRect({1, 1, 11, 8}, 0, 0);
   b.canvas.Rectangle({1, 1, 11, 8});
   EXPECT_EQ(a.bitmap, b.bitmap) << "no corner is a rectangle";
@@ -462,55 +455,53 @@ TEST(CanvasPolygon, AlternateFillingOfConcaveAndCrossingOutlines) {
 // --- Origin and clip -----------------------------------------------------------------------
 
 TEST(CanvasShapes, EveryShapeHonoursOriginAndClip) {
-  const std::vector<std::pair<std::string, std::function<void(Canvas&, TPoint)>>> shapes = {
-      {"line",
+  // Each shape is drawn offset by o, with a pen of the given width.
+  const struct {
+    const char* name;
+    int pen;
+    std::function<void(Canvas&, TPoint)> draw;
+  } shapes[] = {
+      {"line", 1,
        [](Canvas& c, TPoint o) {
-         c.MoveTo(o.X - 3, o.Y + 2);
-         c.LineTo(o.X + 37, o.Y + 24);
+         Line(c, o + TPoint{-3, 2}, o + TPoint{37, 24});
        }},
-      {"wide line",
+      {"wide line", 4,
        [](Canvas& c, TPoint o) {
-         c.GetPen().Width = 4;
-         c.MoveTo(o.X + 35, o.Y + 1);
-         c.LineTo(o.X + 2, o.Y + 27);
+         Line(c, o + TPoint{35, 1}, o + TPoint{2, 27});
        }},
-      {"rectangle",
+      {"rectangle", 1,
        [](Canvas& c, TPoint o) {
-         c.Rectangle({o.X + 2, o.Y + 3, o.X + 36, o.Y + 25});
+         c.Rectangle(TRect{2, 3, 36, 25}.Offset(o));
        }},
-      {"round rect",
+      {"round rect", 1,
        [](Canvas& c, TPoint o) {
-         c.RoundRect({o.X + 2, o.Y + 3, o.X + 36, o.Y + 25}, 12, 8);
+         c.RoundRect(TRect{2, 3, 36, 25}.Offset(o), 12, 8);
        }},
-      {"wide ellipse",
+      {"wide ellipse", 3,
        [](Canvas& c, TPoint o) {
-         c.GetPen().Width = 3;
-         c.Ellipse({o.X + 1, o.Y + 1, o.X + 39, o.Y + 29});
+         c.Ellipse(TRect{1, 1, 39, 29}.Offset(o));
        }},
-      {"pie",
+      {"pie", 1,
        [](Canvas& c, TPoint o) {
-         c.Pie({o.X + 1, o.Y + 1, o.X + 39, o.Y + 29}, {o.X + 39, o.Y + 20}, {o.X + 5, o.Y});
+         c.Pie(TRect{1, 1, 39, 29}.Offset(o), o + TPoint{39, 20}, o + TPoint{5, 0});
        }},
-      {"polygon",
+      {"polygon", 1,
        [](Canvas& c, TPoint o) {
-         const TPoint points[] = {{o.X + 1, o.Y + 1}, {o.X + 38, o.Y + 9}, {o.X + 4, o.Y + 28}};
+         const TPoint points[] = {o + TPoint{1, 1}, o + TPoint{38, 9}, o + TPoint{4, 28}};
          c.Polygon(points);
        }},
   };
   Region clip(TRect{4, 4, 30, 22});
   clip.Exclude({10, 8, 20, 14});
-  for (const auto& [name, draw] : shapes) {
-    Scene plain(40, 30);
-    draw(plain.canvas, {0, 0});
-
-    Scene moved(40, 30);
+  for (const auto& [name, pen, draw] : shapes) {
+    Scene plain(40, 30), moved(40, 30), clipped(40, 30);
+    for (Scene* s : {&plain, &moved, &clipped}) s->SetPen(pen);
     moved.canvas.SetOrigin({5, 3});
-    draw(moved.canvas, {-5, -3});
-    EXPECT_EQ(moved.bitmap, plain.bitmap) << name;
-
-    Scene clipped(40, 30);
     clipped.canvas.SetClipRegion(clip);
+    draw(plain.canvas, {0, 0});
+    draw(moved.canvas, {-5, -3});
     draw(clipped.canvas, {0, 0});
+    EXPECT_EQ(moved.bitmap, plain.bitmap) << name;
     for (int y = 0; y < 30; ++y)
       for (int x = 0; x < 40; ++x)
         ASSERT_EQ(clipped.bitmap.Pixel(x, y),

@@ -1,4 +1,5 @@
 // Saves that survive a failing disk, and reads that notice a file changing under them.
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -18,6 +19,14 @@ namespace {
 
 using testsupport::FailingDisk;
 using Call = FailingDisk::Call;
+using ::testing::Property;
+using ::testing::StrEq;
+
+// Matches a callable that throws a FileError with this code and message.
+auto FailsWith(int code, const std::string& message) {
+  return ::testing::Throws<FileError>(
+      AllOf(Property(&FileError::Code, code), Property(&FileError::what, StrEq(message))));
+}
 
 class FailingDiskTest : public ::testing::Test {
  protected:
@@ -51,14 +60,9 @@ TEST_F(FailingDiskTest, EveryFailedStepOfASaveKeepsThePreviousFileAndLeavesNothi
         if (previous) WriteTextFile(path, "3x3\r\n");
         FailingDisk disk(step, error);
         const ScopedFileSystem failing(disk);
-        try {
-          WriteTextFile(path, "2x2\r\n1 2 3\r\n");
-          ADD_FAILURE() << "no error";
-        } catch (const FileError& e) {
-          EXPECT_EQ(e.Code(), error);
-          EXPECT_STREQ(e.what(),
-                       ("Cannot create file \"" + path + "\": " + std::strerror(error)).c_str());
-        }
+        EXPECT_THAT(
+            [&] { WriteTextFile(path, "2x2\r\n1 2 3\r\n"); },
+            FailsWith(error, "Cannot create file \"" + path + "\": " + std::strerror(error)));
         EXPECT_EQ(EntryCount(), previous ? 1u : 0u);
         EXPECT_EQ(previous ? ReadTextFile(path) : "", previous ? "3x3\r\n" : "");
       }
@@ -122,12 +126,7 @@ TEST_F(FailingDiskTest, AFileThatGoesOrChangesWhileItIsReadIsAnError) {
     const ScopedFileSystem failing(*disk);
     std::string message = f.Message;
     message.replace(message.find('%'), 1, path);
-    try {
-      ReadBinaryFile(path);
-      ADD_FAILURE() << "no error";
-    } catch (const FileError& e) {
-      EXPECT_EQ(e.what(), message);
-    }
+    EXPECT_THAT([&] { ReadBinaryFile(path); }, ::testing::ThrowsMessage<FileError>(StrEq(message)));
   }
 }
 

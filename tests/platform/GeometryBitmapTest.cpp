@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "platform/Error.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Color.h"
@@ -21,16 +23,13 @@ TEST(Geometry, RectangleArithmetic) {
 }
 
 TEST(Color, SystemColorsResolveThroughTheTable) {
-  EXPECT_EQ(ColorToRGB(clBtnFace), 0xC8D0D4u);
-  EXPECT_EQ(ColorToRGB(clWindow), 0xFFFFFFu);
-  EXPECT_EQ(ColorToRGB(clWindowText), 0x000000u);
-  EXPECT_EQ(ColorToRGB(clBtnShadow), 0x808080u);
-  EXPECT_EQ(ColorToRGB(cl3DDkShadow), 0x404040u);
-  EXPECT_EQ(ColorToRGB(clMenuHighlight), 0xC56A31u);
-  EXPECT_EQ(ColorToRGB(clHighlight), 0x6A240Au);
-  EXPECT_EQ(ColorToRGB(clInfoBk), 0xE1FFFFu);
-  EXPECT_EQ(ColorToRGB(clSkyBlue), 0xF0CAA6u);
-  EXPECT_EQ(ColorToRGB(0xFF0000FFu), clBlack) << "unknown system index";
+  const std::pair<TColor, TColor> resolved[] = {
+      {clBtnFace, 0xC8D0D4u},   {clWindow, 0xFFFFFFu},     {clWindowText, 0x000000u},
+      {clBtnShadow, 0x808080u}, {cl3DDkShadow, 0x404040u}, {clMenuHighlight, 0xC56A31u},
+      {clHighlight, 0x6A240Au}, {clInfoBk, 0xE1FFFFu},     {clSkyBlue, 0xF0CAA6u},
+      {0xFF0000FFu, clBlack},  // unknown system index
+  };
+  for (const auto& [color, rgb] : resolved) EXPECT_EQ(ColorToRGB(color), rgb) << std::hex << color;
   EXPECT_EQ(GetRValue(clRed), 255);
   EXPECT_EQ(GetBValue(clBlue), 255);
 }

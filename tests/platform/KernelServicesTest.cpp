@@ -1,3 +1,4 @@
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -36,13 +37,10 @@ TEST_F(KernelFilesTest, TextAndBinaryRoundTrip) {
 }
 
 TEST_F(KernelFilesTest, FailuresNameTheFileAndTheReason) {
-  try {
-    ReadTextFile(Path("missing.txt"));
-    FAIL();
-  } catch (const Error& e) {
-    EXPECT_NE(std::string(e.what()).find("missing.txt"), std::string::npos);
-    EXPECT_NE(std::string(e.what()).find("No such file"), std::string::npos);
-  }
+  using ::testing::HasSubstr;
+  EXPECT_THAT(
+      [&] { ReadTextFile(Path("missing.txt")); },
+      ::testing::ThrowsMessage<Error>(AllOf(HasSubstr("missing.txt"), HasSubstr("No such file"))));
   EXPECT_THROW(ReadBinaryFile(dir.string()), Error);
   EXPECT_FALSE(FileExists(dir.string()));
   EXPECT_THROW(WriteTextFile(Path("no/such/folder/x.txt"), "x"), Error);

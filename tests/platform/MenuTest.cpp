@@ -19,6 +19,8 @@ MenuItemInfo OwnerDrawn(MenuItemInfo item) {
   return item;
 }
 
+using Ids = std::vector<std::uint32_t>;
+
 struct Drawn {
   std::uint32_t Id;
   std::uint32_t State;
@@ -77,35 +79,24 @@ class MenuTest : public ::testing::Test {
     return false;
   }
 
-  TPoint BarItemCenter(int index) const {
-    const TRect r = GetMenuItemRect(h, bar, index);
-    return {(r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2};
-  }
-
-  TPoint PopupItemCenter(HMENU menu, int index) const {
+  TPoint Centre(HMENU menu, int index) const {
     const TRect r = GetMenuItemRect(h, menu, index);
     return {(r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2};
   }
 
-  const Drawn* LastDrawn(std::uint32_t id) const {
-    for (auto it = drawn.rbegin(); it != drawn.rend(); ++it) {
-      if (it->Id == id) return &*it;
-    }
+  // The latest drawing of an item with this id, or on this window.
+  template <typename Field>
+  const Drawn* LastDrawn(Field Drawn::*field, Field value) const {
+    for (auto it = drawn.rbegin(); it != drawn.rend(); ++it)
+      if ((*it).*field == value) return &*it;
     return nullptr;
   }
+  const Drawn* LastDrawn(std::uint32_t id) const { return LastDrawn(&Drawn::Id, id); }
 
-  const Drawn* LastDrawnOn(HWND window) const {
-    for (auto it = drawn.rbegin(); it != drawn.rend(); ++it) {
-      if (it->Window == window) return &*it;
-    }
-    return nullptr;
-  }
-
-  std::vector<std::uint32_t> Commands() const {
-    std::vector<std::uint32_t> ids;
-    for (const auto& e : log.entries) {
+  Ids Commands() const {
+    Ids ids;
+    for (const auto& e : log.entries)
       if (e.Msg == WM_COMMAND) ids.push_back(static_cast<std::uint32_t>(e.WParam));
-    }
     return ids;
   }
 
@@ -133,7 +124,7 @@ TEST_F(MenuTest, OwnerDrawnBarItemsAreMeasuredByTheOwnerAndLaidOutByTheRule) {
 
 TEST_F(MenuTest, HotTrackingDrawsTheBarItemUnderTheMouse) {
   drawn.clear();
-  session.MoveMouse(BarItemCenter(1));
+  session.MoveMouse(Centre(bar, 1));
   ASSERT_NE(LastDrawn(0), nullptr);
   EXPECT_EQ(drawn.back().State & ODS_HOTLIGHT, ODS_HOTLIGHT);
   EXPECT_EQ(drawn.back().Rect, GetMenuItemRect(h, bar, 1).Offset(-100, -100));
@@ -143,49 +134,53 @@ TEST_F(MenuTest, HotTrackingDrawsTheBarItemUnderTheMouse) {
 
 TEST_F(MenuTest, ClickingABarItemOpensItsPopupAndClickingAnItemChoosesIt) {
   log.Clear();
-  session.Click(BarItemCenter(0));
+  session.Click(Centre(bar, 0));
   EXPECT_TRUE(IsMenuActive());
   EXPECT_EQ(log.Only({WM_ENTERMENULOOP, WM_INITMENU, WM_INITMENUPOPUP}),
-            (std::vector<std::uint32_t>{WM_ENTERMENULOOP, WM_INITMENU, WM_INITMENUPOPUP}));
+            (Ids{WM_ENTERMENULOOP, WM_INITMENU, WM_INITMENUPOPUP}));
   EXPECT_EQ(log.Last(WM_INITMENUPOPUP)->WParam, static_cast<WPARAM>(file));
-  EXPECT_NE(LastDrawnOn(h)->State & ODS_SELECTED, 0u);  // the bar item, selected
+  EXPECT_NE(LastDrawn(&Drawn::Window, h)->State & ODS_SELECTED, 0u);  // the bar item, selected
   ASSERT_EQ(GetTopLevelWindows().size(), 2u);
   const HWND popup = GetTopLevelWindows().front();
   EXPECT_EQ(GetWindowRect(popup).TopLeft(), (TPoint{104, 123 + 18}));
 
-  session.MoveMouse(PopupItemCenter(file, 0));
+  session.MoveMouse(Centre(file, 0));
   EXPECT_EQ(LOWORD(log.Last(WM_MENUSELECT)->WParam), 11);
   EXPECT_EQ(LastDrawn(11)->State & ODS_SELECTED, ODS_SELECTED);
   EXPECT_EQ(LastDrawn(11)->Window, popup);
   EXPECT_EQ(WindowSnapshot(popup).Pixel(LastDrawn(11)->Rect.Left + 1, LastDrawn(11)->Rect.Top + 1),
             clRed);
 
-  session.Click(PopupItemCenter(file, 0));
+  session.Click(Centre(file, 0));
   EXPECT_FALSE(IsMenuActive());
   EXPECT_FALSE(IsWindow(popup));
   EXPECT_EQ(log.Count(WM_EXITMENULOOP), 1);
   ProcessMessages();
-  EXPECT_EQ(Commands(), (std::vector<std::uint32_t>{11}));
+  EXPECT_EQ(Commands(), (Ids{11}));
 }
 
 TEST_F(MenuTest, TheMouseMovesBetweenBarItemsAndIntoSubmenus) {
-  session.Click(BarItemCenter(0));
-  session.MoveMouse(BarItemCenter(1));
+  session.Click(Centre(bar, 0));
+  session.MoveMouse(Centre(bar, 1));
   EXPECT_EQ(log.Last(WM_INITMENUPOPUP)->WParam, static_cast<WPARAM>(tabel));
-  session.MoveMouse(BarItemCenter(0));
-  session.MoveMouse(PopupItemCenter(file, 2));
+  session.MoveMouse(Centre(bar, 0));
+  session.MoveMouse(Centre(file, 2));
   EXPECT_EQ(log.Last(WM_INITMENUPOPUP)->WParam, static_cast<WPARAM>(recent));
-  session.Click(PopupItemCenter(recent, 1));
+  session.Click(Centre(recent, 1));
   ProcessMessages();
-  EXPECT_EQ(Commands(), (std::vector<std::uint32_t>{22}));
+  EXPECT_EQ(Commands(), (Ids{22}));
 }
 
-TEST_F(MenuTest, DisabledItemsAndSeparatorsAreNotChosenAndAClickOutsideCloses) {
-  session.Click(BarItemCenter(0));
-  session.Click(PopupItemCenter(file, 3));  // Exit, disabled
+TEST_F(MenuTest, DisabledItemsAndSeparatorsAreNotChosenAndAClickOutsideOrOnTheOpenItemCloses) {
+  session.Click(Centre(bar, 1));
+  session.Click(Centre(bar, 1));
+  EXPECT_FALSE(IsMenuActive()) << "the open bar item clicked again";
+
+  session.Click(Centre(bar, 0));
+  session.Click(Centre(file, 3));  // Exit, disabled
   EXPECT_TRUE(IsMenuActive());
   EXPECT_EQ(LastDrawn(13)->State & (ODS_GRAYED | ODS_DISABLED), ODS_GRAYED | ODS_DISABLED);
-  session.Click(PopupItemCenter(file, 1));  // the separator
+  session.Click(Centre(file, 1));  // the separator
   EXPECT_TRUE(IsMenuActive());
   log.Clear();
   session.Click({450, 350});
@@ -193,12 +188,6 @@ TEST_F(MenuTest, DisabledItemsAndSeparatorsAreNotChosenAndAClickOutsideCloses) {
   EXPECT_EQ(log.Count(WM_LBUTTONDOWN), 0);  // the closing click is not passed on
   ProcessMessages();
   EXPECT_TRUE(Commands().empty());
-}
-
-TEST_F(MenuTest, ClickingTheOpenBarItemAgainClosesTheMenu) {
-  session.Click(BarItemCenter(1));
-  session.Click(BarItemCenter(1));
-  EXPECT_FALSE(IsMenuActive());
 }
 
 TEST_F(MenuTest, AltEntersTheBarAndArrowsEnterAndEscapeLeave) {
@@ -236,7 +225,7 @@ TEST_F(MenuTest, F10ThenArrowsAndEnterChooseAnItemAcrossASubmenu) {
   session.PressKey(VK_UP);  // wraps to b.txt
   session.PressKey(VK_RETURN);
   ProcessMessages();
-  EXPECT_EQ(Commands(), (std::vector<std::uint32_t>{22}));
+  EXPECT_EQ(Commands(), (Ids{22}));
 }
 
 TEST_F(MenuTest, AltLetterOpensByMnemonicAndLettersChooseInsideThePopup) {
@@ -250,7 +239,7 @@ TEST_F(MenuTest, AltLetterOpensByMnemonicAndLettersChooseInsideThePopup) {
   session.PressKey('R');
   EXPECT_FALSE(IsMenuActive());
   ProcessMessages();
-  EXPECT_EQ(Commands(), (std::vector<std::uint32_t>{31}));
+  EXPECT_EQ(Commands(), (Ids{31}));
 }
 
 TEST_F(MenuTest, PlainItemsArePaintedByThePlatform) {
@@ -262,7 +251,7 @@ TEST_F(MenuTest, PlainItemsArePaintedByThePlatform) {
   HWND shown{};
   session.Backend().ScheduleStep([&] {
     shown = GetTopLevelWindows().front();
-    session.MoveMouse(PopupItemCenter(popup, 1));
+    session.MoveMouse(Centre(popup, 1));
     const TRect item = GetMenuItemRect(h, popup, 1);
     const TRect window = GetWindowRect(shown);
     EXPECT_EQ(WindowSnapshot(shown).Pixel(item.Right - window.Left - 2, item.Top - window.Top + 1),
@@ -280,15 +269,15 @@ TEST_F(MenuTest, AModalPopupReturnsTheChosenItemAndKeepsTimersRunning) {
   session.Backend().ScheduleStep([&] { session.Backend().AdvanceClock(150); });
   session.Backend().ScheduleStep([&] {
     EXPECT_EQ(log.Count(WM_TIMER), 1);
-    session.Click(PopupItemCenter(tabel, 0));
+    session.Click(Centre(tabel, 0));
   });
   log.Clear();
   EXPECT_EQ(TrackPopupMenu(tabel, 0, {300, 300}, h), 31u);
   EXPECT_EQ(log.Only({WM_ENTERMENULOOP, WM_EXITMENULOOP}),
-            (std::vector<std::uint32_t>{WM_ENTERMENULOOP, WM_EXITMENULOOP}));
+            (Ids{WM_ENTERMENULOOP, WM_EXITMENULOOP}));
   EXPECT_EQ(log.Last(WM_ENTERMENULOOP)->WParam, 1u);
   ProcessMessages();
-  EXPECT_EQ(Commands(), (std::vector<std::uint32_t>{31}));
+  EXPECT_EQ(Commands(), (Ids{31}));
 }
 
 TEST_F(MenuTest, AModalPopupCancelledOrInterruptedAnswersZero) {

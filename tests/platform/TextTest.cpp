@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <limits>
 #include <memory>
 #include <string>
@@ -21,17 +22,8 @@ struct ConfigDeleter {
 };
 using ConfigPtr = std::unique_ptr<FcConfig, ConfigDeleter>;
 
-Font Caption() {
-  return Font{};
-}
-
-Font Named(const std::string& name) {
-  Font font;
-  font.Name = name;
-  return font;
-}
-
-int Width(const Font& font, std::string_view text) {
+// Widths in the default caption font unless another is given.
+int Width(std::string_view text, const Font& font = {}) {
   return TextExtent(font, text).cx;
 }
 
@@ -57,6 +49,11 @@ struct Page {
     canvas.GetBrush().Style = BrushStyle::Clear;
     canvas.GetFont().Color = clBlack;
   }
+  // Draws into a copy of `box` and answers the ink's bounds.
+  TRect Draw(std::string_view text, TRect box, unsigned flags) {
+    canvas.DrawText(text, box, flags);
+    return InkBounds(bitmap);
+  }
   Bitmap bitmap;
   Canvas canvas;
 };
@@ -72,34 +69,31 @@ TRect Measure(std::string_view text, unsigned flags, int width = 1000) {
 }
 
 TEST(FontMetrics, TheDefaultCaptionFontHasTheDesktopCellHeight) {
-  const TextMetrics m = GetTextMetrics(Caption());
-  EXPECT_EQ(TextExtent(Caption(), "W").cy, 13);
+  const TextMetrics m = GetTextMetrics(Font{});
+  EXPECT_EQ(TextExtent(Font{}, "W").cy, 13);
   EXPECT_EQ(m.Height, 13);
   EXPECT_EQ(m.Ascent + m.Descent, m.Height);
   EXPECT_EQ(m.InternalLeading, 2);
   EXPECT_GT(m.AveCharWidth, 0);
   EXPECT_GE(m.MaxCharWidth, m.AveCharWidth);
 
-  const int label = Width(Caption(), "Nilai m (1 < m < 10 :) ");
+  const int label = Width("Nilai m (1 < m < 10 :) ");
   EXPECT_LE(label, 110);
   EXPECT_GE(label, 80) << "every character advances";
-  EXPECT_EQ(Width(Caption(), ""), 0);
-
-  Font zero = Caption();
-  zero.Height = 0;
-  EXPECT_EQ(GetTextMetrics(zero).Height, 13) << "0 is the default height";
+  EXPECT_EQ(Width(""), 0);
 }
 
 TEST(FontMetrics, PositiveHeightsAreCellHeightsAndAbsurdOnesAreRefused) {
+  Font font;
+  font.Height = 0;
+  EXPECT_EQ(GetTextMetrics(font).Height, 13) << "0 is the default height";
   for (int cell : {8, 13, 16, 20, 33}) {
-    Font font = Caption();
     font.Height = cell;
     const int height = GetTextMetrics(font).Height;
     EXPECT_LE(height, cell);
     EXPECT_GE(height, cell - 2);
   }
   for (int height : {MaxFontHeight + 1, -MaxFontHeight - 1, std::numeric_limits<int>::min()}) {
-    Font font = Caption();
     font.Height = height;
     EXPECT_THROW(GetScaledFont(font), Error) << height;
   }
@@ -122,14 +116,13 @@ TEST(FontFaces, NamesResolveThroughFontconfig) {
 }
 
 TEST(FontFaces, StylesAndUnknownNamesStillDraw) {
-  Font bold = Caption();
+  Font bold;
   bold.Bold = true;
-  EXPECT_GT(Width(bold, "Gambar Kurva"), Width(Caption(), "Gambar Kurva"));
+  EXPECT_GT(Width("Gambar Kurva", bold), Width("Gambar Kurva"));
   EXPECT_EQ(GetTextMetrics(bold).Height, 13);
 
   Page page;
-  page.canvas.SetFont(Named("No Such Face At All"));
-  page.canvas.GetFont().Color = clBlack;
+  page.canvas.GetFont().Name = "No Such Face At All";
   page.canvas.TextOut(2, 2, "Tabel");
   EXPECT_FALSE(InkBounds(page.bitmap).IsEmpty());
   EXPECT_GT(page.canvas.PenPos().X, 2);
@@ -157,29 +150,28 @@ TEST(FontFaces, MissingStylesAreSynthesised) {
 }
 
 TEST(Utf8, DecodesValidAndReplacesInvalidSequences) {
-  EXPECT_EQ(DecodeUtf8("Nilai \xC3\xA9\xE2\x82\xAC\xF0\x9F\x98\x80"),
-            U"Nilai \u00E9\u20AC\U0001F600");
-  EXPECT_EQ(DecodeUtf8(std::string_view("a\0b", 3)), std::u32string(U"a\0b", 3));
-  EXPECT_EQ(DecodeUtf8("\x80"
-                       "a"),
-            U"\uFFFDa")
-      << "lone continuation byte";
-  EXPECT_EQ(DecodeUtf8("\xC0\xAF"), U"\uFFFD\uFFFD") << "overlong";
-  EXPECT_EQ(DecodeUtf8("\xED\xA0\x80"), U"\uFFFD\uFFFD\uFFFD") << "surrogate";
-  EXPECT_EQ(DecodeUtf8("\xF4\x90\x80\x80"), U"\uFFFD\uFFFD\uFFFD\uFFFD") << "past U+10FFFF";
-  EXPECT_EQ(DecodeUtf8("\xE2\x82"
-                       "A"),
-            U"\uFFFDA")
-      << "truncated, resumes at the breaker";
-  EXPECT_EQ(DecodeUtf8("x\xF0\x9F\x98"), U"x\uFFFD") << "truncated at the end";
-  EXPECT_EQ(DecodeUtf8("\xFF\xFE"), U"\uFFFD\uFFFD");
+  const struct {
+    std::string_view bytes;
+    std::u32string_view text;
+  } cases[] = {
+      {"Nilai \xC3\xA9\xE2\x82\xAC\xF0\x9F\x98\x80", U"Nilai \u00E9\u20AC\U0001F600"},
+      {{"a\0b", 3}, {U"a\0b", 3}},
+      {"\200a", U"\uFFFDa"},                              // lone continuation byte (0x80)
+      {"\xC0\xAF", U"\uFFFD\uFFFD"},                      // overlong
+      {"\xED\xA0\x80", U"\uFFFD\uFFFD\uFFFD"},            // surrogate
+      {"\xF4\x90\x80\x80", U"\uFFFD\uFFFD\uFFFD\uFFFD"},  // past U+10FFFF
+      {"\342\202A", U"\uFFFDA"},      // truncated (0xE2 0x82), resumes at the breaker
+      {"x\xF0\x9F\x98", U"x\uFFFD"},  // truncated at the end
+      {"\xFF\xFE", U"\uFFFD\uFFFD"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(DecodeUtf8(c.bytes), c.text) << c.bytes;
 }
 
 TEST(CanvasTextOut, PaintsInkInTheFontColourOverTheBrushCell) {
   Page page;
   page.canvas.GetFont().Color = clRed;
   page.canvas.TextOut(10, 5, "Il");
-  const int width = Width(Caption(), "Il");
+  const int width = Width("Il");
   EXPECT_EQ(page.canvas.PenPos(), (TPoint{10 + width, 5}));
   const TRect ink = InkBounds(page.bitmap);
   EXPECT_GE(ink.Left, 10);
@@ -220,90 +212,88 @@ TEST(CanvasTextOut, HonoursOriginClipAndDecorations) {
   lined.canvas.GetFont().StrikeOut = true;
   lined.canvas.TextOut(0, 0, "ace");
   const ScaledFont& scaled = GetScaledFont(lined.canvas.GetFont());
-  const int width = Width(Caption(), "ace");
+  const int width = Width("ace");
   const int baseline = scaled.Metrics().Ascent;
   EXPECT_EQ(InkInRow(lined.bitmap, baseline + scaled.UnderlinePosition(), 0, 200), width);
   EXPECT_EQ(InkInRow(lined.bitmap, baseline - scaled.StrikeOutPosition(), 0, width), width);
 }
 
-TEST(CanvasDrawText, WordBreakWrapsAtBlanksAndMeasuresTheLines) {
-  const int pair = Width(Caption(), "Gambar Kurva");
-  const int longest = std::max(Width(Caption(), "Gambar"), Width(Caption(), "Kurva"));
-
-  // Exactly the width of two words: they share a line, the blank at the break is dropped.
-  TRect fits = Measure("Gambar Kurva Gambar Kurva", DT_WORDBREAK, pair);
-  EXPECT_EQ(fits, (TRect{0, 0, pair, 2 * 13}));
-  TRect narrower = Measure("Gambar Kurva Gambar Kurva", DT_WORDBREAK, pair - 1);
-  EXPECT_EQ(narrower, (TRect{0, 0, longest, 4 * 13}));
-
-  // A word wider than the rectangle stays whole on its own line.
-  EXPECT_EQ(Measure("Randomize ok", DT_WORDBREAK, 5),
-            (TRect{0, 0, Width(Caption(), "Randomize"), 2 * 13}));
-  // No break without the flag, nor on a single line.
-  EXPECT_EQ(Measure("Gambar Kurva", 0, 10).Bottom, 13);
-  EXPECT_EQ(Measure("Gambar Kurva", DT_WORDBREAK | DT_SINGLELINE, 10).Bottom, 13);
-}
-
-TEST(CanvasDrawText, LineBreaksAndEmptyText) {
-  EXPECT_EQ(Measure("a\r\nb\nc\rd", 0).Bottom, 4 * 13);
-  EXPECT_EQ(Measure("a\n\nb", 0).Bottom, 3 * 13);
-  EXPECT_EQ(Measure("ab\n", 0), (TRect{0, 0, Width(Caption(), "ab"), 13})) << "no empty last line";
-  EXPECT_EQ(Measure("", 0), (TRect{0, 0, 0, 0}));
-  EXPECT_EQ(Measure("ab\nc", DT_SINGLELINE).Bottom, 13);
-  EXPECT_EQ(Measure("Tabel\nGambar Kurva", 0).Right, Width(Caption(), "Gambar Kurva"));
+TEST(CanvasDrawText, MeasuresWrappedBrokenPrefixedAndTabbedLines) {
+  const int pair = Width("Gambar Kurva");
+  const int longest = std::max(Width("Gambar"), Width("Kurva"));
+  const int letter = std::max({Width("a"), Width("b"), Width("c"), Width("d")});
+  const int stop = 8 * GetTextMetrics(Font{}).AveCharWidth;
+  const struct {
+    std::string_view text;
+    unsigned flags;
+    int width;
+    TSize fitted;
+  } cases[] = {
+      // Exactly the width of two words: they share a line, the blank at the break is dropped.
+      {"Gambar Kurva Gambar Kurva", DT_WORDBREAK, pair, {pair, 2 * 13}},
+      {"Gambar Kurva Gambar Kurva", DT_WORDBREAK, pair - 1, {longest, 4 * 13}},
+      // A word wider than the rectangle stays whole on its own line.
+      {"Randomize ok", DT_WORDBREAK, 5, {Width("Randomize"), 2 * 13}},
+      // No break without the flag, nor on a single line.
+      {"Gambar Kurva", 0, 10, {pair, 13}},
+      {"Gambar Kurva", DT_WORDBREAK | DT_SINGLELINE, 10, {pair, 13}},
+      // Line breaks of every kind; no empty last line.
+      {"a\r\nb\nc\rd", 0, 1000, {letter, 4 * 13}},
+      {"a\n\nb", 0, 1000, {std::max(Width("a"), Width("b")), 3 * 13}},
+      {"ab\n", 0, 1000, {Width("ab"), 13}},
+      {"", 0, 1000, {0, 0}},
+      {"Tabel\nGambar Kurva", 0, 1000, {pair, 2 * 13}},
+      {"ab\nc", DT_SINGLELINE, 1000, {Width("ab\nc"), 13}},
+      // Prefixes: && is one &, a lone trailing & is dropped.
+      {"&&", 0, 1000, {Width("&"), 13}},
+      {"&File", 0, 1000, {Width("File"), 13}},
+      {"File&", 0, 1000, {Width("File"), 13}},
+      {"&File", DT_NOPREFIX, 1000, {Width("&File"), 13}},
+      // Tabs expand to stops of eight average characters only when asked.
+      {"a\tb", DT_EXPANDTABS, 1000, {stop + Width("b"), 13}},
+      {"\t\tb", DT_EXPANDTABS, 1000, {2 * stop + Width("b"), 13}},
+      {"a\tb", 0, 1000, {Width("a\tb"), 13}},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(Measure(c.text, c.flags, c.width), (TRect{0, 0, c.fitted.cx, c.fitted.cy}))
+        << c.text << " flags " << c.flags << " in " << c.width;
+  }
 
   // With DT_CALCRECT nothing is drawn; Left and Top stay.
   Page page;
   TRect rect{7, 9, 8, 10};
   EXPECT_EQ(page.canvas.DrawText("Tabel", rect, DT_CALCRECT), 13);
-  EXPECT_EQ(rect, (TRect{7, 9, 7 + Width(Caption(), "Tabel"), 9 + 13}));
+  EXPECT_EQ(rect, (TRect{7, 9, 7 + Width("Tabel"), 9 + 13}));
   EXPECT_TRUE(InkBounds(page.bitmap).IsEmpty());
 }
 
 TEST(CanvasDrawText, AlignsLinesInTheRectangle) {
   const TRect box{20, 10, 180, 50};
-  {
-    Page page;
-    TRect rect = box;
-    EXPECT_EQ(page.canvas.DrawText("Randomize", rect, DT_SINGLELINE | DT_VCENTER | DT_CENTER), 13);
-    const TRect ink = InkBounds(page.bitmap);
-    EXPECT_LE(std::abs((ink.Left - box.Left) - (box.Right - ink.Right)), 2);
-    const int cellTop = box.Top + (box.Height() - 13) / 2;
-    EXPECT_GE(ink.Top, cellTop);
-    EXPECT_LE(ink.Bottom, cellTop + 13);
-    EXPECT_LE(std::abs((ink.Top - box.Top) - (box.Bottom - ink.Bottom)), 4);
-  }
-  {
-    Page page;
-    TRect rect = box;
-    page.canvas.DrawText("Randomize", rect, DT_SINGLELINE | DT_BOTTOM | DT_RIGHT);
-    const TRect ink = InkBounds(page.bitmap);
-    EXPECT_LE(ink.Right, box.Right);
-    EXPECT_GE(ink.Right, box.Right - 2);
-    EXPECT_GE(ink.Top, box.Bottom - 13);
-  }
-  {
-    // Vertical centring needs a single line; otherwise lines start at the top.
-    Page page;
-    TRect rect = box;
-    page.canvas.DrawText("Randomize", rect, DT_VCENTER);
-    EXPECT_LT(InkBounds(page.bitmap).Top, box.Top + 4);
-  }
+  Page centred;
+  TRect rect = box;
+  EXPECT_EQ(centred.canvas.DrawText("Randomize", rect, DT_SINGLELINE | DT_VCENTER | DT_CENTER), 13);
+  TRect ink = InkBounds(centred.bitmap);
+  EXPECT_LE(std::abs((ink.Left - box.Left) - (box.Right - ink.Right)), 2);
+  const int cellTop = box.Top + (box.Height() - 13) / 2;
+  EXPECT_GE(ink.Top, cellTop);
+  EXPECT_LE(ink.Bottom, cellTop + 13);
+  EXPECT_LE(std::abs((ink.Top - box.Top) - (box.Bottom - ink.Bottom)), 4);
+
+  ink = Page().Draw("Randomize", box, DT_SINGLELINE | DT_BOTTOM | DT_RIGHT);
+  EXPECT_LE(ink.Right, box.Right);
+  EXPECT_GE(ink.Right, box.Right - 2);
+  EXPECT_GE(ink.Top, box.Bottom - 13);
+
+  // Vertical centring needs a single line; otherwise lines start at the top.
+  EXPECT_LT(Page().Draw("Randomize", box, DT_VCENTER).Top, box.Top + 4);
 }
 
 TEST(CanvasDrawText, ClipsToTheRectangleUnlessNoClip) {
   const TRect box{10, 10, 40, 30};
-  Page clipped;
-  TRect rect = box;
-  clipped.canvas.DrawText("Gambar Kurva", rect, DT_SINGLELINE | DT_CENTER | DT_VCENTER);
-  const TRect ink = InkBounds(clipped.bitmap);
+  const TRect ink = Page().Draw("Gambar Kurva", box, DT_SINGLELINE | DT_CENTER | DT_VCENTER);
   EXPECT_EQ(ink.Intersect(box), ink);
   EXPECT_EQ(ink.Left, box.Left) << "the text is wider than the box";
-
-  Page spilling;
-  rect = box;
-  spilling.canvas.DrawText("Gambar Kurva", rect, DT_SINGLELINE | DT_CENTER | DT_NOCLIP);
-  EXPECT_LT(InkBounds(spilling.bitmap).Left, box.Left);
+  EXPECT_LT(Page().Draw("Gambar Kurva", box, DT_SINGLELINE | DT_CENTER | DT_NOCLIP).Left, box.Left);
 }
 
 TEST(CanvasDrawText, FarOffCoordinatesNeitherOverflowNorPaint) {
@@ -313,40 +303,22 @@ TEST(CanvasDrawText, FarOffCoordinatesNeitherOverflowNorPaint) {
   page.canvas.GetBrush().Style = BrushStyle::Solid;
   page.canvas.SetOrigin({1000, -1000});
   page.canvas.TextOut(kMax - 3, kMin + 2, "Gambar Kurva");
-  TRect everything{kMin, kMin, kMax, kMax};
-  page.canvas.DrawText("Gambar\nKurva", everything, DT_CENTER | DT_WORDBREAK);
+  page.Draw("Gambar\nKurva", {kMin, kMin, kMax, kMax}, DT_CENTER | DT_WORDBREAK);
   TRect far{kMax - 10, kMax - 10, kMax, kMax};
-  page.canvas.DrawText("Gambar Kurva", far, DT_SINGLELINE | DT_VCENTER | DT_RIGHT);
-  EXPECT_TRUE(InkBounds(page.bitmap).IsEmpty());
+  EXPECT_TRUE(page.Draw("Gambar Kurva", far, DT_SINGLELINE | DT_VCENTER | DT_RIGHT).IsEmpty());
   EXPECT_EQ(page.canvas.DrawText("Gambar Kurva", far, DT_CALCRECT), 13);
 }
 
-TEST(CanvasDrawText, PrefixesUnderlineAndEscape) {
-  EXPECT_EQ(Measure("&&", 0).Right, Width(Caption(), "&"));
-  EXPECT_EQ(Measure("&File", 0).Right, Width(Caption(), "File"));
-  EXPECT_EQ(Measure("File&", 0).Right, Width(Caption(), "File")) << "a lone trailing &";
-  EXPECT_EQ(Measure("&File", DT_NOPREFIX).Right, Width(Caption(), "&File"));
-
-  Page literal;
-  TRect rect{0, 0, 100, 20};
-  literal.canvas.DrawText("&", rect, DT_NOPREFIX);
-  EXPECT_FALSE(InkBounds(literal.bitmap).IsEmpty());
+TEST(CanvasDrawText, PrefixesUnderlineTheNextCharacterUnlessNoPrefix) {
+  EXPECT_FALSE(Page().Draw("&", {0, 0, 100, 20}, DT_NOPREFIX).IsEmpty());
 
   Page marked;
-  rect = {0, 0, 100, 20};
-  marked.canvas.DrawText("&File", rect, 0);
-  const ScaledFont& scaled = GetScaledFont(Caption());
+  marked.Draw("&File", {0, 0, 100, 20}, 0);
+  const ScaledFont& scaled = GetScaledFont(Font{});
   const int row = scaled.Metrics().Ascent + scaled.UnderlinePosition();
-  const int f = Width(Caption(), "F");
+  const int f = Width("F");
   EXPECT_EQ(InkInRow(marked.bitmap, row, 0, f), f) << "under the F";
   EXPECT_EQ(InkInRow(marked.bitmap, row, f, 100), 0) << "nowhere else";
-}
-
-TEST(CanvasDrawText, ExpandsTabsOnlyWhenAsked) {
-  const int stop = 8 * GetTextMetrics(Caption()).AveCharWidth;
-  EXPECT_EQ(Measure("a\tb", DT_EXPANDTABS).Right, stop + Width(Caption(), "b"));
-  EXPECT_EQ(Measure("\t\tb", DT_EXPANDTABS).Right, 2 * stop + Width(Caption(), "b"));
-  EXPECT_EQ(Measure("a\tb", 0).Right, Width(Caption(), "a\tb"));
 }
 
 TEST(CanvasDrawText, FillsEachLineCellWithAnOpaqueBrush) {
@@ -354,11 +326,9 @@ TEST(CanvasDrawText, FillsEachLineCellWithAnOpaqueBrush) {
   page.canvas.GetBrush() = Brush{clAqua, BrushStyle::Solid};
   TRect rect{0, 0, 200, 60};
   EXPECT_EQ(page.canvas.DrawText("ab\nabc", rect, DT_CENTER), 26);
-  const int ab = Width(Caption(), "ab");
-  const int abc = Width(Caption(), "abc");
-  EXPECT_EQ(page.bitmap.Pixel((200 - ab) / 2, 0), clAqua);
-  EXPECT_EQ(page.bitmap.Pixel((200 - ab) / 2 - 1, 0), kPaper);
-  EXPECT_EQ(page.bitmap.Pixel((200 - abc) / 2, 13), clAqua);
+  EXPECT_EQ(page.bitmap.Pixel((200 - Width("ab")) / 2, 0), clAqua);
+  EXPECT_EQ(page.bitmap.Pixel((200 - Width("ab")) / 2 - 1, 0), kPaper);
+  EXPECT_EQ(page.bitmap.Pixel((200 - Width("abc")) / 2, 13), clAqua);
   EXPECT_EQ(page.bitmap.Pixel(100, 26), kPaper);
 }
 
@@ -367,18 +337,17 @@ TEST(GlyphCache, DrawingTheSameTextAgainRasterisesNothing) {
   page.canvas.TextOut(0, 0, "Titik Kontrol \xE2\x82\xAC");
   const std::size_t warm = GlyphRasterCount();
   page.canvas.TextOut(0, 20, "Titik Kontrol \xE2\x82\xAC");
-  TRect rect{0, 30, 200, 60};
-  page.canvas.DrawText("Kontrol Titik", rect, DT_WORDBREAK);
+  page.Draw("Kontrol Titik", {0, 30, 200, 60}, DT_WORDBREAK);
   EXPECT_EQ(GlyphRasterCount(), warm);
 
   // Colour and decorations don't make a new scaled font.
-  Font red = Caption();
+  Font red;
   red.Color = clRed;
   red.Underline = true;
-  EXPECT_EQ(&GetScaledFont(red), &GetScaledFont(Caption()));
-  Font bold = Caption();
+  EXPECT_EQ(&GetScaledFont(red), &GetScaledFont(Font{}));
+  Font bold;
   bold.Bold = true;
-  EXPECT_NE(&GetScaledFont(bold), &GetScaledFont(Caption()));
+  EXPECT_NE(&GetScaledFont(bold), &GetScaledFont(Font{}));
 }
 
 }  // namespace

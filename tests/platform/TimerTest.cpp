@@ -14,6 +14,14 @@ class TimerTest : public ::testing::Test {
  protected:
   TimerTest() { h = MakeTopLevel(log.Proc(), {0, 0, 100, 100}, WS_POPUP | WS_VISIBLE); }
 
+  // Moves the clock on by each step's milliseconds and expects the ticks counted so far.
+  void ExpectTicksAfter(std::initializer_list<std::pair<std::uint32_t, int>> steps) {
+    for (const auto& [ms, ticks] : steps) {
+      session.Advance(ms);
+      EXPECT_EQ(log.Count(WM_TIMER), ticks) << "after " << ms << " ms more";
+    }
+  }
+
   MessageLog log;
   HeadlessSession session;
   HWND h{};
@@ -21,22 +29,14 @@ class TimerTest : public ::testing::Test {
 
 TEST_F(TimerTest, ATimerFiresOnlyWhenTheClockPassesIt) {
   EXPECT_EQ(SetTimer(h, 7, 100), 7u);
-  session.Advance(99);
-  EXPECT_EQ(log.Count(WM_TIMER), 0);
-  session.Advance(1);
-  ASSERT_EQ(log.Count(WM_TIMER), 1);
+  ExpectTicksAfter({{99, 0}, {1, 1}});
+  ASSERT_NE(log.Last(WM_TIMER), nullptr);
   EXPECT_EQ(log.Last(WM_TIMER)->WParam, 7u);
   // A late timer fires once, not once for every interval it missed.
-  session.Advance(350);
-  EXPECT_EQ(log.Count(WM_TIMER), 2);
-  session.Advance(99);
-  EXPECT_EQ(log.Count(WM_TIMER), 2);
-  session.Advance(1);
-  EXPECT_EQ(log.Count(WM_TIMER), 3);
+  ExpectTicksAfter({{350, 2}, {99, 2}, {1, 3}});
   EXPECT_TRUE(KillTimer(h, 7));
   EXPECT_FALSE(KillTimer(h, 7));
-  session.Advance(1000);
-  EXPECT_EQ(log.Count(WM_TIMER), 3);
+  ExpectTicksAfter({{1000, 3}});
 }
 
 TEST_F(TimerTest, TimersOfOneWindowKeepTheirOwnIntervalsAndSettingAgainRestarts) {
@@ -44,10 +44,7 @@ TEST_F(TimerTest, TimersOfOneWindowKeepTheirOwnIntervalsAndSettingAgainRestarts)
   SetTimer(h, 2, 50);
   session.Advance(20);
   SetTimer(h, 1, 30);  // restarted: due at 50 now
-  session.Advance(29);
-  EXPECT_EQ(log.Count(WM_TIMER), 0);
-  session.Advance(1);
-  EXPECT_EQ(log.Count(WM_TIMER), 2);
+  ExpectTicksAfter({{29, 0}, {1, 2}});
 }
 
 TEST_F(TimerTest, SleepingAdvancesTheVirtualClockAtOnce) {
@@ -66,8 +63,7 @@ TEST_F(TimerTest, TimersOnMissingOrDestroyedWindowsAreHarmless) {
   EXPECT_EQ(SetTimer(HWND{999}, 1, 10), 0u);
   SetTimer(h, 1, 10);
   DestroyWindow(h);
-  session.Advance(100);
-  EXPECT_EQ(log.Count(WM_TIMER), 0);
+  ExpectTicksAfter({{100, 0}});
   EXPECT_FALSE(KillTimer(h, 1));
 }
 
@@ -84,10 +80,7 @@ TEST_F(TimerTest, ATimerKilledOrDestroyingItsWindowInsideItsTickIsSafe) {
 
 TEST_F(TimerTest, AZeroIntervalIsRaisedSoTheLoopStillEnds) {
   SetTimer(h, 1, 0);
-  session.Advance(USER_TIMER_MINIMUM - 1);
-  EXPECT_EQ(log.Count(WM_TIMER), 0);
-  session.Advance(1);
-  EXPECT_EQ(log.Count(WM_TIMER), 1);
+  ExpectTicksAfter({{USER_TIMER_MINIMUM - 1, 0}, {1, 1}});
 }
 
 // A clock that answers whatever the test last set, as a coarse real clock does between two

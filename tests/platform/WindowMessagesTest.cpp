@@ -31,7 +31,7 @@ TEST_F(WindowMessagesTest, CreationComputesTheClientAreaBeforeCreateAndShowsLast
   EXPECT_EQ(GetActiveWindow(), h);
 }
 
-TEST_F(WindowMessagesTest, CreateAnsweringMinusOneFailsTheCreation) {
+TEST_F(WindowMessagesTest, CreateAnsweringMinusOneOrAMissingParentFailsTheCreation) {
   const HWND h = MakeTopLevel(log.Proc([](HWND, TMessage& m) {
     if (m.Msg != WM_CREATE) return false;
     m.Result = -1;
@@ -40,9 +40,6 @@ TEST_F(WindowMessagesTest, CreateAnsweringMinusOneFailsTheCreation) {
   EXPECT_EQ(h, NullWindow);
   EXPECT_EQ(log.Count(WM_DESTROY), 1);
   EXPECT_TRUE(GetTopLevelWindows().empty());
-}
-
-TEST_F(WindowMessagesTest, ChildOfAMissingParentIsRefused) {
   EXPECT_EQ(MakeChild(HWND{12345}, {0, 0, 10, 10}, log.Proc()), NullWindow);
 }
 
@@ -133,9 +130,15 @@ TEST_F(WindowMessagesTest, AProcedureMayReplaceItselfWhileRunning) {
   EXPECT_EQ(calls, 1);
 }
 
-TEST_F(WindowMessagesTest, DestroyReachesParentFirstAndFinishesWithTheChildren) {
+TEST_F(WindowMessagesTest, DestroyReachesParentFirstFinishesWithTheChildrenAndTakesOwnedPopups) {
   const HWND parent = MakeTopLevel(log.Proc());
   const HWND child = MakeChild(parent, {0, 0, 20, 20}, log.Proc());
+  CreateParams p;
+  p.Style = WS_POPUP | WS_VISIBLE;
+  p.Bounds = {0, 0, 50, 50};
+  p.Parent = parent;
+  const HWND popup = CreateWindow(p);
+  EXPECT_EQ(GetOwner(popup), parent);
   log.Clear();
   DestroyWindow(parent);
   std::vector<std::pair<HWND, std::uint32_t>> order;
@@ -146,17 +149,6 @@ TEST_F(WindowMessagesTest, DestroyReachesParentFirstAndFinishesWithTheChildren) 
                                                                 {child, WM_DESTROY},
                                                                 {child, WM_NCDESTROY},
                                                                 {parent, WM_NCDESTROY}}));
-}
-
-TEST_F(WindowMessagesTest, DestroyTakesOwnedPopupsAlong) {
-  const HWND owner = MakeTopLevel(log.Proc());
-  CreateParams p;
-  p.Style = WS_POPUP | WS_VISIBLE;
-  p.Bounds = {0, 0, 50, 50};
-  p.Parent = owner;
-  const HWND popup = CreateWindow(p);
-  EXPECT_EQ(GetOwner(popup), owner);
-  DestroyWindow(owner);
   EXPECT_FALSE(IsWindow(popup));
 }
 

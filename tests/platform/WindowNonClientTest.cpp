@@ -11,6 +11,7 @@ namespace {
 using testing::MakeChild;
 using testing::MakeTopLevel;
 using testing::MessageLog;
+using testing::TitleButton;
 
 class WindowNonClientTest : public ::testing::Test {
  protected:
@@ -23,7 +24,7 @@ class WindowNonClientTest : public ::testing::Test {
   HeadlessSession session;
 };
 
-TEST_F(WindowNonClientTest, TheClientAreaLeavesRoomForFrameCaptionAndMenu) {
+TEST_F(WindowNonClientTest, TheClientAreaLeavesRoomForFrameCaptionAndMenuOnlyWhereTheyAre) {
   const HWND h = MakeTopLevel(log.Proc(), {100, 100, 400, 300});
   EXPECT_EQ(GetClientRectInWindow(h), (TRect{4, 23, 296, 196}));
   EXPECT_EQ(ClientToScreen(h, {0, 0}), (TPoint{104, 123}));
@@ -35,17 +36,13 @@ TEST_F(WindowNonClientTest, TheClientAreaLeavesRoomForFrameCaptionAndMenu) {
 
   const HWND child = MakeChild(h, {10, 10, 50, 40}, log.Proc());
   EXPECT_EQ(GetClientRectInWindow(child), (TRect{0, 0, 40, 30}));
-}
-
-TEST_F(WindowNonClientTest, APopupWithoutBorderIsAllClient) {
-  const HWND h = MakeTopLevel(log.Proc(), {0, 0, 80, 60}, WS_POPUP | WS_VISIBLE);
-  EXPECT_EQ(GetClientRectInWindow(h), (TRect{0, 0, 80, 60}));
+  const HWND popup = MakeTopLevel(log.Proc(), {0, 0, 80, 60}, WS_POPUP | WS_VISIBLE);
+  EXPECT_EQ(GetClientRectInWindow(popup), (TRect{0, 0, 80, 60})) << "no border: all client";
 }
 
 TEST_F(WindowNonClientTest, CalcSizeAnsweredByTheProcedureDecidesTheClientArea) {
-  const HWND h = MakeTopLevel(log.Proc([](HWND, TMessage& m) {
-    return m.Msg == WM_NCCALCSIZE;  // the whole window stays client
-  }));
+  // The procedure answers and changes nothing: the whole window stays client.
+  const HWND h = MakeTopLevel(log.Proc([](HWND, TMessage& m) { return m.Msg == WM_NCCALCSIZE; }));
   EXPECT_EQ(GetClientRectInWindow(h), (TRect{0, 0, 300, 200}));
 }
 
@@ -54,9 +51,10 @@ TEST_F(WindowNonClientTest, HitTestingAnswersTheUsualCodes) {
   EXPECT_EQ(HitAt(h, {150, 100}), HTCLIENT);
   EXPECT_EQ(HitAt(h, {150, 12}), HTCAPTION);
   EXPECT_EQ(HitAt(h, {8, 12}), HTSYSMENU);
-  EXPECT_EQ(HitAt(h, {300 - 4 - 2 - 8, 12}), HTCLOSE);
-  EXPECT_EQ(HitAt(h, {300 - 4 - 2 - 16 - 2 - 8, 12}), HTMAXBUTTON);
-  EXPECT_EQ(HitAt(h, {300 - 4 - 2 - 16 - 2 - 16 - 8, 12}), HTMINBUTTON);
+  // Title buttons 16 wide from the right: frame 4, margin 2, gap 2; points at their middle.
+  EXPECT_EQ(HitAt(h, TitleButton({0, 0, 300, 200}, 0)), HTCLOSE);
+  EXPECT_EQ(HitAt(h, TitleButton({0, 0, 300, 200}, 1)), HTMAXBUTTON);
+  EXPECT_EQ(HitAt(h, TitleButton({0, 0, 300, 200}, 2)), HTMINBUTTON);
   EXPECT_EQ(HitAt(h, {1, 100}), HTLEFT);
   EXPECT_EQ(HitAt(h, {298, 100}), HTRIGHT);
   EXPECT_EQ(HitAt(h, {150, 1}), HTTOP);
@@ -74,16 +72,15 @@ TEST_F(WindowNonClientTest, HelpButtonMenuBarAndFixedBorders) {
   p.Menu = CreateMenu();
   AppendMenuItem(p.Menu, CommandItem("&Edit", 1));
   const HWND h = CreateWindow(p);
-  EXPECT_EQ(HitAt(h, {200 - 4 - 2 - 16 - 2 - 8, 12}), HTHELP);
+  EXPECT_EQ(HitAt(h, TitleButton({0, 0, 200, 150}, 1)), HTHELP);
   EXPECT_EQ(HitAt(h, {10, 30}), HTMENU);
   EXPECT_EQ(HitAt(h, {1, 100}), HTBORDER);
 }
 
 TEST_F(WindowNonClientTest, NonClientClicksCarryTheHitCode) {
-  const HWND h = MakeTopLevel(log.Proc([](HWND, TMessage& m) {
-    return m.Msg == WM_NCLBUTTONDOWN;  // no dragging in this test
-  }),
-                              {100, 100, 400, 300});
+  // Handling the press itself keeps the caption from starting a drag.
+  MakeTopLevel(log.Proc([](HWND, TMessage& m) { return m.Msg == WM_NCLBUTTONDOWN; }),
+               {100, 100, 400, 300});
   session.Click({250, 110});
   const auto* down = log.Last(WM_NCLBUTTONDOWN);
   ASSERT_NE(down, nullptr);
@@ -91,7 +88,6 @@ TEST_F(WindowNonClientTest, NonClientClicksCarryTheHitCode) {
   EXPECT_EQ(GET_X_LPARAM(down->LParam), 250);
   EXPECT_EQ(log.Last(WM_NCLBUTTONUP)->WParam, static_cast<WPARAM>(HTCAPTION));
   EXPECT_EQ(log.Count(WM_LBUTTONDOWN), 0);
-  (void)h;
 }
 
 TEST_F(WindowNonClientTest, AWindowRegionCuttingACornerNeitherPaintsNorIsHitThere) {

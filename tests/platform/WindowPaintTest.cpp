@@ -16,28 +16,34 @@ using testing::MessageLog;
 using testing::ScreenPixel;
 using testing::SolidPainter;
 
-constexpr std::uint32_t kPopup = WS_POPUP | WS_VISIBLE;
-
 class WindowPaintTest : public ::testing::Test {
  protected:
+  static HWND Popup(TRect bounds, WindowProc proc) {
+    return MakeTopLevel(std::move(proc), bounds, WS_POPUP | WS_VISIBLE);
+  }
+  static HWND Popup(WindowProc proc) { return Popup({0, 0, 100, 100}, std::move(proc)); }
+
+  // Paints in whatever `color` holds at the time.
+  WindowProc Painter() {
+    return [this](HWND w, TMessage& m) { SolidPainter(color)(w, m); };
+  }
+
   // Procedures capture these, so they must outlive the windows the session destroys.
   MessageLog log;
   std::vector<TRect> painted;
   TColor color = clRed;
   int paints = 0;
-  int step = 0;
   HeadlessSession session;
 };
 
 TEST_F(WindowPaintTest, InvalidationsCoalesceIntoOnePaintOfTheirUnion) {
-  const HWND h = MakeTopLevel(log.Proc([this](HWND w, TMessage& m) {
+  const HWND h = Popup({0, 0, 200, 200}, log.Proc([this](HWND w, TMessage& m) {
     if (m.Msg != WM_PAINT) return false;
     PaintStruct ps;
     WindowCanvas canvas = BeginPaint(w, ps);
     painted.push_back(ps.PaintRect);
     return true;
-  }),
-                              {0, 0, 200, 200}, kPopup);
+  }));
   ProcessMessages();
   painted.clear();
   const TRect a{10, 10, 20, 20}, b{50, 40, 60, 70};
@@ -52,7 +58,7 @@ TEST_F(WindowPaintTest, InvalidationsCoalesceIntoOnePaintOfTheirUnion) {
 }
 
 TEST_F(WindowPaintTest, PaintWaitsUntilNoPostedMessageIsLeft) {
-  const HWND h = MakeTopLevel(log.Proc(), {0, 0, 100, 100}, kPopup);
+  const HWND h = Popup(log.Proc());
   ProcessMessages();
   log.Clear();
   InvalidateRect(h, nullptr, false);
@@ -64,8 +70,7 @@ TEST_F(WindowPaintTest, PaintWaitsUntilNoPostedMessageIsLeft) {
 }
 
 TEST_F(WindowPaintTest, PaintingIsClippedToTheUpdateRegion) {
-  const HWND h = MakeTopLevel([this](HWND w, TMessage& m) { SolidPainter(color)(w, m); },
-                              {0, 0, 100, 100}, kPopup);
+  const HWND h = Popup(Painter());
   ProcessMessages();
   color = clBlue;
   const TRect part{0, 0, 10, 10};
@@ -77,7 +82,7 @@ TEST_F(WindowPaintTest, PaintingIsClippedToTheUpdateRegion) {
 }
 
 TEST_F(WindowPaintTest, UpdateNowPaintsAndPresentsWithoutTheLoop) {
-  const HWND h = MakeTopLevel(SolidPainter(clLime, &paints), {0, 0, 100, 100}, kPopup);
+  const HWND h = Popup(SolidPainter(clLime, &paints));
   UpdateWindow(h);
   EXPECT_EQ(paints, 1);
   EXPECT_EQ(ScreenPixel(session, h, {50, 50}), clLime);
@@ -88,26 +93,23 @@ TEST_F(WindowPaintTest, UpdateNowPaintsAndPresentsWithoutTheLoop) {
 }
 
 TEST_F(WindowPaintTest, EveryRepaintReachesTheScreenEvenBetweenSleeps) {
-  const HWND h = MakeTopLevel(
-      [this](HWND w, TMessage& m) {
-        SolidPainter(RGB(static_cast<std::uint8_t>(step), 0, 0))(w, m);
-      },
-      {0, 0, 120, 20}, kPopup);
+  const HWND h = Popup({0, 0, 120, 20}, Painter());
   UpdateWindow(h);
   const int before = session.Backend().Native(h)->Presents;
-  for (step = 1; step <= 100; ++step) {
+  for (std::uint8_t step = 1; step <= 100; ++step) {
+    color = RGB(step, 0, 0);
     InvalidateRect(h, nullptr, false);
     UpdateWindow(h);
-    ASSERT_EQ(ScreenPixel(session, h, {60, 10}), RGB(static_cast<std::uint8_t>(step), 0, 0));
+    ASSERT_EQ(ScreenPixel(session, h, {60, 10}), color);
     Sleep(20);
   }
   EXPECT_GE(session.Backend().Native(h)->Presents - before, 100);
 }
 
 TEST_F(WindowPaintTest, ChildrenAreClippedOutOfTheirParentsPainting) {
-  const HWND parent = MakeTopLevel(SolidPainter(clRed), {0, 0, 200, 200}, kPopup);
+  const HWND parent = Popup({0, 0, 200, 200}, SolidPainter(clRed));
   const HWND lower = MakeChild(parent, {20, 20, 80, 80}, SolidPainter(clLime));
-  const HWND upper = MakeChild(parent, {50, 50, 120, 120}, SolidPainter(clBlue));
+  MakeChild(parent, {50, 50, 120, 120}, SolidPainter(clBlue));
   ProcessMessages();
   // Repainting the parent and the lower sibling again must not cover what lies above them.
   InvalidateRect(parent, nullptr, true);
@@ -118,11 +120,10 @@ TEST_F(WindowPaintTest, ChildrenAreClippedOutOfTheirParentsPainting) {
   EXPECT_EQ(shot.Pixel(30, 30), clLime);
   EXPECT_EQ(shot.Pixel(60, 60), clBlue);
   EXPECT_EQ(shot.Pixel(100, 100), clBlue);
-  (void)upper;
 }
 
 TEST_F(WindowPaintTest, MovingAChildRepaintsWhatItUncovered) {
-  const HWND parent = MakeTopLevel(SolidPainter(clRed), {0, 0, 200, 200}, kPopup);
+  const HWND parent = Popup({0, 0, 200, 200}, SolidPainter(clRed));
   const HWND child = MakeChild(parent, {0, 0, 50, 50}, SolidPainter(clBlue));
   ProcessMessages();
   SetWindowBounds(child, {100, 100, 150, 150});
@@ -136,7 +137,7 @@ TEST_F(WindowPaintTest, MovingAChildRepaintsWhatItUncovered) {
 }
 
 TEST_F(WindowPaintTest, InvalidationWithEraseFillsTheBackgroundFirst) {
-  const HWND h = MakeTopLevel(log.Proc(), {0, 0, 100, 100}, kPopup);
+  const HWND h = Popup(log.Proc());
   SetWindowBackground(h, clYellow);
   ProcessMessages();
   log.Clear();
@@ -148,26 +149,24 @@ TEST_F(WindowPaintTest, InvalidationWithEraseFillsTheBackgroundFirst) {
 }
 
 TEST_F(WindowPaintTest, AProcedureThatNeverBeginsPaintingIsNotAskedForever) {
-  const HWND h = MakeTopLevel(log.Proc([](HWND, TMessage& m) { return m.Msg == WM_PAINT; }),
-                              {0, 0, 100, 100}, kPopup);
+  const HWND h = Popup(log.Proc([](HWND, TMessage& m) { return m.Msg == WM_PAINT; }));
   ProcessMessages();
   EXPECT_EQ(log.Count(WM_PAINT), 1);
   EXPECT_TRUE(GetUpdateRgn(h).IsEmpty());
 }
 
 TEST_F(WindowPaintTest, AProcedureFailingWhilePaintingIsNotAskedAgainAndAgain) {
-  const HWND h = MakeTopLevel(log.Proc([](HWND, TMessage& m) {
+  const HWND h = Popup(log.Proc([](HWND, TMessage& m) {
     if (m.Msg == WM_PAINT) throw std::runtime_error("paint failed");
     return false;
-  }),
-                              {0, 0, 100, 100}, kPopup);
+  }));
   EXPECT_THROW(ProcessMessages(), std::runtime_error);
   EXPECT_NO_THROW(ProcessMessages());
   EXPECT_EQ(log.Count(WM_PAINT), 1);
   EXPECT_TRUE(GetUpdateRgn(h).IsEmpty());
 }
 
-TEST_F(WindowPaintTest, HiddenWindowsAreNotPaintedAndCanvasesOfThemDrawNowhere) {
+TEST_F(WindowPaintTest, HiddenWindowsAreNotPaintedAndCanvasesOfHiddenOrGoneWindowsDrawNowhere) {
   const HWND h = MakeTopLevel(log.Proc(), {0, 0, 100, 100}, WS_POPUP);
   InvalidateRect(h, nullptr, true);
   ProcessMessages();
@@ -176,18 +175,16 @@ TEST_F(WindowPaintTest, HiddenWindowsAreNotPaintedAndCanvasesOfThemDrawNowhere) 
   canvas->GetBrush().Color = clRed;
   canvas->FillRect({0, 0, 100, 100});
   EXPECT_TRUE(canvas->ClipRegion().IsEmpty());
-}
 
-TEST_F(WindowPaintTest, ACanvasOutlivingItsWindowIsHarmless) {
-  const HWND h = MakeTopLevel(log.Proc(), {0, 0, 100, 100}, kPopup);
-  WindowCanvas canvas = GetWindowCanvas(h);
-  DestroyWindow(h);
-  canvas->GetBrush().Color = clRed;
-  canvas->FillRect({0, 0, 100, 100});
+  const HWND shown = Popup(log.Proc());
+  WindowCanvas outliving = GetWindowCanvas(shown);
+  DestroyWindow(shown);
+  outliving->GetBrush().Color = clRed;
+  outliving->FillRect({0, 0, 100, 100});
 }
 
 TEST_F(WindowPaintTest, ResizingGivesAFreshBackingAndRepaintsEverything) {
-  const HWND h = MakeTopLevel(SolidPainter(clBlue, &paints), {0, 0, 100, 100}, kPopup);
+  const HWND h = Popup(SolidPainter(clBlue, &paints));
   ProcessMessages();
   WindowCanvas stale = GetClientCanvas(h);
   SetWindowBounds(h, {0, 0, 40, 30});
@@ -200,7 +197,7 @@ TEST_F(WindowPaintTest, ResizingGivesAFreshBackingAndRepaintsEverything) {
 }
 
 TEST_F(WindowPaintTest, ShrinkingBeforeTheFirstPaintLeavesNothingPendingOutside) {
-  const HWND top = MakeTopLevel(log.Proc(), {0, 0, 300, 200}, kPopup);
+  const HWND top = Popup({0, 0, 300, 200}, log.Proc());
   const HWND child = MakeChild(top, {10, 10, 330, 130}, SolidPainter(clBlue, &paints));
   SetWindowBounds(child, {10, 10, 50, 40});
   ProcessMessages();
@@ -209,7 +206,7 @@ TEST_F(WindowPaintTest, ShrinkingBeforeTheFirstPaintLeavesNothingPendingOutside)
 }
 
 TEST_F(WindowPaintTest, AnyWindowCanBeSavedAsAPicture) {
-  const HWND parent = MakeTopLevel(SolidPainter(clRed), {0, 0, 120, 80}, kPopup);
+  const HWND parent = Popup({0, 0, 120, 80}, SolidPainter(clRed));
   const HWND child = MakeChild(parent, {10, 10, 50, 40}, SolidPainter(clBlue));
   UpdateWindow(parent);
   const Bitmap shot = WindowSnapshot(child);

@@ -8,6 +8,7 @@ namespace {
 
 using testing::MakeTopLevel;
 using testing::MessageLog;
+using testing::TitleButton;
 
 class WindowStateTest : public ::testing::Test {
  protected:
@@ -17,10 +18,8 @@ class WindowStateTest : public ::testing::Test {
     log.Clear();
   }
 
-  // Title buttons of a 300-wide window, in screen coordinates.
-  TPoint Close() const { return {100 + 300 - 4 - 2 - 8, 112}; }
-  TPoint Maximize() const { return {100 + 300 - 4 - 2 - 16 - 2 - 8, 112}; }
-  TPoint Minimize() const { return {100 + 300 - 4 - 2 - 16 - 2 - 16 - 8, 112}; }
+  // Title buttons of the window where it starts, in screen coordinates.
+  static TPoint Button(int index) { return TitleButton({100, 100, 400, 300}, index); }
 
   MessageLog log;
   HeadlessSession session;
@@ -50,24 +49,24 @@ TEST_F(WindowStateTest, AMinimizedWindowIsNeitherHitNorPaintedAndRestoresToItsFo
 }
 
 TEST_F(WindowStateTest, TitleButtonsSendSystemCommandsWhenReleasedOverThem) {
-  session.Click(Maximize());
+  session.Click(Button(1));
   EXPECT_EQ(log.Last(WM_SYSCOMMAND)->WParam, SC_MAXIMIZE);
   EXPECT_EQ(GetWindowState(h), WindowState::Maximized);
-  session.Click({1000 - 4 - 2 - 16 - 2 - 8, 12});
+  session.Click(TitleButton({0, 0, 1000, 700}, 1));  // maximized, the same button restores
   EXPECT_EQ(log.Last(WM_SYSCOMMAND)->WParam, SC_RESTORE);
   EXPECT_EQ(GetWindowState(h), WindowState::Normal);
 
   // Pressed on one button and released elsewhere: nothing.
   log.Clear();
-  session.Press(Minimize());
+  session.Press(Button(2));
   session.MoveMouse({250, 200});
   session.Release({250, 200});
   EXPECT_EQ(log.Count(WM_SYSCOMMAND), 0);
 
-  session.Click(Minimize());
+  session.Click(Button(2));
   EXPECT_EQ(GetWindowState(h), WindowState::Minimized);
   ShowWindow(h, ShowCommand::Restore);
-  session.Click(Close());
+  session.Click(Button(0));
   EXPECT_EQ(log.Last(WM_SYSCOMMAND)->WParam, SC_CLOSE);
   EXPECT_EQ(log.Count(WM_CLOSE), 1);
   EXPECT_FALSE(IsWindow(h));

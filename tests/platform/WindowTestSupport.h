@@ -97,6 +97,14 @@ inline WindowProc SolidPainter(TColor color, int* paints = nullptr) {
   };
 }
 
+// The middle of a title button of a captioned window: 0 Close; 1 Maximize, or Help beside
+// Close; 2 Minimize. Buttons are 16 wide inside a frame of 4 and a margin of 2, with a gap of
+// 2 after Close only.
+inline TPoint TitleButton(TRect window, int index) {
+  const int fromRight[] = {0, 16 + 2, 16 + 2 + 16};
+  return {window.Right - 4 - 2 - 8 - fromRight[index], window.Top + 12};
+}
+
 // The colour shown on the headless screen at a screen point of a top-level window.
 inline TColor ScreenPixel(HeadlessSession& session, HWND top, TPoint screen) {
   const auto* native = session.Backend().Native(top);
