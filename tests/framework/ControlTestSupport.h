@@ -7,10 +7,12 @@
 #include <string>
 #include <vector>
 
+#include "framework/classes/ClassRegistry.h"
 #include "framework/controls/CustomControl.h"
 #include "framework/controls/GraphicControl.h"
 #include "framework/forms/Application.h"
 #include "framework/forms/Form.h"
+#include "framework/forms/FrameworkClasses.h"
 #include "platform/headless/Headless.h"
 
 namespace framework::testing {
@@ -48,6 +50,16 @@ class TProbeButton : public TGraphicControl {
     Canvas()->FillRect({0, 0, Width(), Height()});
   }
 };
+
+// Every class the framework publishes, as stored forms name them.
+inline const TClassRegistry& FrameworkClasses() {
+  static const TClassRegistry registry = [] {
+    TClassRegistry r;
+    RegisterFrameworkClasses(r);
+    return r;
+  }();
+  return registry;
+}
 
 class FormFixture {
  public:

@@ -1,10 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "framework/classes/ClassRegistry.h"
 #include "framework/controls/Edit.h"
 #include "framework/description/DescriptionReader.h"
 #include "framework/description/DescriptionWriter.h"
-#include "framework/forms/FrameworkClasses.h"
 #include "platform/graphics/Font.h"
 #include "platform/window/Clipboard.h"
 #include "platform/window/Input.h"
@@ -233,14 +231,12 @@ TEST_F(EditField, FrameAndAutoSizeFollowBorderStyleCtl3DAndFont) {
 TEST(EditDescription, PasswordCharIsOneQuotedCharacter) {
   platform::HeadlessSession session;
   TApplication app;
-  TClassRegistry classes;
-  RegisterFrameworkClasses(classes);
   auto describe = [](std::string_view value) {
     return "object TForm\n  object Password: TEdit\n    PasswordChar = " + std::string(value) +
            "\n  end\nend\n";
   };
   auto* form = app.CreateForm<TForm>();
-  ReadDescription(describe("'*'"), *form, classes);
+  ReadDescription(describe("'*'"), *form, testing::FrameworkClasses());
   auto* edit = dynamic_cast<TEdit*>(form->FindComponent("Password"));
   ASSERT_NE(edit, nullptr);
   EXPECT_EQ(edit->PasswordChar(), '*');
@@ -251,7 +247,7 @@ TEST(EditDescription, PasswordCharIsOneQuotedCharacter) {
   for (const char* bad : {"''", "'**'", "'\xC3\xA9'", "42"}) {
     auto* other = app.CreateForm<TForm>();
     try {
-      ReadDescription(describe(bad), *other, classes);
+      ReadDescription(describe(bad), *other, testing::FrameworkClasses());
       ADD_FAILURE() << bad << " was taken";
     } catch (const EReadError& e) {
       EXPECT_NE(std::string(e.what()).find("Line 3"), std::string::npos) << e.what();

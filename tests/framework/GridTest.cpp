@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "framework/classes/ClassBuilder.h"
-#include "framework/classes/ClassRegistry.h"
-#include "framework/forms/FrameworkClasses.h"
 #include "tests/framework/GridTestSupport.h"
 
 namespace framework {
@@ -166,12 +164,7 @@ end
 class TTableForm : public TForm {
  public:
   explicit TTableForm(TComponent* owner) : TForm(owner) {
-    static const TClassRegistry classes = [] {
-      TClassRegistry r;
-      RegisterFrameworkClasses(r);
-      return r;
-    }();
-    LoadDescription(TableFormText, classes);
+    LoadDescription(TableFormText, testing::FrameworkClasses());
   }
   static const TClassInfo& StaticClassInfo() {
     using F = TTableForm;

@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "framework/classes/ClassBuilder.h"
-#include "framework/classes/ClassRegistry.h"
-#include "framework/forms/FrameworkClasses.h"
 #include "framework/forms/ImageList.h"
 #include "framework/forms/Menus.h"
 #include "platform/window/Input.h"
@@ -48,12 +46,7 @@ end
 class TMenuForm : public TForm {
  public:
   explicit TMenuForm(TComponent* owner) : TForm(owner) {
-    static const TClassRegistry classes = [] {
-      TClassRegistry r;
-      RegisterFrameworkClasses(r);
-      return r;
-    }();
-    LoadDescription(MenuFormText, classes);
+    LoadDescription(MenuFormText, testing::FrameworkClasses());
   }
 
   static const TClassInfo& StaticClassInfo() {
