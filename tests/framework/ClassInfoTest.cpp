@@ -5,6 +5,7 @@
 #include "framework/classes/ClassRegistry.h"
 #include "framework/runtime/Exceptions.h"
 #include "tests/framework/SampleClasses.h"
+#include "tests/framework/Thrown.h"
 
 namespace framework {
 namespace {
@@ -107,12 +108,8 @@ TEST(Collection, AssigningCopiesThroughTheItemsOrFails) {
   target.Assign(&source);
   EXPECT_EQ(target.Count(), 0) << "an empty source empties the target";
   source.Add();
-  try {
-    target.Assign(&source);
-    FAIL();
-  } catch (const EConvertError& e) {
-    EXPECT_EQ(e.Message(), "Cannot assign a TSampleImage to a TSampleImage");
-  }
+  EXPECT_EQ(testing::ThrownMessage<EConvertError>([&] { target.Assign(&source); }),
+            "Cannot assign a TSampleImage to a TSampleImage");
   TStringList list;
   EXPECT_THROW(target.Assign(&list), EConvertError);
   EXPECT_THROW(target.Assign(nullptr), EConvertError);

@@ -8,6 +8,7 @@
 
 #include "framework/runtime/Exceptions.h"
 #include "tests/framework/SampleClasses.h"
+#include "tests/framework/Thrown.h"
 
 namespace framework {
 namespace {
@@ -125,12 +126,8 @@ TEST(Component, NamesAreIdentifiersUniqueAmongTheOwnersComponents) {
   a->SetName("Edit1");
   EXPECT_EQ(form.FindComponent("EDIT1"), a);
   EXPECT_EQ(form.FindComponent(""), nullptr);
-  try {
-    b->SetName("edit1");
-    FAIL();
-  } catch (const EComponentError& e) {
-    EXPECT_EQ(e.Message(), "A component named edit1 already exists");
-  }
+  EXPECT_EQ(testing::ThrownMessage<EComponentError>([&] { b->SetName("edit1"); }),
+            "A component named edit1 already exists");
   EXPECT_THROW(b->SetName("1abc"), EComponentError);
   EXPECT_THROW(b->SetName("a b"), EComponentError);
   EXPECT_EQ(b->Name(), "");

@@ -6,6 +6,7 @@
 
 #include "framework/runtime/Exceptions.h"
 #include "framework/runtime/Format.h"
+#include "tests/framework/Thrown.h"
 
 namespace framework {
 namespace {
@@ -34,12 +35,8 @@ TEST(StrToInt, RejectsEverythingElseWithTheQuotedText) {
                           "\t12", "--1", "+-1", "0x-1", "1.0",
                           // past 32 bits: 2^31, -2^31 - 1, 2^32 in hex
                           "2147483648", "-2147483649", "99999999999999999999999", "$100000000"}) {
-    try {
-      StrToInt(bad);
-      ADD_FAILURE() << "accepted '" << bad << "'";
-    } catch (const EConvertError& e) {
-      EXPECT_EQ(e.Message(), "'" + std::string(bad) + "' is not a valid integer value");
-    }
+    EXPECT_EQ(testing::ThrownMessage<EConvertError>([&] { StrToInt(bad); }),
+              "'" + std::string(bad) + "' is not a valid integer value");
   }
   EXPECT_EQ(StrToIntDef("abc", 42), 42);
   EXPECT_EQ(StrToIntDef("-5", 42), -5);

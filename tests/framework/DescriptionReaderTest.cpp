@@ -7,6 +7,7 @@
 #include "platform/kernel/Resources.h"
 #include "tests/framework/SampleClasses.h"
 #include "tests/framework/SampleDescription.h"
+#include "tests/framework/Thrown.h"
 
 namespace framework {
 namespace {
@@ -272,12 +273,11 @@ class DescriptionErrors : public ::testing::TestWithParam<BadDescription> {};
 
 TEST_P(DescriptionErrors, NameTheLineAndThePlace) {
   TSampleForm form(nullptr);
-  try {
-    ReadDescription(GetParam().Text, form, SampleClasses(), SampleResources({}));
-    FAIL() << "accepted";
-  } catch (const Exception& e) {  // a setter's own error keeps its class
-    EXPECT_EQ(e.Message(), GetParam().Message);
-  }
+  // A setter's own error keeps its class.
+  EXPECT_EQ(testing::ThrownMessage<Exception>([&] {
+              ReadDescription(GetParam().Text, form, SampleClasses(), SampleResources({}));
+            }),
+            GetParam().Message);
   EXPECT_EQ(form.ComponentCount(), 0) << "what was created is freed again";
   EXPECT_EQ(form.Button, nullptr);
   EXPECT_TRUE(form.ComponentState().Empty());
@@ -292,12 +292,9 @@ TEST(DescriptionReaderLimits, DeepNestingIsAnErrorNotARecursion) {
   for (int i = 0; i < 100; ++i) text += "end\n";
   text += "end\n";
   TSampleForm form(nullptr);
-  try {
-    ReadDescription(text, form, SampleClasses());
-    FAIL();
-  } catch (const EReadError& e) {
-    EXPECT_EQ(e.Message(), "Line 65: objects nested too deeply");
-  }
+  EXPECT_EQ(
+      testing::ThrownMessage<EReadError>([&] { ReadDescription(text, form, SampleClasses()); }),
+      "Line 65: objects nested too deeply");
   EXPECT_EQ(form.ComponentCount(), 0);
 }
 

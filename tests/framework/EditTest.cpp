@@ -8,6 +8,7 @@
 #include "platform/window/Input.h"
 #include "platform/window/Messages.h"
 #include "tests/framework/ControlTestSupport.h"
+#include "tests/framework/Thrown.h"
 
 namespace framework {
 namespace {
@@ -246,12 +247,9 @@ TEST(EditDescription, PasswordCharIsOneQuotedCharacter) {
 
   for (const char* bad : {"''", "'**'", "'\xC3\xA9'", "42"}) {
     auto* other = app.CreateForm<TForm>();
-    try {
-      ReadDescription(describe(bad), *other, testing::FrameworkClasses());
-      ADD_FAILURE() << bad << " was taken";
-    } catch (const EReadError& e) {
-      EXPECT_NE(std::string(e.what()).find("Line 3"), std::string::npos) << e.what();
-    }
+    const std::string message = testing::ThrownMessage<EReadError>(
+        [&] { ReadDescription(describe(bad), *other, testing::FrameworkClasses()); });
+    EXPECT_TRUE(message.starts_with("Line 3")) << bad << ": " << message;
   }
 }
 

@@ -8,6 +8,7 @@
 #include "platform/window/Messages.h"
 #include "platform/window/Windows.h"
 #include "tests/framework/ControlTestSupport.h"
+#include "tests/framework/Thrown.h"
 
 namespace framework {
 namespace {
@@ -220,12 +221,9 @@ TEST_F(Forms, DescriptionErrorsNameTheLineAndLeaveNoForm) {
   BorderStyle = bsRound
 end
 )";
-  try {
-    app.CreateForm<TCurveForm>(text);
-    FAIL() << "a bad border style was read";
-  } catch (const EReadError& e) {
-    EXPECT_NE(std::string(e.what()).find("2"), std::string::npos) << e.what();
-  }
+  const std::string message =
+      testing::ThrownMessage<EReadError>([&] { app.CreateForm<TCurveForm>(text); });
+  EXPECT_NE(message.find("2"), std::string::npos) << message;
   EXPECT_EQ(app.ComponentCount(), 0);
 }
 
