@@ -14,6 +14,7 @@
 #include "framework/forms/Form.h"
 #include "framework/forms/FrameworkClasses.h"
 #include "platform/headless/Headless.h"
+#include "platform/window/Input.h"
 
 namespace framework::testing {
 
@@ -74,6 +75,12 @@ class FormFixture {
     return control.ClientToScreen({control.Width() / 2, control.Height() / 2});
   }
   void Click(const TControl& control) { session.Click(Centre(control)); }
+  // A key pressed while a modifier key is held.
+  void PressWith(std::uint32_t modifier, std::uint32_t key) {
+    platform::InputKey(modifier, true);
+    session.PressKey(key);
+    platform::InputKey(modifier, false);
+  }
 
   template <class C>
   C* Add(TWinControl* parent, int left, int top, int width = 60, int height = 20) {

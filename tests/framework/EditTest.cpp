@@ -66,14 +66,6 @@ class EditField : public ::testing::Test, public FormFixture {
     edit->SetFocus();
   }
 
-  void Key(std::uint32_t vk, bool shift = false, bool ctrl = false) {
-    if (shift) platform::InputKey(platform::VK_SHIFT, true);
-    if (ctrl) platform::InputKey(platform::VK_CONTROL, true);
-    session.PressKey(vk);
-    if (ctrl) platform::InputKey(platform::VK_CONTROL, false);
-    if (shift) platform::InputKey(platform::VK_SHIFT, false);
-  }
-
   // The screen point of a text position's left edge, half a pixel in.
   platform::TPoint At(const std::string& prefix) const {
     const int x = platform::TextExtent(edit->Font()->Data(), prefix).cx + 1;
@@ -87,19 +79,19 @@ class EditField : public ::testing::Test, public FormFixture {
 
 TEST_F(EditField, TypingEditsAtTheCaretAndReplacesTheSelection) {
   session.TypeText("hello");
-  Key(platform::VK_LEFT);
-  Key(platform::VK_BACK);
-  Key(platform::VK_DELETE);
+  session.PressKey(platform::VK_LEFT);
+  session.PressKey(platform::VK_BACK);
+  session.PressKey(platform::VK_DELETE);
   EXPECT_EQ(edit->Text(), "hel");
-  Key(platform::VK_HOME);
-  Key(platform::VK_RIGHT, true);
-  Key(platform::VK_RIGHT, true);
+  session.PressKey(platform::VK_HOME);
+  PressWith(platform::VK_SHIFT, platform::VK_RIGHT);
+  PressWith(platform::VK_SHIFT, platform::VK_RIGHT);
   EXPECT_EQ(edit->SelText(), "he");
   session.TypeText("J");
   EXPECT_EQ(edit->Text(), "Jl");
-  Key(platform::VK_END, true);
+  PressWith(platform::VK_SHIFT, platform::VK_END);
   EXPECT_EQ(edit->SelText(), "l");
-  Key(platform::VK_LEFT);
+  session.PressKey(platform::VK_LEFT);
   EXPECT_EQ(edit->SelLength(), 0) << "an arrow without Shift collapses the selection";
   EXPECT_EQ(edit->SelStart(), 1);
   EXPECT_EQ(changes, 5 + 2 + 1);
@@ -107,20 +99,20 @@ TEST_F(EditField, TypingEditsAtTheCaretAndReplacesTheSelection) {
 
 TEST_F(EditField, ClipboardKeysCutCopyAndPasteTheFirstLine) {
   session.TypeText("abc");
-  Key(platform::VK_HOME, true);
+  PressWith(platform::VK_SHIFT, platform::VK_HOME);
   EXPECT_EQ(edit->SelText(), "abc");
-  Key('C', false, true);
+  PressWith(platform::VK_CONTROL, 'C');
   EXPECT_EQ(platform::GetClipboardText(), "abc");
-  Key(platform::VK_END);
-  Key(platform::VK_LEFT);
-  Key(platform::VK_HOME, true);
-  Key('X', false, true);
+  session.PressKey(platform::VK_END);
+  session.PressKey(platform::VK_LEFT);
+  PressWith(platform::VK_SHIFT, platform::VK_HOME);
+  PressWith(platform::VK_CONTROL, 'X');
   EXPECT_EQ(platform::GetClipboardText(), "ab");
   EXPECT_EQ(edit->Text(), "c");
   platform::SetClipboardText("12\r\n34");
-  Key('V', false, true);
+  PressWith(platform::VK_CONTROL, 'V');
   EXPECT_EQ(edit->Text(), "12c") << "no line break gets into a single line";
-  Key('A', false, true);
+  PressWith(platform::VK_CONTROL, 'A');
   EXPECT_EQ(edit->SelLength(), 3);
 }
 
@@ -129,16 +121,16 @@ TEST_F(EditField, ReadOnlyPasswordMaxLengthAndCharCase) {
   edit->SetPasswordChar('*');
   edit->SelectAll();
   platform::SetClipboardText("kept");
-  Key('C', false, true);
-  Key('X', false, true);
+  PressWith(platform::VK_CONTROL, 'C');
+  PressWith(platform::VK_CONTROL, 'X');
   EXPECT_EQ(platform::GetClipboardText(), "kept") << "a password never reaches the clipboard";
   EXPECT_EQ(edit->Text(), "secret");
 
   edit->SetPasswordChar(0);
   edit->SetReadOnly(true);
   session.TypeText("x");
-  Key(platform::VK_BACK);
-  Key('V', false, true);
+  session.PressKey(platform::VK_BACK);
+  PressWith(platform::VK_CONTROL, 'V');
   EXPECT_EQ(edit->Text(), "secret");
 
   edit->SetReadOnly(false);
@@ -155,14 +147,14 @@ TEST_F(EditField, TabEntrySelectsAllAndExitRunsOnExit) {
   int exits = 0;
   edit->OnExit = [&](TObject*) { ++exits; };
   other->SetText("value");
-  Key(platform::VK_TAB);
+  session.PressKey(platform::VK_TAB);
   ASSERT_TRUE(other->Focused());
   EXPECT_EQ(exits, 1);
   EXPECT_EQ(other->SelText(), "value");
   other->SetAutoSelect(false);
   other->SetSelStart(2);
-  Key(platform::VK_TAB);
-  Key(platform::VK_TAB);
+  session.PressKey(platform::VK_TAB);
+  session.PressKey(platform::VK_TAB);
   EXPECT_EQ(other->SelStart(), 2);
   EXPECT_EQ(other->SelLength(), 0);
 }
@@ -202,11 +194,11 @@ TEST_F(EditField, LongTextScrollsToKeepTheCaretInView) {
   const int width = platform::TextExtent(edit->Font()->Data(), text).cx;
   ASSERT_GT(width, edit->ClientWidth());
   EXPECT_GT(edit->ScrollOffset(), width - edit->ClientWidth());
-  Key(platform::VK_HOME);
+  session.PressKey(platform::VK_HOME);
   EXPECT_EQ(edit->ScrollOffset(), 0);
-  Key(platform::VK_END);
-  for (int i = 0; i < 55; ++i) Key(platform::VK_LEFT, true);
-  Key(platform::VK_DELETE);
+  session.PressKey(platform::VK_END);
+  for (int i = 0; i < 55; ++i) PressWith(platform::VK_SHIFT, platform::VK_LEFT);
+  session.PressKey(platform::VK_DELETE);
   EXPECT_EQ(edit->Text(), "wwwww");
   EXPECT_EQ(edit->ScrollOffset(), 0) << "nothing left to scroll";
 }
