@@ -8,6 +8,7 @@
 
 #include "framework/runtime/Exceptions.h"
 #include "tests/framework/SampleClasses.h"
+#include "tests/framework/Thrown.h"
 
 namespace framework {
 namespace {
@@ -39,13 +40,18 @@ class TProbe : public TSampleControl {
   std::vector<std::string>& log_;
 };
 
-TEST(Component, OwnerFreesWhatItOwnsLastCreatedFirst) {
+class Component : public ::testing::Test {
+ protected:
+  TProbe* Probe(TComponent* owner, const char* name) { return new TProbe(owner, name, log); }
   std::vector<std::string> log;
+};
+
+TEST_F(Component, OwnerFreesWhatItOwnsLastCreatedFirst) {
   auto owner = std::make_unique<TComponent>(nullptr);
-  new TProbe(owner.get(), "A", log);
-  auto* b = new TProbe(owner.get(), "B", log);
-  new TProbe(b, "B1", log);
-  new TProbe(owner.get(), "C", log);
+  Probe(owner.get(), "A");
+  auto* b = Probe(owner.get(), "B");
+  Probe(b, "B1");
+  Probe(owner.get(), "C");
   ASSERT_EQ(owner->ComponentCount(), 3);
   log.clear();
   owner.reset();
@@ -57,13 +63,12 @@ TEST(Component, OwnerFreesWhatItOwnsLastCreatedFirst) {
   EXPECT_EQ(frees, (std::vector<std::string>{"free C", "free B", "free B1", "free A"}));
 }
 
-TEST(Component, FreeingAComponentClearsEveryReferenceToIt) {
-  std::vector<std::string> log;
+TEST_F(Component, FreeingAComponentClearsEveryReferenceToIt) {
   TSampleForm formA(nullptr);
   auto formB = std::make_unique<TSampleForm>(nullptr);
-  auto* sibling = new TProbe(&formA, "Sibling", log);
-  auto* stranger = new TProbe(formB.get(), "Stranger", log);
-  auto* target = new TProbe(&formA, "Button", log);
+  auto* sibling = Probe(&formA, "Sibling");
+  auto* stranger = Probe(formB.get(), "Stranger");
+  auto* target = Probe(&formA, "Button");
   EXPECT_EQ(formA.Button, target) << "the form's field of the same name";
   sibling->SetFocusControl(target);   // same owner: the owner tells
   stranger->SetFocusControl(target);  // other owner: free notification
@@ -75,17 +80,16 @@ TEST(Component, FreeingAComponentClearsEveryReferenceToIt) {
   EXPECT_EQ(formA.ComponentCount(), 1);
 
   // A reference to a component of another owner that goes first.
-  auto* late = new TProbe(&formA, "Late", log);
+  auto* late = Probe(&formA, "Late");
   late->SetFocusControl(stranger);
   formB.reset();
   EXPECT_EQ(late->FocusControl(), nullptr);
 }
 
-TEST(Component, FreeingTheOwnerClearsReferencesBetweenItsComponents) {
-  std::vector<std::string> log;
+TEST_F(Component, FreeingTheOwnerClearsReferencesBetweenItsComponents) {
   auto form = std::make_unique<TSampleForm>(nullptr);
-  auto* first = new TProbe(form.get(), "First", log);
-  auto* second = new TProbe(form.get(), "Second", log);
+  auto* first = Probe(form.get(), "First");
+  auto* second = Probe(form.get(), "Second");
   second->SetFocusControl(first);
   first->SetFocusControl(second);
   log.clear();
@@ -94,11 +98,10 @@ TEST(Component, FreeingTheOwnerClearsReferencesBetweenItsComponents) {
   EXPECT_NE(std::find(log.begin(), log.end(), "free Second focus First"), log.end());
 }
 
-TEST(Component, RemovedFreeNotificationIsNotSent) {
-  std::vector<std::string> log;
+TEST_F(Component, RemovedFreeNotificationIsNotSent) {
   TSampleForm a(nullptr), b(nullptr);
-  auto* watcher = new TProbe(&a, "Watcher", log);
-  auto* target = new TProbe(&b, "Target", log);
+  auto* watcher = Probe(&a, "Watcher");
+  auto* target = Probe(&b, "Target");
   watcher->FreeNotification(target);
   watcher->RemoveFreeNotification(target);
   log.clear();
@@ -106,10 +109,9 @@ TEST(Component, RemovedFreeNotificationIsNotSent) {
   EXPECT_EQ(std::count(log.begin(), log.end(), "Watcher heard remove"), 0);
 }
 
-TEST(Component, OwnerPassesInsertionAndRemovalToItsComponents) {
-  std::vector<std::string> log;
+TEST_F(Component, OwnerPassesInsertionAndRemovalToItsComponents) {
   TComponent owner(nullptr);
-  new TProbe(&owner, "Old", log);
+  Probe(&owner, "Old");
   log.clear();
   auto* added = new TComponent(&owner);
   EXPECT_EQ(log, (std::vector<std::string>{"Old heard insert"}));
@@ -118,19 +120,15 @@ TEST(Component, OwnerPassesInsertionAndRemovalToItsComponents) {
   EXPECT_EQ(log, (std::vector<std::string>{"Old heard remove"}));
 }
 
-TEST(Component, NamesAreIdentifiersUniqueAmongTheOwnersComponents) {
+TEST_F(Component, NamesAreIdentifiersUniqueAmongTheOwnersComponents) {
   TSampleForm form(nullptr);
   auto* a = new TSampleControl(&form);
   auto* b = new TSampleControl(&form);
   a->SetName("Edit1");
   EXPECT_EQ(form.FindComponent("EDIT1"), a);
   EXPECT_EQ(form.FindComponent(""), nullptr);
-  try {
-    b->SetName("edit1");
-    FAIL();
-  } catch (const EComponentError& e) {
-    EXPECT_EQ(e.Message(), "A component named edit1 already exists");
-  }
+  EXPECT_EQ(testing::ThrownMessage<EComponentError>([&] { b->SetName("edit1"); }),
+            "A component named edit1 already exists");
   EXPECT_THROW(b->SetName("1abc"), EComponentError);
   EXPECT_THROW(b->SetName("a b"), EComponentError);
   EXPECT_EQ(b->Name(), "");
@@ -138,7 +136,7 @@ TEST(Component, NamesAreIdentifiersUniqueAmongTheOwnersComponents) {
   EXPECT_EQ(a->Name(), "EDIT1");
 }
 
-TEST(Component, PublishedFieldFollowsRenamesAndRefusesAnotherClass) {
+TEST_F(Component, PublishedFieldFollowsRenamesAndRefusesAnotherClass) {
   TSampleForm form(nullptr);
   auto* control = new TSampleControl(&form);
   control->SetName("Button");
@@ -150,7 +148,7 @@ TEST(Component, PublishedFieldFollowsRenamesAndRefusesAnotherClass) {
   EXPECT_EQ(form.Button, nullptr);
 }
 
-TEST(Component, InsertMovesBetweenOwnersAndRefusesCycles) {
+TEST_F(Component, InsertMovesBetweenOwnersAndRefusesCycles) {
   TComponent first(nullptr), second(nullptr);
   auto* child = new TComponent(&first);
   auto* grandchild = new TComponent(child);
@@ -170,7 +168,7 @@ TEST(Component, InsertMovesBetweenOwnersAndRefusesCycles) {
   EXPECT_EQ(named->Owner(), &first) << "a refused move leaves it where it was";
 }
 
-TEST(Component, DesigningReachesOwnedAndLaterInsertedComponents) {
+TEST_F(Component, DesigningReachesOwnedAndLaterInsertedComponents) {
   TComponent owner(nullptr);
   auto* before = new TComponent(&owner);
   owner.SetDesigning(true);

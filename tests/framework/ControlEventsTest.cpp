@@ -26,7 +26,16 @@ using testing::TProbeButton;
 using testing::TProbeEdit;
 using testing::TProbePanel;
 
-class ControlEvents : public ::testing::Test, public FormFixture {};
+class ControlEvents : public ::testing::Test, public FormFixture {
+ protected:
+  TProbeButton* HintedButton(const char* hint) {
+    auto* button = Add<TProbeButton>(form, 20, 20);
+    button->SetHint(hint);
+    button->SetShowHint(true);
+    return button;
+  }
+  bool HintShown() const { return app.HintWindow() && app.HintWindow()->Visible(); }
+};
 
 TEST_F(ControlEvents, AnExceptionInAClickHandlerIsShownAndTheNextClickStillWorks) {
   auto* button = Add<TProbeButton>(form, 20, 20);
@@ -179,22 +188,19 @@ TEST_F(ControlEvents, ColourAndFontComeFromTheParentUntilSetOnTheControl) {
 }
 
 TEST_F(ControlEvents, AHintShowsAfterThePauseAndGoesWhenTheMouseLeaves) {
-  auto* button = Add<TProbeButton>(form, 20, 20);
-  button->SetHint("Draw the curve|long help");
-  button->SetShowHint(true);
+  auto* button = HintedButton("Draw the curve|long help");
   session.MoveMouse(Centre(*button));
   session.Advance(app.HintPause() - 10);
-  EXPECT_TRUE(!app.HintWindow() || !app.HintWindow()->Visible());
+  EXPECT_FALSE(HintShown());
   session.Advance(20);
-  ASSERT_NE(app.HintWindow(), nullptr);
-  EXPECT_TRUE(app.HintWindow()->Visible());
+  ASSERT_TRUE(HintShown());
   EXPECT_EQ(app.HintWindow()->Text(), "Draw the curve");
   EXPECT_TRUE(platform::IsWindowVisible(app.HintWindow()->Handle()));
 
   session.MoveMouse(form->ClientToScreen({5, 200}));
-  EXPECT_FALSE(app.HintWindow()->Visible());
+  EXPECT_FALSE(HintShown());
   session.Advance(1000);
-  EXPECT_FALSE(app.HintWindow()->Visible()) << "no hint for a control without one";
+  EXPECT_FALSE(HintShown()) << "no hint for a control without one";
 }
 
 // The pixels that are not the hint's background colour.
@@ -208,9 +214,7 @@ int InkPixels(const platform::Bitmap& picture, const platform::TRect& area) {
 }
 
 TEST_F(ControlEvents, AHintWindowHoldsItsWholeText) {
-  auto* button = Add<TProbeButton>(form, 20, 20);
-  button->SetHint("Masukan Nilai N = 1<n<10");
-  button->SetShowHint(true);
+  auto* button = HintedButton("Masukan Nilai N = 1<n<10");
   session.MoveMouse(Centre(*button));
   session.Advance(app.HintPause());
   THintWindow* hint = app.HintWindow();
@@ -234,10 +238,7 @@ TEST_F(ControlEvents, AHintWindowHoldsItsWholeText) {
 // Whether its show is still pending or it is up already, a hint goes for good when the
 // user's attention does.
 TEST_F(ControlEvents, AHintGoesWhenTheMouseOrTheKeyboardGoElsewhere) {
-  auto* button = Add<TProbeButton>(form, 20, 20);
-  button->SetHint("Gambar");
-  button->SetShowHint(true);
-  const auto hintShown = [&] { return app.HintWindow() && app.HintWindow()->Visible(); };
+  auto* button = HintedButton("Gambar");
   struct Case {
     const char* what;
     std::function<void()> turnAway;
@@ -246,7 +247,7 @@ TEST_F(ControlEvents, AHintGoesWhenTheMouseOrTheKeyboardGoElsewhere) {
       {"the mouse leaves our windows", [] { platform::InputMouseExit(); }},
       {"a message box opens",
        [&] {
-         session.Backend().WhileNextDialogOpen([&] { EXPECT_FALSE(hintShown()); });
+         session.Backend().WhileNextDialogOpen([&] { EXPECT_FALSE(HintShown()); });
          ShowMessage("Nilai Maksimal M < 10", platform::MessageBoxKind::Error);
        }},
       {"the window is deactivated", [&] { platform::InputActivate(form->Handle(), false); }},
@@ -258,21 +259,19 @@ TEST_F(ControlEvents, AHintGoesWhenTheMouseOrTheKeyboardGoElsewhere) {
       session.MoveMouse(Centre(*button));
       session.Advance(waited);
       c.turnAway();
-      EXPECT_FALSE(hintShown()) << c.what << " after " << waited << " ms";
+      EXPECT_FALSE(HintShown()) << c.what << " after " << waited << " ms";
       session.Advance(10'000);
-      EXPECT_FALSE(hintShown()) << c.what << " after " << waited << " ms, for good";
+      EXPECT_FALSE(HintShown()) << c.what << " after " << waited << " ms, for good";
     }
   }
 }
 
 TEST_F(ControlEvents, AWindowThatIsNotActiveShowsNoHints) {
-  auto* button = Add<TProbeButton>(form, 20, 20);
-  button->SetHint("Gambar");
-  button->SetShowHint(true);
+  auto* button = HintedButton("Gambar");
   platform::InputActivate(form->Handle(), false);
   session.MoveMouse(Centre(*button));
   session.Advance(10'000);
-  EXPECT_TRUE(!app.HintWindow() || !app.HintWindow()->Visible());
+  EXPECT_FALSE(HintShown());
 }
 
 TEST_F(ControlEvents, ShowHintFollowsTheParentAndARightClickOpensThePopupMenu) {
@@ -318,13 +317,9 @@ TEST_F(ControlEvents, AReplacedWindowProcSeesEveryMessageFirstAndPassesItOn) {
   session.MoveMouse(Centre(*edit));
   session.TypeText("qw");
   edit->SetEnabled(false);
-  auto has = [&](std::uint32_t msg) {
-    return std::find(seen.begin(), seen.end(), msg) != seen.end();
-  };
-  EXPECT_TRUE(has(platform::WM_SETFOCUS));
-  EXPECT_TRUE(has(CM_ENTER));
-  EXPECT_TRUE(has(CM_MOUSEENTER));
-  EXPECT_TRUE(has(CM_ENABLEDCHANGED));
+  for (const std::uint32_t msg :
+       {platform::WM_SETFOCUS, CM_ENTER, CM_MOUSEENTER, CM_ENABLEDCHANGED})
+    EXPECT_NE(std::find(seen.begin(), seen.end(), msg), seen.end()) << msg;
   EXPECT_EQ(edit->Typed, "w");
 }
 

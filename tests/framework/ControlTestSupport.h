@@ -7,11 +7,14 @@
 #include <string>
 #include <vector>
 
+#include "framework/classes/ClassRegistry.h"
 #include "framework/controls/CustomControl.h"
 #include "framework/controls/GraphicControl.h"
 #include "framework/forms/Application.h"
 #include "framework/forms/Form.h"
+#include "framework/forms/FrameworkClasses.h"
 #include "platform/headless/Headless.h"
+#include "platform/window/Input.h"
 
 namespace framework::testing {
 
@@ -49,6 +52,16 @@ class TProbeButton : public TGraphicControl {
   }
 };
 
+// Every class the framework publishes, as stored forms name them.
+inline const TClassRegistry& FrameworkClasses() {
+  static const TClassRegistry registry = [] {
+    TClassRegistry r;
+    RegisterFrameworkClasses(r);
+    return r;
+  }();
+  return registry;
+}
+
 class FormFixture {
  public:
   FormFixture() {
@@ -62,6 +75,12 @@ class FormFixture {
     return control.ClientToScreen({control.Width() / 2, control.Height() / 2});
   }
   void Click(const TControl& control) { session.Click(Centre(control)); }
+  // A key pressed while a modifier key is held.
+  void PressWith(std::uint32_t modifier, std::uint32_t key) {
+    platform::InputKey(modifier, true);
+    session.PressKey(key);
+    platform::InputKey(modifier, false);
+  }
 
   template <class C>
   C* Add(TWinControl* parent, int left, int top, int width = 60, int height = 20) {

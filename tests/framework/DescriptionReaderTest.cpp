@@ -7,6 +7,7 @@
 #include "platform/kernel/Resources.h"
 #include "tests/framework/SampleClasses.h"
 #include "tests/framework/SampleDescription.h"
+#include "tests/framework/Thrown.h"
 
 namespace framework {
 namespace {
@@ -24,12 +25,24 @@ class DescriptionReader : public ::testing::Test {
   T* Find(std::string_view name) {
     return dynamic_cast<T*>(form.FindComponent(name));
   }
+  // The first stored skin of a manager, and the data of one of its images.
+  const TSampleSkin* Skin(std::string_view manager) {
+    return static_cast<TSampleSkin*>(Find<TSampleManager>(manager)->InternalSkins()->Items(0));
+  }
+  const TBytes& ImageData(std::string_view manager, int index) {
+    return static_cast<TSampleImage*>(Skin(manager)->Images()->Items(index))->Data();
+  }
 
   TSampleForm form{nullptr};
 };
 
-TEST_F(DescriptionReader, CreatesObjectsInStoredOrderOwnedByTheRoot) {
-  Read(SampleDescription);
+// The same, with the sample description read.
+class SampleRead : public DescriptionReader {
+ protected:
+  void SetUp() override { Read(SampleDescription); }
+};
+
+TEST_F(SampleRead, CreatesObjectsInStoredOrderOwnedByTheRoot) {
   EXPECT_EQ(form.Name(), "Form1");
   ASSERT_EQ(form.ComponentCount(), 5);
   const char* order[] = {"Panel", "Button", "Edit", "Grid", "Manager"};
@@ -40,8 +53,7 @@ TEST_F(DescriptionReader, CreatesObjectsInStoredOrderOwnedByTheRoot) {
   EXPECT_EQ(form.Grid, Find<TSampleGrid>("Grid"));
 }
 
-TEST_F(DescriptionReader, AppliesEveryKindOfValueThroughTheSetters) {
-  Read(SampleDescription);
+TEST_F(SampleRead, AppliesEveryKindOfValueThroughTheSetters) {
   EXPECT_EQ(form.Caption(), "Bezier\r\nIt's here");
   EXPECT_EQ(form.Color(), platform::clWhite);
   const auto* button = Find<TSampleControl>("Button");
@@ -54,15 +66,13 @@ TEST_F(DescriptionReader, AppliesEveryKindOfValueThroughTheSetters) {
   EXPECT_EQ(Find<TSampleControl>("Edit")->Color(), platform::clWindow) << "signed number";
 }
 
-TEST_F(DescriptionReader, RepublishedPropertyUsesTheSubclassStorage) {
-  Read(SampleDescription);
+TEST_F(SampleRead, RepublishedPropertyUsesTheSubclassStorage) {
   const TSamplePaintStyle* style = Find<TSampleControl>("Button")->Style();
   EXPECT_EQ(style->PaintGroupIndex(), 3);
   EXPECT_EQ(style->GroupIndex(), 0) << "the base's number is never streamed";
 }
 
-TEST_F(DescriptionReader, LaterValueOverridesWhatAnEarlierPropertySet) {
-  Read(SampleDescription);
+TEST_F(SampleRead, LaterValueOverridesWhatAnEarlierPropertySet) {
   const auto* grid = Find<TSampleGrid>("Grid");
   EXPECT_EQ(grid->BGColor(), 15263976u) << "stored after UIStyle, so it wins";
   EXPECT_EQ(grid->FixedColor(), platform::clSkyBlue);
@@ -75,13 +85,12 @@ TEST_F(DescriptionReader, LaterValueOverridesWhatAnEarlierPropertySet) {
       << "the style stored last sets its own colour";
 }
 
-TEST_F(DescriptionReader, CollectionsAreReadBeforeLaterPropertiesUseThem) {
-  Read(SampleDescription);
+TEST_F(SampleRead, CollectionsAreReadBeforeLaterPropertiesUseThem) {
   const auto* manager = Find<TSampleManager>("Manager");
   EXPECT_EQ(manager->ActiveSections(), 2);
   EXPECT_TRUE(manager->LoadingWhenActivated());
 
-  const auto* skin = static_cast<TSampleSkin*>(manager->InternalSkins()->Items(0));
+  const TSampleSkin* skin = Skin("Manager");
   EXPECT_EQ(skin->Name(), "Velora");
   const auto* edit = static_cast<TSampleSection*>(skin->Sections()->Items(0));
   EXPECT_EQ(edit->SectionName(), "TsEdit");
@@ -90,12 +99,9 @@ TEST_F(DescriptionReader, CollectionsAreReadBeforeLaterPropertiesUseThem) {
   EXPECT_EQ(static_cast<TSampleSection*>(skin->Sections()->Items(1))->SectionName(), "Form");
 }
 
-TEST_F(DescriptionReader, BinaryDataComesFromTheResolverOrInline) {
-  Read(SampleDescription);
-  const auto* skin =
-      static_cast<TSampleSkin*>(Find<TSampleManager>("Manager")->InternalSkins()->Items(0));
-  EXPECT_EQ(static_cast<TSampleImage*>(skin->Images()->Items(0))->Data(), GaugeBytes);
-  EXPECT_EQ(static_cast<TSampleImage*>(skin->Images()->Items(1))->Data(), (TBytes{1, 2, 0xFF}));
+TEST_F(SampleRead, BinaryDataComesFromTheResolverOrInline) {
+  EXPECT_EQ(ImageData("Manager", 0), GaugeBytes);
+  EXPECT_EQ(ImageData("Manager", 1), (TBytes{1, 2, 0xFF}));
 }
 
 TEST_F(DescriptionReader, BinaryDataCanComeFromTheProgramsEmbeddedResources) {
@@ -113,14 +119,11 @@ TEST_F(DescriptionReader, BinaryDataCanComeFromTheProgramsEmbeddedResources) {
   end
 end)",
                   form, SampleClasses(), EmbeddedResource);
-  const auto* skin =
-      static_cast<TSampleSkin*>(Find<TSampleManager>("M")->InternalSkins()->Items(0));
-  EXPECT_EQ(static_cast<TSampleImage*>(skin->Images()->Items(0))->Data(), (TBytes{'B', 'M', 42}));
+  EXPECT_EQ(ImageData("M", 0), (TBytes{'B', 'M', 42}));
   EXPECT_FALSE(EmbeddedResource("framework-no-such-resource"));
 }
 
-TEST_F(DescriptionReader, HandlersBindToTheRootsMethods) {
-  Read(SampleDescription);
+TEST_F(SampleRead, HandlersBindToTheRootsMethods) {
   auto* button = Find<TSampleControl>("Button");
   ASSERT_TRUE(button->OnClick);
   button->OnClick(button);
@@ -135,16 +138,14 @@ TEST_F(DescriptionReader, HandlersBindToTheRootsMethods) {
   EXPECT_EQ(form.Log.back(), "FormCreate");
 }
 
-TEST_F(DescriptionReader, ReferencesResolveByNameAfterTheWholeDescription) {
-  Read(SampleDescription);
+TEST_F(SampleRead, ReferencesResolveByNameAfterTheWholeDescription) {
   auto* button = Find<TSampleControl>("Button");
   EXPECT_EQ(button->FocusControl(), Find<TSampleControl>("Edit")) << "Edit is stored after";
   delete Find<TSampleControl>("Edit");
   EXPECT_EQ(button->FocusControl(), nullptr);
 }
 
-TEST_F(DescriptionReader, LoadedRunsAfterReadingRootFirstInCreationOrder) {
-  Read(SampleDescription);
+TEST_F(SampleRead, LoadedRunsAfterReadingRootFirstInCreationOrder) {
   EXPECT_EQ(form.Log, (std::vector<std::string>{"Loaded Form1", "Loaded Panel", "Loaded Button",
                                                 "Loaded Edit"}));
   for (int i = 0; i < form.ComponentCount(); ++i)
@@ -177,7 +178,7 @@ end)");
 
 struct BadDescription {
   const char* Name;
-  const char* Text;
+  std::string Text;
   const char* Message;
 };
 
@@ -185,143 +186,105 @@ void PrintTo(const BadDescription& bad, std::ostream* out) {
   *out << bad.Name;
 }
 
+// A root holding the given lines, the first of them on line 2.
+std::string InRoot(const std::string& lines) {
+  return "object F: TSampleForm\n " + lines + "\nend";
+}
+// A control B holding one property line, on line 3.
+std::string InControl(const std::string& line) {
+  return InRoot("object B: TSampleControl\n  " + line + "\n end");
+}
+// A manager M whose first stored skin holds the given lines, from line 5 on.
+std::string InSkin(const std::string& lines) {
+  return InRoot("object M: TSampleManager\n  InternalSkins = <\n   item\n    " + lines +
+                "\n   end>\n end");
+}
+// The first image of that skin with the given data, on line 7.
+std::string InImage(const std::string& data) {
+  return InSkin("Images = <\n     item\n      Data = " + data + "\n     end>");
+}
+
+const BadDescription BadDescriptions[] = {
+    {"UnknownClass", InRoot("object B: TNoSuch\n end"), "Line 2: class TNoSuch not found"},
+    {"NotAComponentClass", InRoot("object B: TSamplePainting\n end"),
+     "Line 2: TSamplePainting is not a component class"},
+    {"OtherRootClass", "object F: TOther\nend", "Line 1: TOther does not describe a TSampleForm"},
+    {"UnknownProperty", InRoot("object Button: TSampleControl\n  Colour = clRed\n end"),
+     "Line 3: error reading Button.Colour: unknown property Colour of TSampleControl"},
+    {"UnknownNestedProperty", InControl("sStyle.Painting.Colr = 1"),
+     "Line 3: error reading B.sStyle.Painting.Colr: unknown property Colr of TSamplePainting"},
+    {"StringExpected", InControl("Caption = 12"),
+     "Line 3: error reading B.Caption: string expected but number 12 found"},
+    {"IntegerExpected", InControl("Left = 'x'"),
+     "Line 3: error reading B.Left: integer expected but a string found"},
+    {"BooleanExpected", InControl("Visible = Yes"),
+     "Line 3: error reading B.Visible: True or False expected but identifier Yes found"},
+    {"ObjectGivenAValue", InControl("sStyle = 1"),
+     "Line 3: error reading B.sStyle: an object takes no value; give its properties one by one"},
+    {"DottedPathThroughAValue", InControl("Caption.X = 1"),
+     "Line 3: error reading B.Caption.X: Caption has no properties of its own"},
+    {"UnknownHandler", InControl("OnClick = NoSuchClick"),
+     "Line 3: error reading B.OnClick: handler NoSuchClick not found in TSampleForm"},
+    {"HandlerOfAnotherType", InControl("OnClick = ControlKeyPress"),
+     "Line 3: error reading B.OnClick: handler ControlKeyPress does not fit OnClick"},
+    {"UnknownColour", InControl("Color = clPink"),
+     "Line 3: error reading B.Color: unknown colour clPink"},
+    {"ColourOutOfRange", InControl("Color = 4294967296"),  // 2^32
+     "Line 3: error reading B.Color: colour out of range"},
+    {"SetWithoutComma", InControl("FontStyle = [fsBold fsItalic]"),
+     "Line 3: error reading B.FontStyle: ',' or ']' expected but identifier fsItalic found"},
+    {"UnknownSetElement", InControl("FontStyle = [fsHeavy]"),
+     "Line 3: error reading B.FontStyle: fsHeavy is not a value of TSampleFontStyle"},
+    {"ValueOutOfRange", InControl("sStyle.Painting.Transparency = 256"),
+     "Line 3: error reading B.sStyle.Painting.Transparency: Value 256 is out of the property's "
+     "range"},
+    {"UnknownReference", InControl("FocusControl = Nobody"),
+     "Line 3: error reading B.FocusControl: component Nobody not found"},
+    {"ReferenceOfAnotherClass",
+     InRoot("object B: TSampleControl\n  FocusControl = G\n end\n object G: TSampleGrid\n end"),
+     "Line 3: error reading B.FocusControl: G is not a TSampleControl"},
+    {"DuplicateName", InRoot("object B: TSampleControl\n end\n object b: TSampleControl\n end"),
+     "Line 4: error reading b: A component named b already exists"},
+    {"FieldOfAnotherClass", InRoot("object Grid: TSampleControl\n end"),
+     "Line 2: error reading Grid: Grid is not a TSampleGrid"},
+    {"UnterminatedString", InRoot("Caption = 'abc\n  Color = clRed"),
+     "Line 2: unterminated string"},
+    {"MissingEnd", "object F: TSampleForm\n object B: TSampleControl\n  Caption = 'a'\nend",
+     "Line 4: property, object or 'end' expected but end of description found"},
+    {"TextAfterTheEnd", "object F: TSampleForm\nend\nend",
+     "Line 3: end of description expected but identifier end found"},
+    {"MissingEquals", InRoot("Caption 'x'"),
+     "Line 2: error reading F.Caption: '=' expected but a string found"},
+    {"UnknownItemProperty", InSkin("Nme = 'x'"),
+     "Line 5: error reading M.InternalSkins[0].Nme: unknown property Nme of TSampleSkin"},
+    {"ItemExpected",
+     InRoot("object M: TSampleManager\n  InternalSkins = <\n   Name = 'x'\n  >\n end"),
+     "Line 4: error reading M.InternalSkins: 'item' or '>' expected but identifier Name found"},
+    {"MissingResource", InImage("{file 'missing.bmp'}"),
+     "Line 7: error reading M.InternalSkins[0].Images[0].Data: resource 'missing.bmp' not found"},
+    {"OddHexDigits", InImage("{01 2}"), "Line 7: invalid binary data"},
+    {"SurrogateCharacterCode", InRoot("Caption = #55296"),  // 0xD800
+     "Line 2: invalid character code"},
+    {"NumberTooLarge", InRoot("Tag = 99999999999999999999"), "Line 2: number out of range"},
+    {"UnexpectedCharacter", InRoot("Tag = 1 ? "), "Line 2: unexpected character #63"},
+};
+
 class DescriptionErrors : public ::testing::TestWithParam<BadDescription> {};
 
 TEST_P(DescriptionErrors, NameTheLineAndThePlace) {
   TSampleForm form(nullptr);
-  try {
-    ReadDescription(GetParam().Text, form, SampleClasses(), SampleResources({}));
-    FAIL() << "accepted";
-  } catch (const Exception& e) {  // a setter's own error keeps its class
-    EXPECT_EQ(e.Message(), GetParam().Message);
-  }
+  // A setter's own error keeps its class.
+  EXPECT_EQ(testing::ThrownMessage<Exception>([&] {
+              ReadDescription(GetParam().Text, form, SampleClasses(), SampleResources({}));
+            }),
+            GetParam().Message);
   EXPECT_EQ(form.ComponentCount(), 0) << "what was created is freed again";
   EXPECT_EQ(form.Button, nullptr);
   EXPECT_TRUE(form.ComponentState().Empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Reader, DescriptionErrors,
-    ::testing::Values(
-        BadDescription{"UnknownClass", "object F: TSampleForm\n object B: TNoSuch\n end\nend",
-                       "Line 2: class TNoSuch not found"},
-        BadDescription{"NotAComponentClass",
-                       "object F: TSampleForm\n object B: TSamplePainting\n end\nend",
-                       "Line 2: TSamplePainting is not a component class"},
-        BadDescription{"OtherRootClass", "object F: TOther\nend",
-                       "Line 1: TOther does not describe a TSampleForm"},
-        BadDescription{
-            "UnknownProperty",
-            "object F: TSampleForm\n object Button: TSampleControl\n  Colour = clRed\n end\nend",
-            "Line 3: error reading Button.Colour: unknown property Colour of TSampleControl"},
-        BadDescription{"UnknownNestedProperty",
-                       "object F: TSampleForm\n object B: TSampleControl\n  sStyle.Painting.Colr = "
-                       "1\n end\nend",
-                       "Line 3: error reading B.sStyle.Painting.Colr: unknown property Colr of "
-                       "TSamplePainting"},
-        BadDescription{
-            "StringExpected",
-            "object F: TSampleForm\n object B: TSampleControl\n  Caption = 12\n end\nend",
-            "Line 3: error reading B.Caption: string expected but number 12 found"},
-        BadDescription{"IntegerExpected",
-                       "object F: TSampleForm\n object B: TSampleControl\n  Left = 'x'\n end\nend",
-                       "Line 3: error reading B.Left: integer expected but a string found"},
-        BadDescription{
-            "BooleanExpected",
-            "object F: TSampleForm\n object B: TSampleControl\n  Visible = Yes\n end\nend",
-            "Line 3: error reading B.Visible: True or False expected but identifier Yes found"},
-        BadDescription{"ObjectGivenAValue",
-                       "object F: TSampleForm\n object B: TSampleControl\n  sStyle = 1\n end\nend",
-                       "Line 3: error reading B.sStyle: an object takes no value; give its "
-                       "properties one by one"},
-        BadDescription{
-            "DottedPathThroughAValue",
-            "object F: TSampleForm\n object B: TSampleControl\n  Caption.X = 1\n end\nend",
-            "Line 3: error reading B.Caption.X: Caption has no properties of its own"},
-        BadDescription{
-            "UnknownHandler",
-            "object F: TSampleForm\n object B: TSampleControl\n  OnClick = NoSuchClick\n end\nend",
-            "Line 3: error reading B.OnClick: handler NoSuchClick not found in TSampleForm"},
-        BadDescription{
-            "HandlerOfAnotherType",
-            "object F: TSampleForm\n object B: TSampleControl\n  OnClick = ControlKeyPress\n "
-            "end\nend",
-            "Line 3: error reading B.OnClick: handler ControlKeyPress does not fit OnClick"},
-        BadDescription{
-            "UnknownColour",
-            "object F: TSampleForm\n object B: TSampleControl\n  Color = clPink\n end\nend",
-            "Line 3: error reading B.Color: unknown colour clPink"},
-        BadDescription{
-            "ColourOutOfRange",
-            "object F: TSampleForm\n object B: TSampleControl\n  Color = 4294967296\n end\nend",
-            "Line 3: error reading B.Color: colour out of range"},
-        BadDescription{
-            "SetWithoutComma",
-            "object F: TSampleForm\n object B: TSampleControl\n  FontStyle = [fsBold fsItalic]\n "
-            "end\nend",
-            "Line 3: error reading B.FontStyle: ',' or ']' expected but identifier fsItalic found"},
-        BadDescription{
-            "UnknownSetElement",
-            "object F: TSampleForm\n object B: TSampleControl\n  FontStyle = [fsHeavy]\n end\nend",
-            "Line 3: error reading B.FontStyle: fsHeavy is not a value of TSampleFontStyle"},
-        BadDescription{"ValueOutOfRange",
-                       "object F: TSampleForm\n object B: TSampleControl\n  "
-                       "sStyle.Painting.Transparency = 256\n end\nend",
-                       "Line 3: error reading B.sStyle.Painting.Transparency: Value 256 is out of "
-                       "the property's range"},
-        BadDescription{
-            "UnknownReference",
-            "object F: TSampleForm\n object B: TSampleControl\n  FocusControl = Nobody\n end\nend",
-            "Line 3: error reading B.FocusControl: component Nobody not found"},
-        BadDescription{"ReferenceOfAnotherClass",
-                       "object F: TSampleForm\n object B: TSampleControl\n  FocusControl = G\n "
-                       "end\n object G: TSampleGrid\n end\nend",
-                       "Line 3: error reading B.FocusControl: G is not a TSampleControl"},
-        BadDescription{"DuplicateName",
-                       "object F: TSampleForm\n object B: TSampleControl\n end\n object b: "
-                       "TSampleControl\n end\nend",
-                       "Line 4: error reading b: A component named b already exists"},
-        BadDescription{"FieldOfAnotherClass",
-                       "object F: TSampleForm\n object Grid: TSampleControl\n end\nend",
-                       "Line 2: error reading Grid: Grid is not a TSampleGrid"},
-        BadDescription{"UnterminatedString",
-                       "object F: TSampleForm\n Caption = 'abc\n  Color = clRed\nend",
-                       "Line 2: unterminated string"},
-        BadDescription{"MissingEnd",
-                       "object F: TSampleForm\n object B: TSampleControl\n  Caption = 'a'\nend",
-                       "Line 4: property, object or 'end' expected but end of description found"},
-        BadDescription{"TextAfterTheEnd", "object F: TSampleForm\nend\nend",
-                       "Line 3: end of description expected but identifier end found"},
-        BadDescription{"MissingEquals", "object F: TSampleForm\n Caption 'x'\nend",
-                       "Line 2: error reading F.Caption: '=' expected but a string found"},
-        BadDescription{
-            "UnknownItemProperty",
-            "object F: TSampleForm\n object M: TSampleManager\n  InternalSkins = <\n   item\n    "
-            "Nme = 'x'\n   end>\n end\nend",
-            "Line 5: error reading M.InternalSkins[0].Nme: unknown property Nme of TSampleSkin"},
-        BadDescription{"ItemExpected",
-                       "object F: TSampleForm\n object M: TSampleManager\n  InternalSkins = <\n   "
-                       "Name = 'x'\n  >\n end\nend",
-                       "Line 4: error reading M.InternalSkins: 'item' or '>' expected but "
-                       "identifier Name found"},
-        BadDescription{"MissingResource",
-                       "object F: TSampleForm\n object M: TSampleManager\n  InternalSkins = <\n   "
-                       "item\n    Images = <\n     item\n      Data = {file 'missing.bmp'}\n     "
-                       "end>\n   end>\n end\nend",
-                       "Line 7: error reading M.InternalSkins[0].Images[0].Data: resource "
-                       "'missing.bmp' not found"},
-        BadDescription{
-            "OddHexDigits",
-            "object F: TSampleForm\n object M: TSampleManager\n  InternalSkins = <\n   item\n    "
-            "Images = <\n     item\n      Data = {01 2}\n     end>\n   end>\n end\nend",
-            "Line 7: invalid binary data"},
-        BadDescription{"SurrogateCharacterCode", "object F: TSampleForm\n Caption = #55296\nend",
-                       "Line 2: invalid character code"},
-        BadDescription{"NumberTooLarge", "object F: TSampleForm\n Tag = 99999999999999999999\nend",
-                       "Line 2: number out of range"},
-        BadDescription{"UnexpectedCharacter", "object F: TSampleForm\n Tag = 1 ? \nend",
-                       "Line 2: unexpected character #63"}),
-    [](const auto& info) { return std::string(info.param.Name); });
+INSTANTIATE_TEST_SUITE_P(Reader, DescriptionErrors, ::testing::ValuesIn(BadDescriptions),
+                         [](const auto& info) { return std::string(info.param.Name); });
 
 TEST(DescriptionReaderLimits, DeepNestingIsAnErrorNotARecursion) {
   std::string text = "object F: TSampleForm\n";
@@ -329,12 +292,9 @@ TEST(DescriptionReaderLimits, DeepNestingIsAnErrorNotARecursion) {
   for (int i = 0; i < 100; ++i) text += "end\n";
   text += "end\n";
   TSampleForm form(nullptr);
-  try {
-    ReadDescription(text, form, SampleClasses());
-    FAIL();
-  } catch (const EReadError& e) {
-    EXPECT_EQ(e.Message(), "Line 65: objects nested too deeply");
-  }
+  EXPECT_EQ(
+      testing::ThrownMessage<EReadError>([&] { ReadDescription(text, form, SampleClasses()); }),
+      "Line 65: objects nested too deeply");
   EXPECT_EQ(form.ComponentCount(), 0);
 }
 

@@ -1,15 +1,14 @@
 #include <gtest/gtest.h>
 
-#include "framework/classes/ClassRegistry.h"
 #include "framework/controls/Edit.h"
 #include "framework/description/DescriptionReader.h"
 #include "framework/description/DescriptionWriter.h"
-#include "framework/forms/FrameworkClasses.h"
 #include "platform/graphics/Font.h"
 #include "platform/window/Clipboard.h"
 #include "platform/window/Input.h"
 #include "platform/window/Messages.h"
 #include "tests/framework/ControlTestSupport.h"
+#include "tests/framework/Thrown.h"
 
 namespace framework {
 namespace {
@@ -67,14 +66,6 @@ class EditField : public ::testing::Test, public FormFixture {
     edit->SetFocus();
   }
 
-  void Key(std::uint32_t vk, bool shift = false, bool ctrl = false) {
-    if (shift) platform::InputKey(platform::VK_SHIFT, true);
-    if (ctrl) platform::InputKey(platform::VK_CONTROL, true);
-    session.PressKey(vk);
-    if (ctrl) platform::InputKey(platform::VK_CONTROL, false);
-    if (shift) platform::InputKey(platform::VK_SHIFT, false);
-  }
-
   // The screen point of a text position's left edge, half a pixel in.
   platform::TPoint At(const std::string& prefix) const {
     const int x = platform::TextExtent(edit->Font()->Data(), prefix).cx + 1;
@@ -88,19 +79,19 @@ class EditField : public ::testing::Test, public FormFixture {
 
 TEST_F(EditField, TypingEditsAtTheCaretAndReplacesTheSelection) {
   session.TypeText("hello");
-  Key(platform::VK_LEFT);
-  Key(platform::VK_BACK);
-  Key(platform::VK_DELETE);
+  session.PressKey(platform::VK_LEFT);
+  session.PressKey(platform::VK_BACK);
+  session.PressKey(platform::VK_DELETE);
   EXPECT_EQ(edit->Text(), "hel");
-  Key(platform::VK_HOME);
-  Key(platform::VK_RIGHT, true);
-  Key(platform::VK_RIGHT, true);
+  session.PressKey(platform::VK_HOME);
+  PressWith(platform::VK_SHIFT, platform::VK_RIGHT);
+  PressWith(platform::VK_SHIFT, platform::VK_RIGHT);
   EXPECT_EQ(edit->SelText(), "he");
   session.TypeText("J");
   EXPECT_EQ(edit->Text(), "Jl");
-  Key(platform::VK_END, true);
+  PressWith(platform::VK_SHIFT, platform::VK_END);
   EXPECT_EQ(edit->SelText(), "l");
-  Key(platform::VK_LEFT);
+  session.PressKey(platform::VK_LEFT);
   EXPECT_EQ(edit->SelLength(), 0) << "an arrow without Shift collapses the selection";
   EXPECT_EQ(edit->SelStart(), 1);
   EXPECT_EQ(changes, 5 + 2 + 1);
@@ -108,20 +99,20 @@ TEST_F(EditField, TypingEditsAtTheCaretAndReplacesTheSelection) {
 
 TEST_F(EditField, ClipboardKeysCutCopyAndPasteTheFirstLine) {
   session.TypeText("abc");
-  Key(platform::VK_HOME, true);
+  PressWith(platform::VK_SHIFT, platform::VK_HOME);
   EXPECT_EQ(edit->SelText(), "abc");
-  Key('C', false, true);
+  PressWith(platform::VK_CONTROL, 'C');
   EXPECT_EQ(platform::GetClipboardText(), "abc");
-  Key(platform::VK_END);
-  Key(platform::VK_LEFT);
-  Key(platform::VK_HOME, true);
-  Key('X', false, true);
+  session.PressKey(platform::VK_END);
+  session.PressKey(platform::VK_LEFT);
+  PressWith(platform::VK_SHIFT, platform::VK_HOME);
+  PressWith(platform::VK_CONTROL, 'X');
   EXPECT_EQ(platform::GetClipboardText(), "ab");
   EXPECT_EQ(edit->Text(), "c");
   platform::SetClipboardText("12\r\n34");
-  Key('V', false, true);
+  PressWith(platform::VK_CONTROL, 'V');
   EXPECT_EQ(edit->Text(), "12c") << "no line break gets into a single line";
-  Key('A', false, true);
+  PressWith(platform::VK_CONTROL, 'A');
   EXPECT_EQ(edit->SelLength(), 3);
 }
 
@@ -130,16 +121,16 @@ TEST_F(EditField, ReadOnlyPasswordMaxLengthAndCharCase) {
   edit->SetPasswordChar('*');
   edit->SelectAll();
   platform::SetClipboardText("kept");
-  Key('C', false, true);
-  Key('X', false, true);
+  PressWith(platform::VK_CONTROL, 'C');
+  PressWith(platform::VK_CONTROL, 'X');
   EXPECT_EQ(platform::GetClipboardText(), "kept") << "a password never reaches the clipboard";
   EXPECT_EQ(edit->Text(), "secret");
 
   edit->SetPasswordChar(0);
   edit->SetReadOnly(true);
   session.TypeText("x");
-  Key(platform::VK_BACK);
-  Key('V', false, true);
+  session.PressKey(platform::VK_BACK);
+  PressWith(platform::VK_CONTROL, 'V');
   EXPECT_EQ(edit->Text(), "secret");
 
   edit->SetReadOnly(false);
@@ -156,14 +147,14 @@ TEST_F(EditField, TabEntrySelectsAllAndExitRunsOnExit) {
   int exits = 0;
   edit->OnExit = [&](TObject*) { ++exits; };
   other->SetText("value");
-  Key(platform::VK_TAB);
+  session.PressKey(platform::VK_TAB);
   ASSERT_TRUE(other->Focused());
   EXPECT_EQ(exits, 1);
   EXPECT_EQ(other->SelText(), "value");
   other->SetAutoSelect(false);
   other->SetSelStart(2);
-  Key(platform::VK_TAB);
-  Key(platform::VK_TAB);
+  session.PressKey(platform::VK_TAB);
+  session.PressKey(platform::VK_TAB);
   EXPECT_EQ(other->SelStart(), 2);
   EXPECT_EQ(other->SelLength(), 0);
 }
@@ -203,11 +194,11 @@ TEST_F(EditField, LongTextScrollsToKeepTheCaretInView) {
   const int width = platform::TextExtent(edit->Font()->Data(), text).cx;
   ASSERT_GT(width, edit->ClientWidth());
   EXPECT_GT(edit->ScrollOffset(), width - edit->ClientWidth());
-  Key(platform::VK_HOME);
+  session.PressKey(platform::VK_HOME);
   EXPECT_EQ(edit->ScrollOffset(), 0);
-  Key(platform::VK_END);
-  for (int i = 0; i < 55; ++i) Key(platform::VK_LEFT, true);
-  Key(platform::VK_DELETE);
+  session.PressKey(platform::VK_END);
+  for (int i = 0; i < 55; ++i) PressWith(platform::VK_SHIFT, platform::VK_LEFT);
+  session.PressKey(platform::VK_DELETE);
   EXPECT_EQ(edit->Text(), "wwwww");
   EXPECT_EQ(edit->ScrollOffset(), 0) << "nothing left to scroll";
 }
@@ -233,14 +224,12 @@ TEST_F(EditField, FrameAndAutoSizeFollowBorderStyleCtl3DAndFont) {
 TEST(EditDescription, PasswordCharIsOneQuotedCharacter) {
   platform::HeadlessSession session;
   TApplication app;
-  TClassRegistry classes;
-  RegisterFrameworkClasses(classes);
   auto describe = [](std::string_view value) {
     return "object TForm\n  object Password: TEdit\n    PasswordChar = " + std::string(value) +
            "\n  end\nend\n";
   };
   auto* form = app.CreateForm<TForm>();
-  ReadDescription(describe("'*'"), *form, classes);
+  ReadDescription(describe("'*'"), *form, testing::FrameworkClasses());
   auto* edit = dynamic_cast<TEdit*>(form->FindComponent("Password"));
   ASSERT_NE(edit, nullptr);
   EXPECT_EQ(edit->PasswordChar(), '*');
@@ -250,12 +239,9 @@ TEST(EditDescription, PasswordCharIsOneQuotedCharacter) {
 
   for (const char* bad : {"''", "'**'", "'\xC3\xA9'", "42"}) {
     auto* other = app.CreateForm<TForm>();
-    try {
-      ReadDescription(describe(bad), *other, classes);
-      ADD_FAILURE() << bad << " was taken";
-    } catch (const EReadError& e) {
-      EXPECT_NE(std::string(e.what()).find("Line 3"), std::string::npos) << e.what();
-    }
+    const std::string message = testing::ThrownMessage<EReadError>(
+        [&] { ReadDescription(describe(bad), *other, testing::FrameworkClasses()); });
+    EXPECT_TRUE(message.starts_with("Line 3")) << bad << ": " << message;
   }
 }
 

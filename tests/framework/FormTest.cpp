@@ -1,11 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <type_traits>
+
 #include "framework/classes/ClassBuilder.h"
 #include "framework/classes/ClassRegistry.h"
 #include "framework/description/DescriptionWriter.h"
 #include "platform/window/Messages.h"
 #include "platform/window/Windows.h"
 #include "tests/framework/ControlTestSupport.h"
+#include "tests/framework/Thrown.h"
 
 namespace framework {
 namespace {
@@ -15,39 +18,30 @@ using testing::TProbeButton;
 using testing::TProbeEdit;
 using testing::TProbePanel;
 
-// Stored descriptions name these.
-class TStoredEdit : public TProbeEdit {
+constexpr char StoredEditName[] = "TStoredEdit";
+constexpr char StoredPanelName[] = "TStoredPanel";
+constexpr char StoredButtonName[] = "TStoredButton";
+
+// Stored descriptions name these; a button stores its caption too.
+template <class Probe, class Base, const char* Name>
+class TStored : public Probe {
  public:
-  using TProbeEdit::TProbeEdit;
+  using Probe::Probe;
   static const TClassInfo& StaticClassInfo() {
-    static const TClassInfo info = TClassBuilder<TStoredEdit, TWinControl>("TStoredEdit").Build();
+    static const TClassInfo info = [] {
+      TClassBuilder<TStored, Base> builder(Name);
+      if constexpr (std::is_same_v<Base, TGraphicControl>)
+        builder.String("Caption", &TStored::Caption, &TStored::SetCaption);
+      return builder.Build();
+    }();
     return info;
   }
   const TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
 };
 
-class TStoredPanel : public TProbePanel {
- public:
-  using TProbePanel::TProbePanel;
-  static const TClassInfo& StaticClassInfo() {
-    static const TClassInfo info = TClassBuilder<TStoredPanel, TWinControl>("TStoredPanel").Build();
-    return info;
-  }
-  const TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
-};
-
-class TStoredButton : public TProbeButton {
- public:
-  using TProbeButton::TProbeButton;
-  static const TClassInfo& StaticClassInfo() {
-    static const TClassInfo info =
-        TClassBuilder<TStoredButton, TGraphicControl>("TStoredButton")
-            .String("Caption", &TStoredButton::Caption, &TStoredButton::SetCaption)
-            .Build();
-    return info;
-  }
-  const TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
-};
+using TStoredEdit = TStored<TProbeEdit, TWinControl, StoredEditName>;
+using TStoredPanel = TStored<TProbePanel, TWinControl, StoredPanelName>;
+using TStoredButton = TStored<TProbeButton, TGraphicControl, StoredButtonName>;
 
 constexpr const char* CurveFormText = R"(object CurveForm: TCurveForm
   Left = 272
@@ -227,12 +221,9 @@ TEST_F(Forms, DescriptionErrorsNameTheLineAndLeaveNoForm) {
   BorderStyle = bsRound
 end
 )";
-  try {
-    app.CreateForm<TCurveForm>(text);
-    FAIL() << "a bad border style was read";
-  } catch (const EReadError& e) {
-    EXPECT_NE(std::string(e.what()).find("2"), std::string::npos) << e.what();
-  }
+  const std::string message =
+      testing::ThrownMessage<EReadError>([&] { app.CreateForm<TCurveForm>(text); });
+  EXPECT_NE(message.find("2"), std::string::npos) << message;
   EXPECT_EQ(app.ComponentCount(), 0);
 }
 
@@ -256,9 +247,8 @@ TEST_F(Forms, ClientSizeFollowsBorderChangesAndTheFormWritesBackItsDescription) 
   EXPECT_NE(platform::GetWindowStyle(form->Handle()) & platform::WS_THICKFRAME, 0u);
 
   const std::string written = WriteDescription(*form);
-  EXPECT_NE(written.find("BorderIcons = []"), std::string::npos) << written;
-  EXPECT_NE(written.find("OnCreate = FormCreate"), std::string::npos) << written;
-  EXPECT_NE(written.find("OnClick = GambarClick"), std::string::npos) << written;
+  for (const char* stored : {"BorderIcons = []", "OnCreate = FormCreate", "OnClick = GambarClick"})
+    EXPECT_NE(written.find(stored), std::string::npos) << stored << " in\n" << written;
   EXPECT_EQ(written.find("BorderStyle"), std::string::npos) << "bsSizeable is the default";
 }
 

@@ -13,7 +13,6 @@ using testing::TProbeEdit;
 
 class GridNavigation : public ::testing::Test, public GridFixture {
  protected:
-  std::pair<int, int> Current() const { return {grid->Col(), grid->Row()}; }
   // The current cell lies wholly inside the area the cells are shown in.
   bool CurrentShows() const {
     const TRect cell = grid->CellRect(grid->Col(), grid->Row());

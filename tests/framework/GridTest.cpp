@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "framework/classes/ClassBuilder.h"
-#include "framework/classes/ClassRegistry.h"
-#include "framework/forms/FrameworkClasses.h"
 #include "tests/framework/GridTestSupport.h"
 
 namespace framework {
@@ -65,9 +63,9 @@ TEST_F(Grid, SelectCellCanRefuseAndThenTheOldCellStays) {
     canSelect = col != 3;
   };
   ClickCell(2, 2);
-  EXPECT_EQ((std::pair{grid->Col(), grid->Row()}), (std::pair{2, 2}));
+  EXPECT_EQ(Current(), (std::pair{2, 2}));
   ClickCell(3, 1);
-  EXPECT_EQ((std::pair{grid->Col(), grid->Row()}), (std::pair{2, 2}));
+  EXPECT_EQ(Current(), (std::pair{2, 2}));
   EXPECT_EQ(grid->Selection(), (TGridRect{2, 2, 2, 2}));
   grid->SetCol(3);
   EXPECT_EQ(grid->Col(), 2) << "setting Col asks too";
@@ -81,7 +79,7 @@ TEST_F(Grid, FixedCellsCannotBeSelectedByMouse) {
   ClickCell(2, 0);
   ClickCell(0, 0);
   EXPECT_EQ(asked, 0);
-  EXPECT_EQ((std::pair{grid->Col(), grid->Row()}), (std::pair{1, 1}));
+  EXPECT_EQ(Current(), (std::pair{1, 1}));
   EXPECT_TRUE(grid->Focused()) << "a click on a header still focuses the grid";
 }
 
@@ -105,12 +103,12 @@ TEST_F(Grid, DoubleClickReportsOnceAndLeavesHeadersUnselected) {
   ClickCell(1, 2);
   ClickCell(1, 2);
   EXPECT_EQ(doubles, 1);
-  EXPECT_EQ((std::pair{grid->Col(), grid->Row()}), (std::pair{1, 2}));
+  EXPECT_EQ(Current(), (std::pair{1, 2}));
   session.Advance(1000);
   ClickCell(3, 0);
   ClickCell(3, 0);
   EXPECT_EQ(doubles, 2);
-  EXPECT_EQ((std::pair{grid->Col(), grid->Row()}), (std::pair{1, 2}));
+  EXPECT_EQ(Current(), (std::pair{1, 2}));
 }
 
 TEST_F(Grid, DraggingSelectsARangeOnlyWithRangeSelect) {
@@ -118,7 +116,7 @@ TEST_F(Grid, DraggingSelectsARangeOnlyWithRangeSelect) {
   session.MoveMouse(CellCentre(3, 2));
   session.Release(CellCentre(3, 2));
   EXPECT_EQ(grid->Selection(), (TGridRect{1, 1, 3, 2}));
-  EXPECT_EQ((std::pair{grid->Col(), grid->Row()}), (std::pair{3, 2}));
+  EXPECT_EQ(Current(), (std::pair{3, 2}));
 
   grid->SetOptions(grid->Options() - TGridOptions{goRangeSelect});
   session.Advance(1000);
@@ -166,12 +164,7 @@ end
 class TTableForm : public TForm {
  public:
   explicit TTableForm(TComponent* owner) : TForm(owner) {
-    static const TClassRegistry classes = [] {
-      TClassRegistry r;
-      RegisterFrameworkClasses(r);
-      return r;
-    }();
-    LoadDescription(TableFormText, classes);
+    LoadDescription(TableFormText, testing::FrameworkClasses());
   }
   static const TClassInfo& StaticClassInfo() {
     using F = TTableForm;

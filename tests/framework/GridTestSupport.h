@@ -3,7 +3,6 @@
 // A shown form with a string grid laid out like the tool's point table.
 
 #include "framework/controls/StringGrid.h"
-#include "platform/window/Input.h"
 #include "platform/window/Messages.h"
 #include "platform/window/Paint.h"
 #include "tests/framework/ControlTestSupport.h"
@@ -25,12 +24,7 @@ class GridFixture : public FormFixture {
     return grid->ClientToScreen({(r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2});
   }
   void ClickCell(int col, int row) { session.Click(CellCentre(col, row)); }
-  // A key pressed while a modifier key is held.
-  void PressWith(std::uint32_t modifier, std::uint32_t key) {
-    platform::InputKey(modifier, true);
-    session.PressKey(key);
-    platform::InputKey(modifier, false);
-  }
+  std::pair<int, int> Current() const { return {grid->Col(), grid->Row()}; }
   platform::Bitmap Snapshot() {
     platform::UpdateWindow(form->Handle());
     platform::UpdateWindow(grid->Handle());

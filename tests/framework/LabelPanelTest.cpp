@@ -72,17 +72,13 @@ TEST_F(StandardControls, AltWithTheLabelsLetterFocusesItsControlUntilThatIsFreed
   label->SetCaption("Nilai &m");
   label->SetFocusControl(edit);
   other->SetFocus();
-  platform::InputKey(platform::VK_MENU, true);
-  session.PressKey('M');
-  platform::InputKey(platform::VK_MENU, false);
+  PressWith(platform::VK_MENU, 'M');
   EXPECT_TRUE(edit->Focused());
 
   delete edit;
   EXPECT_EQ(label->FocusControl(), nullptr);
   other->SetFocus();
-  platform::InputKey(platform::VK_MENU, true);
-  session.PressKey('M');
-  platform::InputKey(platform::VK_MENU, false);
+  PressWith(platform::VK_MENU, 'M');
   EXPECT_TRUE(other->Focused());
 }
 

@@ -75,10 +75,10 @@ TEST_F(ListBoxFixture, ClickSelectsTheRowUnderThePointer) {
 }
 
 TEST_F(ListBoxFixture, IndexesOutsideTheItemsSelectNothing) {
-  list->SetItemIndex(42);
-  EXPECT_EQ(list->ItemIndex(), -1);
-  list->SetItemIndex(-7);
-  EXPECT_EQ(list->ItemIndex(), -1);
+  for (const int outside : {42, 10, -7}) {  // 10: one past the last of ten
+    list->SetItemIndex(outside);
+    EXPECT_EQ(list->ItemIndex(), -1) << outside;
+  }
   list->SetTopIndex(100);
   EXPECT_EQ(list->TopIndex(), 6);
   list->Hide();

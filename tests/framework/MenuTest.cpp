@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "framework/classes/ClassBuilder.h"
-#include "framework/classes/ClassRegistry.h"
-#include "framework/forms/FrameworkClasses.h"
 #include "framework/forms/ImageList.h"
 #include "framework/forms/Menus.h"
 #include "platform/window/Input.h"
@@ -48,12 +46,7 @@ end
 class TMenuForm : public TForm {
  public:
   explicit TMenuForm(TComponent* owner) : TForm(owner) {
-    static const TClassRegistry classes = [] {
-      TClassRegistry r;
-      RegisterFrameworkClasses(r);
-      return r;
-    }();
-    LoadDescription(MenuFormText, classes);
+    LoadDescription(MenuFormText, testing::FrameworkClasses());
   }
 
   static const TClassInfo& StaticClassInfo() {
@@ -94,6 +87,18 @@ class Menus : public ::testing::Test {
     form = app.CreateForm<TMenuForm>();
     form->ShowForm();
   }
+  // Asks the form to draw a menu item, as the window system does for owner-drawn ones.
+  void SendDraw(platform::Canvas& canvas, std::uint32_t state, std::uint64_t item,
+                platform::TRect rect = {}) {
+    platform::DrawItemStruct draw;
+    draw.CtlType = platform::ODT_MENU;
+    draw.ItemState = state;
+    draw.ItemData = item;
+    draw.DC = &canvas;
+    draw.ItemRect = rect;
+    platform::SendMessage(form->Handle(), platform::WM_DRAWITEM, 0, platform::DrawItemParam(draw));
+  }
+
   platform::HeadlessSession session;
   TApplication app;
   TMenuForm* form = nullptr;
@@ -146,20 +151,9 @@ TEST_F(Menus, OwnerDrawnItemsAreMeasuredAndDrawnByTheirHandlers) {
 
   platform::Bitmap target(40, 20);
   platform::Canvas canvas(target);
-  platform::DrawItemStruct draw;
-  draw.CtlType = platform::ODT_MENU;
-  draw.ItemState = platform::ODS_SELECTED;
-  draw.ItemData = form->Open->Command();
-  draw.DC = &canvas;
-  draw.ItemRect = {0, 0, 40, 20};
-  platform::SendMessage(form->Handle(), platform::WM_DRAWITEM, 0,
-                        reinterpret_cast<platform::LPARAM>(&draw));
+  SendDraw(canvas, platform::ODS_SELECTED, form->Open->Command(), {0, 0, 40, 20});
   EXPECT_EQ(target.Pixel(10, 10), platform::clLime);
-
-  draw.ItemData = 0xFFFFu;  // no item of ours
-  draw.ItemRect = {0, 0, 0, 0};
-  platform::SendMessage(form->Handle(), platform::WM_DRAWITEM, 0,
-                        reinterpret_cast<platform::LPARAM>(&draw));
+  SendDraw(canvas, platform::ODS_SELECTED, 0xFFFFu);  // no item of ours
 }
 
 TEST_F(Menus, FreeingItemsAndTheMenuLeavesNothingBehind) {
@@ -195,12 +189,7 @@ TEST_F(Menus, OwnerDrawnItemsHearEveryStateTheWindowSystemGives) {
   platform::Bitmap target(10, 10);
   platform::Canvas canvas(target);
   for (const Case& c : cases) {
-    platform::DrawItemStruct draw;
-    draw.CtlType = platform::ODT_MENU;
-    draw.ItemState = c.itemState;
-    draw.ItemData = form->Open->Command();
-    draw.DC = &canvas;
-    platform::SendMessage(form->Handle(), platform::WM_DRAWITEM, 0, platform::DrawItemParam(draw));
+    SendDraw(canvas, c.itemState, form->Open->Command());
     EXPECT_EQ(seen, c.expected) << std::hex << c.itemState;
   }
 }

@@ -4,7 +4,6 @@
 #include <vector>
 
 #include "framework/classes/ClassBuilder.h"
-#include "framework/classes/ClassRegistry.h"
 #include "framework/controls/Edit.h"
 #include "framework/controls/GroupBox.h"
 #include "framework/controls/Image.h"
@@ -13,7 +12,6 @@
 #include "framework/controls/PaintBox.h"
 #include "framework/controls/Panel.h"
 #include "framework/controls/StringGrid.h"
-#include "framework/forms/FrameworkClasses.h"
 #include "platform/window/Input.h"
 #include "platform/window/Messages.h"
 #include "platform/window/Paint.h"
@@ -121,12 +119,7 @@ end
 class TMainForm : public TForm {
  public:
   explicit TMainForm(TComponent* owner) : TForm(owner) {
-    static const TClassRegistry classes = [] {
-      TClassRegistry r;
-      RegisterFrameworkClasses(r);
-      return r;
-    }();
-    LoadDescription(MainFormText, classes);
+    LoadDescription(MainFormText, testing::FrameworkClasses());
   }
 
   static const TClassInfo& StaticClassInfo() {

@@ -6,6 +6,7 @@
 #include "framework/runtime/Exceptions.h"
 #include "framework/runtime/IniFiles.h"
 #include "framework/runtime/TextFile.h"
+#include "tests/framework/Thrown.h"
 
 namespace framework {
 namespace {
@@ -33,12 +34,8 @@ TEST(StringList, EditsAndLooksUpWithoutRegardToCase) {
   EXPECT_EQ(list.Lines(), (std::vector<std::string>{"b", "Key=Value=More"}));
   EXPECT_THROW(list.Get(2), EListError);
   EXPECT_THROW(list.Insert(3, "x"), EListError);
-  try {
-    list.Delete(-1);
-    FAIL();
-  } catch (const EListError& e) {
-    EXPECT_EQ(e.Message(), "List index out of bounds (-1)");
-  }
+  EXPECT_EQ(testing::ThrownMessage<EListError>([&] { list.Delete(-1); }),
+            "List index out of bounds (-1)");
 }
 
 TEST(StringList, TextSplitsAtEveryKindOfLineBreakAndJoinsWithCrLf) {
@@ -64,13 +61,9 @@ TEST(StringList, FilesRoundTripAndFailuresNameTheFile) {
   loaded.LoadFromFile(path);
   EXPECT_EQ(loaded.Lines(), list.Lines());
 
-  try {
-    list.SaveToFile(MissingFolder + "x.txt");
-    FAIL();
-  } catch (const EFCreateError& e) {
-    EXPECT_EQ(e.Message(),
-              "Cannot create file \"" + MissingFolder + "x.txt\". No such file or directory");
-  }
+  EXPECT_EQ(
+      testing::ThrownMessage<EFCreateError>([&] { list.SaveToFile(MissingFolder + "x.txt"); }),
+      "Cannot create file \"" + MissingFolder + "x.txt\". No such file or directory");
   EXPECT_THROW(loaded.LoadFromFile(MissingFolder + "x.txt"), EFOpenError);
 }
 
@@ -89,12 +82,8 @@ TEST(TextFile, LinesEndAtLineFeedsAndCtrlZEndsTheFile) {
     EXPECT_EQ(e.ErrorCode(), 2);
     EXPECT_EQ(e.Message(), "File not found");
   }
-  try {
-    ReadTextFileLines(::testing::TempDir());
-    FAIL();
-  } catch (const EInOutError& e) {
-    EXPECT_EQ(e.Message(), "File access denied");
-  }
+  EXPECT_EQ(testing::ThrownMessage<EInOutError>([] { ReadTextFileLines(::testing::TempDir()); }),
+            "File access denied");
 }
 
 TEST(MemIniFile, KeepsFileOrderAndMatchesNamesWithoutCase) {
