@@ -13,31 +13,27 @@ namespace {
 constexpr std::int32_t Min32 = std::numeric_limits<std::int32_t>::min();
 constexpr std::int32_t Max32 = std::numeric_limits<std::int32_t>::max();
 constexpr std::int64_t Indefinite = std::numeric_limits<std::int64_t>::min();
+constexpr std::int64_t Max64 = std::numeric_limits<std::int64_t>::max();
+constexpr long double NaN = std::numeric_limits<long double>::quiet_NaN();
 constexpr long double Inf = std::numeric_limits<long double>::infinity();
 
+// 13! = 6227020800 - 2^32; 17! wraps into the negative half; 33! is 2^31 x odd.
 TEST(Factorial, ExactUpToTwelveThenWrapsInThirtyTwoBits) {
   const std::pair<std::int32_t, std::int32_t> cases[] = {
-      {0, 1},           {1, 1},          {-5, 1},
-      {5, 120},         {12, 479001600}, {13, 1932053504},  // 6227020800 - 2^32
-      {17, -288522240},                                     // wraps into the negative half
-      {33, Min32},                                          // 2^31 x odd
-      {34, 0},          {Max32, 0},
-  };
+      {0, 1},           {1, 1},           {-5, 1},     {5, 120}, {12, 479001600},
+      {13, 1932053504}, {17, -288522240}, {33, Min32}, {34, 0},  {Max32, 0}};
   for (const auto& [k, expected] : cases) EXPECT_EQ(Factorial(k), expected) << k;
 }
 
+// 13 over 6 is 1932053504 / (720 x 5040) = 532.42; 3 over 5 is 6 / 120, rounded to 0. 40!
+// wraps to 0: an infinite quotient, stored as the integer indefinite; 34 over 32 wraps both
+// sides to 0: an undefined quotient, also 0. A negative n with n - k below the 32-bit range is
+// 1 / (1 x 1), without overflow.
 TEST(Binomial, ExactUpToTwelveThenFromWrappedFactorials) {
-  const struct {
-    std::int32_t n, k, expected;
-  } cases[] = {
-      {0, 0, 1},     {5, 0, 1},   {5, 5, 1},    {4, 2, 6},
-      {8, 3, 56},    {9, 4, 126}, {12, 6, 924}, {13, 6, 532},  // 1932053504 / (720 x 5040) = 532.42
-      {3, 5, 0},                                               // 6 / 120 rounds to 0
-      {5, 40, 0},     // 40! wraps to 0: an infinite quotient, stored as the integer indefinite
-      {34, 32, 0},    // both sides wrap to 0: an undefined quotient, also 0
-      {Min32, 1, 1},  // n - k lies below the 32-bit range: 1 / (1 x 1), without overflow
-  };
-  for (const auto& c : cases) EXPECT_EQ(Binomial(c.n, c.k), c.expected) << c.n << " " << c.k;
+  const std::array<std::int32_t, 3> cases[] = {
+      {0, 0, 1},    {5, 0, 1},    {5, 5, 1}, {4, 2, 6},  {8, 3, 56},  {9, 4, 126},
+      {12, 6, 924}, {13, 6, 532}, {3, 5, 0}, {5, 40, 0}, {34, 32, 0}, {Min32, 1, 1}};
+  for (const auto& [n, k, expected] : cases) EXPECT_EQ(Binomial(n, k), expected) << n << " " << k;
 }
 
 TEST(IntPower, ExactForZeroPositiveAndNegativeBases) {
@@ -45,18 +41,18 @@ TEST(IntPower, ExactForZeroPositiveAndNegativeBases) {
     long double t;
     std::int32_t k;
     long double expected;
-  } cases[] = {
-      {0.0L, 0, 1.0L},     {2.5L, 0, 1.0L},
-      {0.0L, 1, 0.0L},     {0.0L, 7, 0.0L},
-      {2.0L, 10, 1024.0L}, {3.0L, 13, 1594323.0L},
-      {-0.5L, 3, -0.125L}, {-2.0L, 2, 4.0L},
-      {-1.0L, 7, -1.0L},   {0.5L, 20, 1.0L / 1048576.0L},
-  };
+  } cases[] = {{0.0L, 0, 1.0L},     {2.5L, 0, 1.0L},
+               {0.0L, 1, 0.0L},     {0.0L, 7, 0.0L},
+               {2.0L, 10, 1024.0L}, {3.0L, 13, 1594323.0L},
+               {-0.5L, 3, -0.125L}, {-2.0L, 2, 4.0L},
+               {-1.0L, 7, -1.0L},   {0.5L, 20, 1.0L / 1048576.0L}};
   for (const auto& c : cases) EXPECT_EQ(IntPower(c.t, c.k), c.expected) << c.t << "^" << c.k;
   // 1 - u for u = 1.001, as the last outer parameter gives.
   EXPECT_NEAR(static_cast<double>(IntPower(1.0L - 1.001L, 2)), 1e-6, 1e-15);
 }
 
+// 2^63 - 1 is the largest in range; -2^63 is in range too, and the same bits as the
+// indefinite; 2^63 - 0.5 rounds up to 2^63.
 TEST(Round, HalvesGoToEvenAndOutOfRangeOrNanGivesIntegerIndefinite) {
   const std::pair<long double, std::int64_t> cases[] = {
       {2.5L, 2},
@@ -66,16 +62,11 @@ TEST(Round, HalvesGoToEvenAndOutOfRangeOrNanGivesIntegerIndefinite) {
       {0.4999L, 0},
       {-0.4999L, 0},
       {1e15L + 0.5L, 1000000000000000},
-      {0x1p63L - 1.0L, std::numeric_limits<std::int64_t>::max()},
-      {-0x1p63L, Indefinite},        // in range, and the same bits
-      {0x1p63L - 0.5L, Indefinite},  // rounds up to 2^63
-      {1e30L, Indefinite},
-      {-1e30L, Indefinite},
-      {Inf, Indefinite},
-      {-Inf, Indefinite},
-      {std::numeric_limits<long double>::quiet_NaN(), Indefinite},
+      {0x1p63L - 1.0L, Max64},
   };
   for (const auto& [value, expected] : cases) EXPECT_EQ(Round(value), expected) << value;
+  for (const long double value : {-0x1p63L, 0x1p63L - 0.5L, 1e30L, -1e30L, Inf, -Inf, NaN})
+    EXPECT_EQ(Round(value), Indefinite) << value;
 }
 
 MatA Net(std::initializer_list<std::initializer_list<std::array<std::int32_t, 3>>> curves) {
@@ -92,6 +83,7 @@ TEST(SurfacePoint, EveryTermIsRoundedOnItsOwnAndSumsWrap) {
   const MatA cubics = Net({{{0, 0, 0}, {100, 0, 0}, {200, 0, 0}, {300, 0, 0}},
                            {{0, 100, 40}, {100, 100, 40}, {200, 100, 40}, {300, 100, 40}}});
   const std::array<std::int32_t, 3> big{Max32, Max32, Max32};
+  const MatA bigs = Net({{big, big}, {big, big}, {big, big}});
   const struct {
     const char* what;
     std::int32_t q, p;
@@ -109,13 +101,7 @@ TEST(SurfacePoint, EveryTermIsRoundedOnItsOwnAndSumsWrap) {
       {"cubic, second curve", 1, 3, cubics, 1.0, 0.5, {151, 100, 40}},
       // Binomial(2, 1) x big wraps to -2, so the middle curve adds two terms of -0.25, which
       // vanish; the outer curves add four terms of big / 8 = 268435455.875.
-      {"wrapped product",
-       2,
-       1,
-       Net({{big, big}, {big, big}, {big, big}}),
-       0.5,
-       0.5,
-       {1 << 30, 1 << 30, 1 << 30}},
+      {"wrapped product", 2, 1, bigs, 0.5, 0.5, {1 << 30, 1 << 30, 1 << 30}},
       // Two terms of big / 2 round to 2^30 each; their sum wraps.
       {"wrapped sum", 1, 0, Net({{{Max32, 0, 0}}, {{Max32, 0, 0}}}), 0.5, 0.5, {Min32, 0, 0}},
       {"no curves at all is an empty sum", -1, -1, {}, 0.5, 0.5, {0, 0, 0}},
