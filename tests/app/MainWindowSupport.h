@@ -3,9 +3,6 @@
 // The tool's real main window on a headless desktop, with the helpers the tests drive it by.
 
 #include <gtest/gtest.h>
-#include <unistd.h>
-
-#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -28,6 +25,7 @@
 #include "platform/window/Paint.h"
 #include "resources/Embedded.h"
 #include "styled/suiGrid.h"
+#include "tests/app/TempFolder.h"
 
 namespace Bezier::testing {
 
@@ -112,16 +110,10 @@ class MainWindow : public ::testing::Test {
   // The picture kept by the image.
   const platform::Bitmap& Picture() { return form->Image->Picture()->Bitmap()->Data(); }
 
-  std::filesystem::path TempFile(const std::string& name) {
-    const auto folder =
-        std::filesystem::temp_directory_path() / ("bezier_app_" + std::to_string(::getpid()));
-    std::filesystem::create_directories(folder);
-    return folder / name;
-  }
-
   platform::HeadlessSession session;
   framework::TApplication app;
   TForm1* form = nullptr;
+  tempfiles::TempFolder folder;
 };
 
 }  // namespace Bezier::testing
