@@ -31,6 +31,17 @@ namespace Bezier::testing {
 
 using platform::DialogRecord;
 
+// Every blend of the pipeline, per channel: floor(k x a / 256) + b - floor(k x b / 256).
+inline platform::TColor Mix(unsigned k, platform::TColor a, platform::TColor b) {
+  platform::TColor mixed = 0;
+  for (const int shift : {0, 8, 16}) {
+    const unsigned ac = (a >> shift) & 0xFF;
+    const unsigned bc = (b >> shift) & 0xFF;
+    mixed |= (k * ac / 256 + bc - k * bc / 256) << shift;
+  }
+  return mixed;
+}
+
 class MainWindow : public ::testing::Test {
  protected:
   // A scale above 1 stands for a HiDPI screen of workArea device pixels.

@@ -76,15 +76,6 @@ TEST_F(SkinnedEditors, TheCheckBoxShowsTheSkinsGlyphCellsBesideItsCaption) {
   const TColor below = parent ? parent->Picture->Pixel(box.Left() + parent->Offset.X + 1,
                                                        box.Top() + parent->Offset.Y + 3)
                               : platform::ColorToRGB(box.sStyle()->Painting()->Color());
-  const auto blend = [](TColor b, TColor p, int m) {
-    TColor out = 0;
-    for (int shift = 0; shift < 24; shift += 8) {
-      const int bc = static_cast<int>((b >> shift) & 0xFF);
-      const int pc = static_cast<int>((p >> shift) & 0xFF);
-      out |= static_cast<TColor>(bc * m / 256 + pc - pc * m / 256) << shift;
-    }
-    return out;
-  };
   ASSERT_EQ(strip.Pixel(8, 9 + 18), 0u);
   ASSERT_EQ(strip.Pixel(1, 2 + 18), 0x9F9F9Fu);
 
@@ -101,7 +92,7 @@ TEST_F(SkinnedEditors, TheCheckBoxShowsTheSkinsGlyphCellsBesideItsCaption) {
     if (c.cell == 2) session.Press(Centre(box));
     const Bitmap shot = Shot(box);
     EXPECT_EQ(shot.Pixel(8, 10), strip.Pixel(16 * c.cell + 8, 9)) << c.what;
-    EXPECT_EQ(shot.Pixel(1, 3), blend(below, strip.Pixel(16 * c.cell + 1, 2), 159)) << c.what;
+    EXPECT_EQ(shot.Pixel(1, 3), Mix(159, below, strip.Pixel(16 * c.cell + 1, 2))) << c.what;
   }
   session.Release(Centre(box));
   EXPECT_FALSE(box.Checked());
