@@ -66,17 +66,19 @@ class MainWindow : public ::testing::Test {
     return grid->ClientToScreen({x, y});
   }
   void ClickCell(int col, int row) { session.Click(CellCentre(col, row)); }
+  // A menu item's centre on the screen: of the bar, or of an open drop-down.
+  platform::TPoint ItemCentre(platform::HMENU menu, int index) const {
+    const platform::TRect r = platform::GetMenuItemRect(form->Handle(), menu, index);
+    return {(r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2};
+  }
+  platform::HMENU DropDown(int barIndex) const {
+    return platform::GetMenuItemInfo(platform::GetMenu(form->Handle()), barIndex)->SubMenu;
+  }
   // Chooses a command by mouse, the bar item at barIndex, then the item of its drop-down, and
   // lets it run.
   void ChooseMenuItem(int barIndex, int itemIndex) {
-    const platform::HWND window = form->Handle();
-    const platform::HMENU bar = platform::GetMenu(window);
-    const auto middle = [](const platform::TRect& r) {
-      return platform::TPoint{(r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2};
-    };
-    session.Click(middle(platform::GetMenuItemRect(window, bar, barIndex)));
-    const platform::HMENU dropDown = platform::GetMenuItemInfo(bar, barIndex)->SubMenu;
-    session.Click(middle(platform::GetMenuItemRect(window, dropDown, itemIndex)));
+    session.Click(ItemCentre(platform::GetMenu(form->Handle()), barIndex));
+    session.Click(ItemCentre(DropDown(barIndex), itemIndex));
     app.ProcessMessages();  // the chosen command comes as a posted message
   }
 

@@ -33,11 +33,6 @@ class SkinnedFrame : public MainWindow {
     return static_cast<int>(platform::SendMessage(form->Handle(), platform::WM_NCHITTEST, 0,
                                                   platform::PointParam(OnScreen(window))));
   }
-  static TPoint Middle(const TRect& r) { return {(r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2}; }
-  // A bar item's or an open popup's item's centre on the screen.
-  TPoint ItemCentre(platform::HMENU menu, int index) {
-    return Middle(platform::GetMenuItemRect(form->Handle(), menu, index));
-  }
 };
 
 TEST_F(SkinnedFrame, TheProviderIsStoredBeforeTheManagerWithoutBorderIcons) {
@@ -122,7 +117,7 @@ TEST_F(SkinnedFrame, TheFileMenuStillWorks) {
   const std::string path = folder.Path("frame.txt");
   tempfiles::WriteBytes(path, "2x2\n1 2 3\n4 5 6\n7 8 9\n10 11 12\n");
   const platform::HMENU bar = form->MainMenu->MenuHandle();
-  const platform::HMENU file = platform::GetMenuItemInfo(bar, 0)->SubMenu;
+  const platform::HMENU file = DropDown(0);
   struct Case {
     const char* Name;
     int Item;
