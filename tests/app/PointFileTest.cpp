@@ -75,6 +75,7 @@ TEST(PointCountOf, ProductOfTheCountsOrAConversionError) {
       {"0", "5", 0, "The table size 0 x 5 " + range},
       {"-3", "4", 0, "The table size -3 x 4 " + range},
       {"101", "100", 0, "The table size 101 x 100 " + range},
+      {"10001", "1", 0, "The table size 10001 x 1 " + range},
       {"2147483647", "2147483647", 0, "The table size 2147483647 x 2147483647 " + range},
       {"-2147483648", "-2147483648", 0, "The table size -2147483648 x -2147483648 " + range},
   };
