@@ -160,8 +160,8 @@ TEST(ReadPointTable, IncompleteTablesBeforeBadTexts) {
       {{"0x9"}, "The table size 0 x 9 is not valid (1 to 10000 points)"},
   };
   for (const auto& [lines, message] : cases) {
-    EXPECT_EQ(MessageOf<framework::Exception>([&] { ReadPointTable(lines); }), message)
-        << lines.size() << " lines";
+    const auto read = [&lines = lines] { ReadPointTable(lines); };
+    EXPECT_EQ(MessageOf<framework::Exception>(read), message) << lines.size() << " lines";
   }
 }
 
