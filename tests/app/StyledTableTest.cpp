@@ -1,5 +1,6 @@
 // The control-point table in the DeepBlue style with the colours stored with the window.
 #include "tests/app/MainWindowSupport.h"
+#include "tests/styled/StyledTestSupport.h"
 
 namespace Bezier::testing {
 namespace {
@@ -10,13 +11,11 @@ using platform::TColor;
 TEST_F(MainWindow, TheTableHasTheColoursStoredWithTheWindow) {
   const auto& grid = *form->SGInput;
   EXPECT_EQ(grid.UIStyle(), suiThemes::TsuiUIStyle::DeepBlue);
-  EXPECT_EQ(grid.BGColor(), 15263976u);
-  EXPECT_EQ(grid.BorderColor(), platform::clMenuHighlight);
+  EXPECT_EQ(suiTesting::StyleColours(grid),
+            (suiTesting::TStyleColours{platform::clMenuHighlight, platform::clSkyBlue, 15263976,
+                                       platform::clBlack, platform::clBlack}));
   EXPECT_EQ(grid.FocusedColor(), platform::clAqua);
   EXPECT_EQ(grid.SelectedColor(), platform::clYellow);
-  EXPECT_EQ(grid.FixedFontColor(), platform::clBlack);
-  EXPECT_EQ(grid.FixedBGColor(), platform::clSkyBlue);
-  EXPECT_EQ(grid.FontColor(), platform::clBlack);
   EXPECT_FALSE(grid.Ctl3D());
 }
 
