@@ -75,9 +75,7 @@ TEST_F(MainWindowMenus, DropDownsTakeThePaintersHandlersAndPaintFromTheStoredSki
   const TRect tabel = ItemRect(Bar(), 1);
   const platform::TPoint origin = platform::GetWindowRect(form->Handle()).TopLeft();
   const auto top = [&] {
-    platform::UpdateWindow(form->Handle());
-    return platform::WindowSnapshot(form->Handle())
-        .Pixel(tabel.Left + 2 - origin.X, tabel.Top - origin.Y);
+    return Snapshot(*form).Pixel(tabel.Left + 2 - origin.X, tabel.Top - origin.Y);
   };
   EXPECT_NE(top(), PopupWhite);
   session.MoveMouse(ItemCentre(Bar(), 1));

@@ -11,6 +11,7 @@
 #include "controls/sCustomButton.h"
 #include "controls/sEdit.h"
 #include "controls/sGauge.h"
+#include "framework/controls/ControlCanvas.h"
 #include "framework/controls/Image.h"
 #include "framework/controls/ListBox.h"
 #include "framework/controls/PaintBox.h"
@@ -115,10 +116,12 @@ class MainWindow : public ::testing::Test {
   std::size_t MessageCount() { return Messages().size(); }
 
   // The drawing area as the screen shows it, offset-free: pixel (x, y) of the paint box.
-  platform::TColor AreaPixel(int x, int y) {
+  platform::TColor AreaPixel(int x, int y) { return Snapshot(*form->Panel).Pixel(x + 1, y + 1); }
+  // A window as the screen shows it once everything pending is painted and let go.
+  platform::Bitmap Snapshot(framework::TWinControl& control) {
     platform::UpdateWindow(form->Handle());
-    const platform::Bitmap shot = platform::WindowSnapshot(form->Panel->Handle());
-    return shot.Pixel(x + 1, y + 1);
+    framework::FreeDeviceContexts();
+    return platform::WindowSnapshot(control.Handle());
   }
   // The picture kept by the image.
   const platform::Bitmap& Picture() { return form->Image->Picture()->Bitmap()->Data(); }

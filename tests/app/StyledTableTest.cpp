@@ -24,8 +24,7 @@ TEST_F(MainWindow, TheTablePaintsItsCellsByStateInsideItsFrame) {
   auto& grid = *form->SGInput;
   grid.SetSelection({1, 1, 2, 2});
   grid.SetFocus();
-  platform::UpdateWindow(form->Handle());
-  const platform::Bitmap shot = platform::WindowSnapshot(grid.Handle());
+  const platform::Bitmap shot = Snapshot(grid);
   // A pixel of a cell away from its edges and text; the client area starts at (1, 1).
   auto cell = [&](int col, int row) {
     const platform::TRect r = grid.CellRect(col, row);
