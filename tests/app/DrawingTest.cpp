@@ -2,7 +2,6 @@
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Canvas.h"
 #include "tests/app/MainWindowSupport.h"
-#include "tests/app/TempFolder.h"
 
 namespace Bezier::testing {
 namespace {
@@ -139,7 +138,6 @@ TEST_F(Drawing, RowsPastTheTableCountAsEmptyCells) {
 TEST_F(Drawing, AFileThatShrankTheTableBelowThePointCountLeavesItIncomplete) {
   SizeTable(3, 3);
   Click(*form->BtnRandom);
-  const tempfiles::TempFolder folder;
   tempfiles::WriteBytes(folder.Path("a.txt"), "2x2\r\n1 1 1\r\n2 2 2\r\n3 3 3\r\n4 4 4\r\n");
   Backend().AnswerFileDialog(folder.Path("a.txt"));
   form->Open->Click();

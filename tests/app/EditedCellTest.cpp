@@ -1,7 +1,6 @@
 // The edited cell after the table shrank past it: typing and double clicks act on the cell
 // the grid kept current, never on a row that is gone.
 #include "tests/app/MainWindowSupport.h"
-#include "tests/app/TempFolder.h"
 
 namespace Bezier::testing {
 namespace {
@@ -14,7 +13,6 @@ class EditedCell : public MainWindow {
     Backend().AnswerFileDialog(folder.Path("a.txt"));
     ChooseMenuItem(0, 0);
   }
-  tempfiles::TempFolder folder;
 };
 
 TEST_F(EditedCell, FollowsTheCurrentCellWhenTheTableShrinksPastIt) {

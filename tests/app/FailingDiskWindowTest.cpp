@@ -6,7 +6,6 @@
 
 #include "platform/kernel/FileSystem.h"
 #include "tests/app/MainWindowSupport.h"
-#include "tests/app/TempFolder.h"
 #include "tests/support/FailingDisk.h"
 
 namespace Bezier::testing {
@@ -27,8 +26,6 @@ class FailingDiskWindow : public MainWindow {
     const platform::ScopedFileSystem failing(disk);
     ChooseMenuItem(FileMenu, item);
   }
-
-  tempfiles::TempFolder folder;
 };
 
 TEST_F(FailingDiskWindow, ASaveThatFailsSaysWhyAndKeepsThePreviousFile) {

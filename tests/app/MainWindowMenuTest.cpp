@@ -34,16 +34,10 @@ class MainWindowMenus : public MainWindow {
   TRect ItemRect(platform::HMENU menu, int index) const {
     return platform::GetMenuItemRect(form->Handle(), menu, index);
   }
-  platform::HMENU DropDown(int index) const {
-    return platform::GetMenuItemInfo(Bar(), index)->SubMenu;
-  }
-  static platform::TPoint Middle(const TRect& r) {
-    return {(r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2};
-  }
   // What the screen shows of an open drop-down item, in its own coordinates.
   platform::Bitmap Shown(platform::HMENU menu, int index) const {
     const TRect r = ItemRect(menu, index);
-    const platform::HWND popup = platform::WindowFromPoint(Middle(r));
+    const platform::HWND popup = platform::WindowFromPoint(ItemCentre(menu, index));
     platform::Bitmap shot = platform::WindowSnapshot(popup);
     const platform::TPoint at = platform::ScreenToClient(popup, r.TopLeft());
     platform::Bitmap item(r.Width(), r.Height());
@@ -57,7 +51,7 @@ class MainWindowMenus : public MainWindow {
 
 TEST_F(MainWindowMenus, DropDownsTakeThePaintersHandlersAndPaintFromTheStoredSkin) {
   ASSERT_FALSE(form->Open->OnAdvancedDrawItem) << "not before the drop-down is measured";
-  session.Click(Middle(ItemRect(Bar(), 0)));
+  session.Click(ItemCentre(Bar(), 0));
   ASSERT_TRUE(platform::IsMenuActive());
   const platform::HMENU file = DropDown(0);
   for (framework::TMenuItem* item : {form->Open, form->Save1, form->Tutup1})
@@ -68,7 +62,7 @@ TEST_F(MainWindowMenus, DropDownsTakeThePaintersHandlersAndPaintFromTheStoredSki
   EXPECT_EQ(open.Pixel(2, 2), PopupWhite);
   EXPECT_LE(menutests::Nearest(open, {24, 0, open.Width(), 24}, ItemText), menutests::TextNear);
 
-  session.MoveMouse(Middle(ItemRect(file, 1)));
+  session.MoveMouse(ItemCentre(file, 1));
   const platform::Bitmap save = Shown(file, 1);
   EXPECT_NE(save.Pixel(2, 12), PopupWhite) << "the hot gradient";
   EXPECT_LE(menutests::Nearest(save, {24, 0, save.Width(), 24}, HotItemText), menutests::TextNear);
@@ -81,12 +75,10 @@ TEST_F(MainWindowMenus, DropDownsTakeThePaintersHandlersAndPaintFromTheStoredSki
   const TRect tabel = ItemRect(Bar(), 1);
   const platform::TPoint origin = platform::GetWindowRect(form->Handle()).TopLeft();
   const auto top = [&] {
-    platform::UpdateWindow(form->Handle());
-    return platform::WindowSnapshot(form->Handle())
-        .Pixel(tabel.Left + 2 - origin.X, tabel.Top - origin.Y);
+    return Snapshot(*form).Pixel(tabel.Left + 2 - origin.X, tabel.Top - origin.Y);
   };
   EXPECT_NE(top(), PopupWhite);
-  session.MoveMouse(Middle(tabel));
+  session.MoveMouse(ItemCentre(Bar(), 1));
   EXPECT_EQ(top(), PopupWhite);
 }
 

@@ -20,8 +20,7 @@ class ScaledMainWindow : public MainWindow {
 
 TEST_F(ScaledMainWindow, ScreenShowsTheLogicalPictureWithEveryPixelDoubled) {
   ASSERT_EQ(Backend().Scale().Factor(), 2);
-  platform::UpdateWindow(form->Handle());
-  const platform::Bitmap logical = platform::WindowSnapshot(form->Handle());
+  const platform::Bitmap logical = Snapshot(*form);
   ASSERT_EQ(logical.Width(), 797);
   platform::Bitmap doubled(logical.Width() * 2, logical.Height() * 2);
   for (int y = 0; y < doubled.Height(); ++y)

@@ -3,9 +3,6 @@
 // The tool's real main window on a headless desktop, with the helpers the tests drive it by.
 
 #include <gtest/gtest.h>
-#include <unistd.h>
-
-#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -14,6 +11,7 @@
 #include "controls/sCustomButton.h"
 #include "controls/sEdit.h"
 #include "controls/sGauge.h"
+#include "framework/controls/ControlCanvas.h"
 #include "framework/controls/Image.h"
 #include "framework/controls/ListBox.h"
 #include "framework/controls/PaintBox.h"
@@ -28,10 +26,22 @@
 #include "platform/window/Paint.h"
 #include "resources/Embedded.h"
 #include "styled/suiGrid.h"
+#include "tests/app/TempFolder.h"
 
 namespace Bezier::testing {
 
 using platform::DialogRecord;
+
+// Every blend of the pipeline, per channel: floor(k x a / 256) + b - floor(k x b / 256).
+inline platform::TColor Mix(unsigned k, platform::TColor a, platform::TColor b) {
+  platform::TColor mixed = 0;
+  for (const int shift : {0, 8, 16}) {
+    const unsigned ac = (a >> shift) & 0xFF;
+    const unsigned bc = (b >> shift) & 0xFF;
+    mixed |= (k * ac / 256 + bc - k * bc / 256) << shift;
+  }
+  return mixed;
+}
 
 class MainWindow : public ::testing::Test {
  protected:
@@ -57,17 +67,19 @@ class MainWindow : public ::testing::Test {
     return grid->ClientToScreen({x, y});
   }
   void ClickCell(int col, int row) { session.Click(CellCentre(col, row)); }
+  // A menu item's centre on the screen: of the bar, or of an open drop-down.
+  platform::TPoint ItemCentre(platform::HMENU menu, int index) const {
+    const platform::TRect r = platform::GetMenuItemRect(form->Handle(), menu, index);
+    return {(r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2};
+  }
+  platform::HMENU DropDown(int barIndex) const {
+    return platform::GetMenuItemInfo(platform::GetMenu(form->Handle()), barIndex)->SubMenu;
+  }
   // Chooses a command by mouse, the bar item at barIndex, then the item of its drop-down, and
   // lets it run.
   void ChooseMenuItem(int barIndex, int itemIndex) {
-    const platform::HWND window = form->Handle();
-    const platform::HMENU bar = platform::GetMenu(window);
-    const auto middle = [](const platform::TRect& r) {
-      return platform::TPoint{(r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2};
-    };
-    session.Click(middle(platform::GetMenuItemRect(window, bar, barIndex)));
-    const platform::HMENU dropDown = platform::GetMenuItemInfo(bar, barIndex)->SubMenu;
-    session.Click(middle(platform::GetMenuItemRect(window, dropDown, itemIndex)));
+    session.Click(ItemCentre(platform::GetMenu(form->Handle()), barIndex));
+    session.Click(ItemCentre(DropDown(barIndex), itemIndex));
     app.ProcessMessages();  // the chosen command comes as a posted message
   }
 
@@ -104,24 +116,20 @@ class MainWindow : public ::testing::Test {
   std::size_t MessageCount() { return Messages().size(); }
 
   // The drawing area as the screen shows it, offset-free: pixel (x, y) of the paint box.
-  platform::TColor AreaPixel(int x, int y) {
+  platform::TColor AreaPixel(int x, int y) { return Snapshot(*form->Panel).Pixel(x + 1, y + 1); }
+  // A window as the screen shows it once everything pending is painted and let go.
+  platform::Bitmap Snapshot(framework::TWinControl& control) {
     platform::UpdateWindow(form->Handle());
-    const platform::Bitmap shot = platform::WindowSnapshot(form->Panel->Handle());
-    return shot.Pixel(x + 1, y + 1);
+    framework::FreeDeviceContexts();
+    return platform::WindowSnapshot(control.Handle());
   }
   // The picture kept by the image.
   const platform::Bitmap& Picture() { return form->Image->Picture()->Bitmap()->Data(); }
 
-  std::filesystem::path TempFile(const std::string& name) {
-    const auto folder =
-        std::filesystem::temp_directory_path() / ("bezier_app_" + std::to_string(::getpid()));
-    std::filesystem::create_directories(folder);
-    return folder / name;
-  }
-
   platform::HeadlessSession session;
   framework::TApplication app;
   TForm1* form = nullptr;
+  tempfiles::TempFolder folder;
 };
 
 }  // namespace Bezier::testing

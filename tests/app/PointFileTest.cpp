@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -16,74 +17,75 @@ using tempfiles::ReadBytes;
 using tempfiles::TempFolder;
 using tempfiles::WriteBytes;
 
-void ExpectHeader(std::string_view line, const std::string& m, const std::string& n) {
-  const THeaderTexts texts = SplitHeader(line);
-  EXPECT_EQ(texts.M, m) << line;
-  EXPECT_EQ(texts.N, n) << line;
-}
-
-void ExpectPoint(std::string_view line, const std::string& x, const std::string& y,
-                 const std::string& z) {
-  const TPointTexts texts = SplitPointLine(line);
-  EXPECT_EQ(texts.X, x) << line;
-  EXPECT_EQ(texts.Y, y) << line;
-  EXPECT_EQ(texts.Z, z) << line;
-}
-
-TEST(SplitHeader, AtTheFirstX) {
-  ExpectHeader("3x4", "3", "4");
-  ExpectHeader("3x4x5", "3", "4x5");
-  ExpectHeader("34", "", "34");
-  ExpectHeader("", "", "");
-  ExpectHeader("x", "", "");
-  ExpectHeader(" 3 X4", "", " 3 X4");  // only the lower-case letter splits
-}
-
-TEST(SplitPointLine, AtTheFirstTwoBlanks) {
-  ExpectPoint("12 250 7", "12", "250", "7");
-  ExpectPoint("12 34", "12", "", "34");
-  ExpectPoint("1234", "", "", "1234");
-  ExpectPoint("1  3", "1", "", "3");
-  ExpectPoint("1 2 3 4", "1", "2", "3 4");
-  ExpectPoint("", "", "", "");
-  ExpectPoint(" ", "", "", "");
-  ExpectPoint("1\t2 3", "1\t2", "", "3");  // only blanks split
-}
-
-TEST(PointCountOf, ProductOfTheCounts) {
-  EXPECT_EQ(PointCountOf("3", "4"), 12);
-  EXPECT_EQ(PointCountOf("$2", " 9"), 18);
-  EXPECT_EQ(PointCountOf("100", "100"), MaxPointCount);
-  EXPECT_EQ(PointCountOf("1", "1"), 1);
-}
-
-TEST(PointCountOf, TextsThatAreNoIntegers) {
+// The message of the error E that f raises, or "" when it raises none; other errors fail the
+// test.
+template <class E, class F>
+std::string MessageOf(F f) {
   try {
-    PointCountOf("", "34");
-    FAIL();
-  } catch (const framework::EConvertError& e) {
-    EXPECT_EQ(e.Message(), "'' is not a valid integer value");
+    f();
+  } catch (const E& e) {
+    return e.Message();
   }
-  try {
-    PointCountOf("3", "4x5");
-    FAIL();
-  } catch (const framework::EConvertError& e) {
-    EXPECT_EQ(e.Message(), "'4x5' is not a valid integer value");
+  return "";
+}
+
+TEST(SplitHeader, AtTheFirstLowerCaseX) {
+  const std::array<std::string, 3> cases[] = {
+      {"3x4", "3", "4"}, {"3x4x5", "3", "4x5"}, {"34", "", "34"},
+      {"", "", ""},      {"x", "", ""},         {" 3 X4", "", " 3 X4"},
+  };
+  for (const auto& [line, m, n] : cases) {
+    const THeaderTexts texts = SplitHeader(line);
+    EXPECT_EQ((std::array{texts.M, texts.N}), (std::array{m, n})) << line;
   }
 }
 
-TEST(PointCountOf, SizesOutOfRangeNameBothCounts) {
-  try {
-    PointCountOf("0", "5");
-    FAIL();
-  } catch (const framework::EConvertError& e) {
-    EXPECT_EQ(e.Message(), "The table size 0 x 5 is not valid (1 to 10000 points)");
+TEST(SplitPointLine, AtTheFirstTwoBlanksOnly) {
+  const std::array<std::string, 4> cases[] = {
+      {"12 250 7", "12", "250", "7"},
+      {"12 34", "12", "", "34"},
+      {"1234", "", "", "1234"},
+      {"1  3", "1", "", "3"},
+      {"1 2 3 4", "1", "2", "3 4"},
+      {"", "", "", ""},
+      {" ", "", "", ""},
+      {"1\t2 3", "1\t2", "", "3"},
+  };
+  for (const auto& [line, x, y, z] : cases) {
+    const TPointTexts texts = SplitPointLine(line);
+    EXPECT_EQ((std::array{texts.X, texts.Y, texts.Z}), (std::array{x, y, z})) << line;
   }
-  EXPECT_THROW(PointCountOf("-3", "4"), framework::EConvertError);
-  EXPECT_THROW(PointCountOf("101", "100"), framework::EConvertError);
-  // The product of two huge counts neither overflows nor passes.
-  EXPECT_THROW(PointCountOf("2147483647", "2147483647"), framework::EConvertError);
-  EXPECT_THROW(PointCountOf("-2147483648", "-2147483648"), framework::EConvertError);
+}
+
+// The product of two huge counts neither overflows nor passes.
+TEST(PointCountOf, ProductOfTheCountsOrAConversionError) {
+  const std::string invalid = "is not a valid integer value";
+  const std::string range = "is not valid (1 to 10000 points)";
+  const struct {
+    std::string m, n;
+    std::int32_t count;
+    std::string message;
+  } cases[] = {
+      {"3", "4", 12, ""},
+      {"$2", " 9", 18, ""},
+      {"100", "100", MaxPointCount, ""},
+      {"1", "1", 1, ""},
+      {"", "34", 0, "'' " + invalid},
+      {"3", "4x5", 0, "'4x5' " + invalid},
+      {"0", "5", 0, "The table size 0 x 5 " + range},
+      {"-3", "4", 0, "The table size -3 x 4 " + range},
+      {"101", "100", 0, "The table size 101 x 100 " + range},
+      {"10001", "1", 0, "The table size 10001 x 1 " + range},
+      {"2147483647", "2147483647", 0, "The table size 2147483647 x 2147483647 " + range},
+      {"-2147483648", "-2147483648", 0, "The table size -2147483648 x -2147483648 " + range},
+  };
+  for (const auto& c : cases) {
+    std::int32_t count = 0;
+    EXPECT_EQ(MessageOf<framework::EConvertError>([&] { count = PointCountOf(c.m, c.n); }),
+              c.message)
+        << c.m << " x " << c.n;
+    EXPECT_EQ(count, c.count) << c.m << " x " << c.n;
+  }
 }
 
 TEST(PointFileText, EveryLineEndsWithCarriageReturnAndLineFeed) {
@@ -107,21 +109,15 @@ TEST(SavePointFile, WritesAndReplaces) {
   EXPECT_EQ(folder.EntryCount(), 1u);
 }
 
-TEST(SavePointFile, MissingFolderIsACreateError) {
+// A missing folder, a folder in the way (the rename fails after the data is written) and a
+// name at the length limit (no room for the temporary one beside it): nothing else is left.
+TEST(SavePointFile, FailureNamesTheFileAndLeavesThePreviousOneIntact) {
   const TempFolder folder;
-  const std::string file = folder.Path("missing/points.txt");
-  try {
-    SavePointFile(file, {"2x2"});
-    FAIL();
-  } catch (const framework::EFCreateError& e) {
-    EXPECT_EQ(e.Message(), "Cannot create file \"" + file + "\". No such file or directory");
-  }
+  const std::string missing = folder.Path("missing/points.txt");
+  EXPECT_EQ(MessageOf<framework::EFCreateError>([&] { SavePointFile(missing, {"2x2"}); }),
+            "Cannot create file \"" + missing + "\". No such file or directory");
   EXPECT_EQ(folder.EntryCount(), 0u);
-}
 
-TEST(SavePointFile, FailureLeavesThePreviousFileIntact) {
-  const TempFolder folder;
-  // A folder in the way: the rename fails after the data is written.
   const std::string blocked = folder.Path("blocked.txt");
   ASSERT_EQ(::mkdir(blocked.c_str(), 0755), 0);
   EXPECT_THROW(SavePointFile(blocked, {"2x2"}), framework::EFCreateError);
@@ -129,15 +125,10 @@ TEST(SavePointFile, FailureLeavesThePreviousFileIntact) {
   ASSERT_EQ(::stat(blocked.c_str(), &info), 0);
   EXPECT_TRUE(S_ISDIR(info.st_mode));
 
-  // A name at the length limit leaves no room for the temporary one beside it.
   const std::string longName = folder.Path(std::string(250, 'p'));
   WriteBytes(longName, "3x3\r\n");
-  try {
-    SavePointFile(longName, {"2x2"});
-    FAIL();
-  } catch (const framework::EFCreateError& e) {
-    EXPECT_EQ(e.Message(), "Cannot create file \"" + longName + "\". File name too long");
-  }
+  EXPECT_EQ(MessageOf<framework::EFCreateError>([&] { SavePointFile(longName, {"2x2"}); }),
+            "Cannot create file \"" + longName + "\". File name too long");
   EXPECT_EQ(ReadBytes(longName), "3x3\r\n");
   EXPECT_EQ(folder.EntryCount(), 2u);
 }
@@ -152,32 +143,26 @@ TEST(ReadPointTable, CountsAndPointsInTableOrder) {
   EXPECT_EQ(table.Points, expected);
 }
 
-void ExpectFailure(const std::vector<std::string>& lines, const std::string& message) {
-  try {
-    ReadPointTable(lines);
-    ADD_FAILURE() << "no error for " << lines.size() << " lines";
-  } catch (const framework::Exception& e) {
-    EXPECT_EQ(e.Message(), message);
-  }
-}
-
-TEST(ReadPointTable, IncompleteTablesBeforeConversions) {
+// An empty cell further down is found before a bad text further up.
+TEST(ReadPointTable, IncompleteTablesBeforeBadTexts) {
   const std::string incomplete(IncompleteTableMessage);
-  ExpectFailure({"3x3"}, incomplete);
-  ExpectFailure({"2x1", "1 2 3"}, incomplete);
-  ExpectFailure({"2x1", "1 2 3", "4  6"}, incomplete);
-  ExpectFailure({"2x1", "1 2 3", "4 5 "}, incomplete);
-  ExpectFailure({"2x1", "1 2 3", ""}, incomplete);
-  // An empty cell further down is found before a bad text further up.
-  ExpectFailure({"2x1", "a 2 3", "4 5"}, incomplete);
-}
-
-TEST(ReadPointTable, BadTexts) {
-  ExpectFailure({}, "'' is not a valid integer value");
-  ExpectFailure({"2*2"}, "'' is not a valid integer value");
-  ExpectFailure({"1x1", "1 2 3 4"}, "'3 4' is not a valid integer value");
-  ExpectFailure({"1x2", "1 2 3", "4 5 99999999999"}, "'99999999999' is not a valid integer value");
-  ExpectFailure({"0x9"}, "The table size 0 x 9 is not valid (1 to 10000 points)");
+  const std::pair<std::vector<std::string>, std::string> cases[] = {
+      {{"3x3"}, incomplete},
+      {{"2x1", "1 2 3"}, incomplete},
+      {{"2x1", "1 2 3", "4  6"}, incomplete},
+      {{"2x1", "1 2 3", "4 5 "}, incomplete},
+      {{"2x1", "1 2 3", ""}, incomplete},
+      {{"2x1", "a 2 3", "4 5"}, incomplete},
+      {{}, "'' is not a valid integer value"},
+      {{"2*2"}, "'' is not a valid integer value"},
+      {{"1x1", "1 2 3 4"}, "'3 4' is not a valid integer value"},
+      {{"1x2", "1 2 3", "4 5 99999999999"}, "'99999999999' is not a valid integer value"},
+      {{"0x9"}, "The table size 0 x 9 is not valid (1 to 10000 points)"},
+  };
+  for (const auto& [lines, message] : cases) {
+    const auto read = [&lines = lines] { ReadPointTable(lines); };
+    EXPECT_EQ(MessageOf<framework::Exception>(read), message) << lines.size() << " lines";
+  }
 }
 
 }  // namespace

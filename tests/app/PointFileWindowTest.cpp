@@ -1,9 +1,5 @@
 // File > Save and File > Open through the window and the scripted dialogs.
-#include <sys/wait.h>
-
-#include <cstdlib>
-#include <fstream>
-#include <iterator>
+#include <filesystem>
 
 #include "framework/runtime/Exceptions.h"
 #include "platform/graphics/Png.h"
@@ -12,78 +8,73 @@
 namespace Bezier::testing {
 namespace {
 
-std::string ReadBytes(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
+using tempfiles::ReadBytes;
+using tempfiles::WriteBytes;
 
-void WriteBytes(const std::filesystem::path& path, const std::string& bytes) {
-  std::ofstream(path, std::ios::binary) << bytes;
-}
+const std::string TwoByTwo = "2x2\r\n1 2 3\r\n4 5 6\r\n7 8 9\r\n10 11 12\r\n";
 
 class PointFiles : public MainWindow {
  protected:
-  void Open(const std::filesystem::path& path) {
-    Backend().AnswerFileDialog(path.string());
+  void Open(const std::string& path) {
+    Backend().AnswerFileDialog(path);
     form->Open->Click();
   }
-  void Save(const std::filesystem::path& path) {
-    Backend().AnswerFileDialog(path.string());
+  void Save(const std::string& path) {
+    Backend().AnswerFileDialog(path);
     form->Save1->Click();
-  }
-  void DrawTwoByTwo() {
-    SizeTable(2, 2);
-    Click(*form->BtnRandom);
-    FillTable({{"1", "2", "3"}, {"4", "5", "6"}, {"7", "8", "9"}, {"10", "11", "12"}});
-    Click(*form->Gambar);
   }
 };
 
+// Before any drawing the file is emptied; a name without extension gets ".txt".
 TEST_F(PointFiles, SaveWritesTheLastDrawnTable) {
-  DrawTwoByTwo();
-  const auto path = TempFile("saved.txt");
-  Save(path);
-  EXPECT_EQ(ReadBytes(path), "2x2\r\n1 2 3\r\n4 5 6\r\n7 8 9\r\n10 11 12\r\n");
-  const auto& asked = Backend().Dialogs().back().File;
-  EXPECT_EQ(asked.Kind, platform::FileDialogKind::Save);
-  EXPECT_EQ(asked.DefaultExt, "txt");
-}
-
-TEST_F(PointFiles, SaveBeforeAnyDrawingWritesAnEmptyFile) {
-  const auto path = TempFile("empty.txt");
-  WriteBytes(path, "old");
-  Save(path);
-  EXPECT_EQ(ReadBytes(path), "");
-}
-
-TEST_F(PointFiles, ANameWithoutExtensionGetsTxt) {
-  const auto path = TempFile("abc");
-  std::filesystem::remove(path.string() + ".txt");
-  Save(path);
-  EXPECT_TRUE(std::filesystem::exists(path.string() + ".txt"));
+  const struct {
+    const char* name;
+    const char* written;
+    bool drawFirst;
+    std::string bytes;
+  } cases[] = {
+      {"empty.txt", "empty.txt", false, ""},
+      {"abc", "abc.txt", false, ""},
+      {"saved.txt", "saved.txt", true, TwoByTwo},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    WriteBytes(folder.Path(c.written), "old");
+    if (c.drawFirst) {
+      SizeTable(2, 2);
+      Click(*form->BtnRandom);
+      FillTable({{"1", "2", "3"}, {"4", "5", "6"}, {"7", "8", "9"}, {"10", "11", "12"}});
+      Click(*form->Gambar);
+    }
+    Save(folder.Path(c.name));
+    EXPECT_EQ(ReadBytes(folder.Path(c.written)), c.bytes);
+    const auto& asked = Backend().Dialogs().back().File;
+    EXPECT_EQ(asked.Kind, platform::FileDialogKind::Save);
+    EXPECT_EQ(asked.DefaultExt, "txt");
+  }
 }
 
 TEST_F(PointFiles, ACancelledSaveWritesNothing) {
   Backend().AnswerFileDialog(std::nullopt);
   form->Save1->Click();
   EXPECT_EQ(Backend().Dialogs().size(), 1u);
+  EXPECT_EQ(folder.EntryCount(), 0u);
 }
 
 TEST_F(PointFiles, ASaveThatCannotCreateItsFileNamesIt) {
-  const auto path = TempFile("missing-folder") / "x.txt";
-  Backend().AnswerFileDialog(path.string());
+  const std::string path = folder.Path("missing-folder/x.txt");
   try {
-    form->Save1->Click();
+    Save(path);
     FAIL() << "no error";
   } catch (const framework::Exception& e) {
-    EXPECT_EQ(std::string(e.what()).rfind("Cannot create file \"" + path.string() + "\". ", 0), 0u)
+    EXPECT_EQ(std::string(e.what()).rfind("Cannot create file \"" + path + "\". ", 0), 0u)
         << e.what();
   }
 }
 
 TEST_F(PointFiles, OpenRightAfterStartFillsTheDisabledTableAndDraws) {
-  const auto path = TempFile("open.txt");
-  WriteBytes(path, "2x2\r\n1 2 3\r\n4 5 6\r\n7 8 9\r\n10 11 12\r\n");
+  const std::string path = folder.Path("open.txt");
+  WriteBytes(path, TwoByTwo);
   Open(path);
   EXPECT_TRUE(form->LoadedFromFile);
   EXPECT_EQ(form->EdM->Text(), "2");
@@ -101,37 +92,31 @@ TEST_F(PointFiles, OpenRightAfterStartFillsTheDisabledTableAndDraws) {
   EXPECT_EQ(MessageCount(), 0u);
   EXPECT_EQ(form->Points[1][1], (std::vector<std::int32_t>{10, 11, 12}));
   EXPECT_EQ(form->ListGrid->Items()->Count(), 5);
-}
 
-TEST_F(PointFiles, SavingOffersTheFolderOfTheFileOpenedLast) {
-  const auto path = TempFile("open.txt");
-  WriteBytes(path, "2x2\r\n");
-  Open(path);
   Backend().AnswerFileDialog(std::nullopt);
   form->Save1->Click();
-  EXPECT_EQ(Backend().Dialogs().back().File.InitialDir, path.parent_path().string());
+  EXPECT_EQ(Backend().Dialogs().back().File.InitialDir,
+            std::filesystem::path(path).parent_path().string())
+      << "saving offers the folder of the file opened last";
 }
 
 TEST_F(PointFiles, TheRendererDrawsWhatTheToolDraws) {
-  const auto path = TempFile("render.txt");
+  const std::string path = folder.Path("render.txt");
   WriteBytes(path,
              "3x2\r\n3 5 0\r\n101 17 40\r\n7 151 60\r\n203 190 0\r\n50 250 99\r\n250 299 9\r\n");
   Open(path);
   Click(*form->Gambar);
   ASSERT_EQ(MessageCount(), 0u);
-  const auto png = TempFile("render.png");
-  const std::string command = std::string(BEZIER_RENDER) + " " + path.string() + " " + png.string();
-  const int status = std::system(command.c_str());
-  ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+  const std::string png = folder.Path("render.png");
+  ASSERT_EQ(tempfiles::RunProgram(BEZIER_RENDER, path + " " + png, folder.Path("errors")), 0);
   const std::vector<std::uint8_t> drawn = platform::EncodePng(Picture());
   EXPECT_EQ(ReadBytes(png), std::string(drawn.begin(), drawn.end())) << "pixel for pixel";
 }
 
 TEST_F(PointFiles, AHeaderOnlyFileSizesTheTableAndChangesNoCell) {
   form->SGInput->SetCells(1, 1, "keep");
-  const auto path = TempFile("header.txt");
-  WriteBytes(path, "3x3\r\n");
-  Open(path);
+  WriteBytes(folder.Path("header.txt"), "3x3\r\n");
+  Open(folder.Path("header.txt"));
   EXPECT_EQ(form->EdM->Text(), "3");
   EXPECT_EQ(form->SGInput->RowCount(), 10);
   EXPECT_EQ(form->SGInput->Cells(1, 1), "keep");
@@ -139,9 +124,8 @@ TEST_F(PointFiles, AHeaderOnlyFileSizesTheTableAndChangesNoCell) {
 }
 
 TEST_F(PointFiles, AnEmptyFileOrACancelOnlyEnablesDrawing) {
-  const auto path = TempFile("nothing.txt");
-  WriteBytes(path, "");
-  Open(path);
+  WriteBytes(folder.Path("nothing.txt"), "");
+  Open(folder.Path("nothing.txt"));
   EXPECT_TRUE(form->LoadedFromFile);
   EXPECT_TRUE(form->Gambar->Enabled());
   EXPECT_EQ(form->SGInput->RowCount(), 4);
@@ -153,9 +137,8 @@ TEST_F(PointFiles, AnEmptyFileOrACancelOnlyEnablesDrawing) {
 }
 
 TEST_F(PointFiles, LinesAreSplitAtBlanksAndExtraLinesIgnored) {
-  const auto path = TempFile("split.txt");
-  WriteBytes(path, "2x2\n12 34\r\n1 2 3 4\n\n5  6\nextra 1 1\n");
-  Open(path);
+  WriteBytes(folder.Path("split.txt"), "2x2\n12 34\r\n1 2 3 4\n\n5  6\nextra 1 1\n");
+  Open(folder.Path("split.txt"));
   const auto* grid = form->SGInput;
   EXPECT_EQ(grid->Rows(1), (std::vector<std::string>{"1", "12", "", "34"}));
   EXPECT_EQ(grid->Rows(2), (std::vector<std::string>{"2", "1", "2", "3 4"}));
@@ -166,7 +149,7 @@ TEST_F(PointFiles, LinesAreSplitAtBlanksAndExtraLinesIgnored) {
 }
 
 TEST_F(PointFiles, ABadHeaderKeepsTheTextsAndLeavesDrawingDisabled) {
-  const auto path = TempFile("bad.txt");
+  const std::string path = folder.Path("bad.txt");
   WriteBytes(path, "3x4x5\r\n1 2 3\r\n");
   EXPECT_THROW(Open(path), framework::EConvertError);
   EXPECT_EQ(form->EdM->Text(), "3");

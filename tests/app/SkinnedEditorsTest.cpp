@@ -3,7 +3,6 @@
 
 #include "controls/sCheckbox.h"
 #include "controls/sEdit.h"
-#include "framework/controls/ControlCanvas.h"
 #include "skin/sSkinLists.h"
 #include "tests/app/MainWindowSupport.h"
 #include "tests/skinengine/ControlsTestSupport.h"
@@ -14,15 +13,7 @@ namespace {
 using platform::Bitmap;
 using platform::TColor;
 
-class SkinnedEditors : public MainWindow {
- protected:
-  // The control's window as the screen shows it.
-  Bitmap Shot(framework::TWinControl& control) {
-    platform::UpdateWindow(form->Handle());
-    framework::FreeDeviceContexts();
-    return platform::WindowSnapshot(control.Handle());
-  }
-};
+using SkinnedEditors = MainWindow;
 
 // The TsEdit section: both border colours 0xB89C7F, the field and the selection white, the
 // selection border as the top border one pixel wide: the same look hot and focused.
@@ -38,16 +29,16 @@ TEST_F(SkinnedEditors, TheFieldsAreFramedInTheStoredSkinsColours) {
 
     other->SetFocus();
     session.MoveMouse({0, 0});
-    const Bitmap normal = Shot(*field);
+    const Bitmap normal = Snapshot(*field);
     for (auto [x, y] : {std::pair{60, 0}, {0, 10}, {60, 20}, {120, 10}})
       EXPECT_EQ(normal.Pixel(x, y), Frame) << field->Name() << " at " << x << "," << y;
     for (auto [x, y] : {std::pair{60, 1}, {60, 2}, {2, 10}, {118, 18}, {100, 10}})
       EXPECT_EQ(normal.Pixel(x, y), White) << field->Name() << " at " << x << "," << y;
 
     session.MoveMouse(Centre(*field));
-    const Bitmap hot = Shot(*field);
+    const Bitmap hot = Snapshot(*field);
     Click(*field);
-    const Bitmap focused = Shot(*field);
+    const Bitmap focused = Snapshot(*field);
     EXPECT_EQ(field->Color(), White);
     for (int y = 0; y < 21; ++y)
       for (int x = 0; x < 121; ++x) {
@@ -76,15 +67,6 @@ TEST_F(SkinnedEditors, TheCheckBoxShowsTheSkinsGlyphCellsBesideItsCaption) {
   const TColor below = parent ? parent->Picture->Pixel(box.Left() + parent->Offset.X + 1,
                                                        box.Top() + parent->Offset.Y + 3)
                               : platform::ColorToRGB(box.sStyle()->Painting()->Color());
-  const auto blend = [](TColor b, TColor p, int m) {
-    TColor out = 0;
-    for (int shift = 0; shift < 24; shift += 8) {
-      const int bc = static_cast<int>((b >> shift) & 0xFF);
-      const int pc = static_cast<int>((p >> shift) & 0xFF);
-      out |= static_cast<TColor>(bc * m / 256 + pc - pc * m / 256) << shift;
-    }
-    return out;
-  };
   ASSERT_EQ(strip.Pixel(8, 9 + 18), 0u);
   ASSERT_EQ(strip.Pixel(1, 2 + 18), 0x9F9F9Fu);
 
@@ -99,16 +81,16 @@ TEST_F(SkinnedEditors, TheCheckBoxShowsTheSkinsGlyphCellsBesideItsCaption) {
   for (const Case& c : {Case{"normal", 0}, Case{"hot", 1}, Case{"pressed", 2}}) {
     if (c.cell == 1) session.MoveMouse(Centre(box));
     if (c.cell == 2) session.Press(Centre(box));
-    const Bitmap shot = Shot(box);
+    const Bitmap shot = Snapshot(box);
     EXPECT_EQ(shot.Pixel(8, 10), strip.Pixel(16 * c.cell + 8, 9)) << c.what;
-    EXPECT_EQ(shot.Pixel(1, 3), blend(below, strip.Pixel(16 * c.cell + 1, 2), 159)) << c.what;
+    EXPECT_EQ(shot.Pixel(1, 3), Mix(159, below, strip.Pixel(16 * c.cell + 1, 2))) << c.what;
   }
   session.Release(Centre(box));
   EXPECT_FALSE(box.Checked());
   EXPECT_TRUE(Messages().empty());
 
   // The caption's text begins at x = 23, clear of the glyph.
-  const Bitmap shot = Shot(box);
+  const Bitmap shot = Snapshot(box);
   EXPECT_GT(skintests::Darkest(shot, {16, 0, 23, 20}), 150);
   EXPECT_LT(skintests::Darkest(shot, {23, 0, 30, 20}), 100);
 }

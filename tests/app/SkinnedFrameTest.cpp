@@ -2,7 +2,6 @@
 // menus and the system menu still doing their work through it.
 #include <cstddef>
 #include <cstdint>
-#include <fstream>
 #include <functional>
 #include <string>
 #include <vector>
@@ -33,11 +32,6 @@ class SkinnedFrame : public MainWindow {
   int HitCode(TPoint window) {
     return static_cast<int>(platform::SendMessage(form->Handle(), platform::WM_NCHITTEST, 0,
                                                   platform::PointParam(OnScreen(window))));
-  }
-  static TPoint Middle(const TRect& r) { return {(r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2}; }
-  // A bar item's or an open popup's item's centre on the screen.
-  TPoint ItemCentre(platform::HMENU menu, int index) {
-    return Middle(platform::GetMenuItemRect(form->Handle(), menu, index));
   }
 };
 
@@ -120,10 +114,10 @@ TEST_F(SkinnedFrame, TheMenuBarsItemsLieWhereThePlatformHitTestsThem) {
 
 // File > Open, Save and Close chosen with the mouse from the bar's drop-down.
 TEST_F(SkinnedFrame, TheFileMenuStillWorks) {
-  const auto path = TempFile("frame.txt");
-  std::ofstream(path) << "2x2\n1 2 3\n4 5 6\n7 8 9\n10 11 12\n";
+  const std::string path = folder.Path("frame.txt");
+  tempfiles::WriteBytes(path, "2x2\n1 2 3\n4 5 6\n7 8 9\n10 11 12\n");
   const platform::HMENU bar = form->MainMenu->MenuHandle();
-  const platform::HMENU file = platform::GetMenuItemInfo(bar, 0)->SubMenu;
+  const platform::HMENU file = DropDown(0);
   struct Case {
     const char* Name;
     int Item;
@@ -137,7 +131,7 @@ TEST_F(SkinnedFrame, TheFileMenuStillWorks) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.Name);
-    Backend().AnswerFileDialog(path.string());
+    Backend().AnswerFileDialog(path);
     session.Advance(1000);
     session.Click(ItemCentre(bar, 0));
     ASSERT_TRUE(platform::IsMenuActive());

@@ -12,17 +12,6 @@ namespace {
 
 using platform::TColor;
 
-// Every blend of the pipeline, per channel: floor(k x a / 256) + b - floor(k x b / 256).
-TColor Mix(unsigned k, TColor a, TColor b) {
-  TColor mixed = 0;
-  for (const int shift : {0, 8, 16}) {
-    const unsigned ac = (a >> shift) & 0xFF;
-    const unsigned bc = (b >> shift) & 0xFF;
-    mixed |= (k * ac / 256 + bc - k * bc / 256) << shift;
-  }
-  return mixed;
-}
-
 class SpeedButtonWindow : public MainWindow {
  protected:
   // The window as the loop leaves it once idle: painted, its buttons' regions set.

@@ -1,5 +1,6 @@
 // The control-point table in the DeepBlue style with the colours stored with the window.
 #include "tests/app/MainWindowSupport.h"
+#include "tests/styled/StyledTestSupport.h"
 
 namespace Bezier::testing {
 namespace {
@@ -10,13 +11,11 @@ using platform::TColor;
 TEST_F(MainWindow, TheTableHasTheColoursStoredWithTheWindow) {
   const auto& grid = *form->SGInput;
   EXPECT_EQ(grid.UIStyle(), suiThemes::TsuiUIStyle::DeepBlue);
-  EXPECT_EQ(grid.BGColor(), 15263976u);
-  EXPECT_EQ(grid.BorderColor(), platform::clMenuHighlight);
+  EXPECT_EQ(suiTesting::StyleColours(grid),
+            (suiTesting::TStyleColours{platform::clMenuHighlight, platform::clSkyBlue, 15263976,
+                                       platform::clBlack, platform::clBlack}));
   EXPECT_EQ(grid.FocusedColor(), platform::clAqua);
   EXPECT_EQ(grid.SelectedColor(), platform::clYellow);
-  EXPECT_EQ(grid.FixedFontColor(), platform::clBlack);
-  EXPECT_EQ(grid.FixedBGColor(), platform::clSkyBlue);
-  EXPECT_EQ(grid.FontColor(), platform::clBlack);
   EXPECT_FALSE(grid.Ctl3D());
 }
 
@@ -25,8 +24,7 @@ TEST_F(MainWindow, TheTablePaintsItsCellsByStateInsideItsFrame) {
   auto& grid = *form->SGInput;
   grid.SetSelection({1, 1, 2, 2});
   grid.SetFocus();
-  platform::UpdateWindow(form->Handle());
-  const platform::Bitmap shot = platform::WindowSnapshot(grid.Handle());
+  const platform::Bitmap shot = Snapshot(grid);
   // A pixel of a cell away from its edges and text; the client area starts at (1, 1).
   auto cell = [&](int col, int row) {
     const platform::TRect r = grid.CellRect(col, row);

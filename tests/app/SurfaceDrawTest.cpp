@@ -6,6 +6,7 @@
 #include <limits>
 #include <random>
 #include <utility>
+#include <vector>
 
 #include "app/BezierSurface.h"
 #include "framework/runtime/Exceptions.h"
@@ -183,13 +184,8 @@ TEST(DrawLine, LinesAcrossTheWholePlaneDrawOnlyTheirVisiblePart) {
   EXPECT_EQ(CountPainted(b), AreaHeight);
 }
 
-MatA Quad(std::array<std::int32_t, 3> p00, std::array<std::int32_t, 3> p01,
-          std::array<std::int32_t, 3> p10, std::array<std::int32_t, 3> p11) {
-  const auto v = [](std::array<std::int32_t, 3> p) {
-    return std::vector<std::int32_t>(p.begin(), p.end());
-  };
-  return {{v(p00), v(p01)}, {v(p10), v(p11)}};
-}
+// A flat quadrilateral: one curve of two points, and another.
+const MatA Quad = {{{3, 5, 0}, {101, 17, 0}}, {{7, 151, 0}, {203, 190, 0}}};
 
 // One axis of the bilinear patch: four terms (P x a) x b, each rounded to nearest, even on ties.
 std::int32_t Bilinear(const MatA& p, int axis, double u, double v) {
@@ -203,7 +199,6 @@ std::int32_t Bilinear(const MatA& p, int axis, double u, double v) {
 }
 
 TEST(DrawSurface, FlatQuadrilateralIsItsSidesAndTheBilinearPatchOnEvenPixels) {
-  const MatA net = Quad({3, 5, 0}, {101, 17, 0}, {7, 151, 0}, {203, 190, 0});
   Bitmap expected = Area();
   Canvas expectedArea(expected);
   DrawLine(expectedArea, 3, 5, 101, 17);
@@ -211,7 +206,7 @@ TEST(DrawSurface, FlatQuadrilateralIsItsSidesAndTheBilinearPatchOnEvenPixels) {
   DrawLine(expectedArea, 3, 5, 7, 151);
   DrawLine(expectedArea, 101, 17, 203, 190);
   const auto plot = [&](double u, double v) {
-    const std::int32_t x = Bilinear(net, 0, u, v), y = Bilinear(net, 1, u, v);
+    const std::int32_t x = Bilinear(Quad, 0, u, v), y = Bilinear(Quad, 1, u, v);
     expected.SetPixel(20 + x + (x & 1), 20 + y + (y & 1), platform::clRed);
   };
   for (const double u : OuterParameters()) {
@@ -223,7 +218,7 @@ TEST(DrawSurface, FlatQuadrilateralIsItsSidesAndTheBilinearPatchOnEvenPixels) {
 
   Bitmap b = Area();
   Canvas area(b);
-  DrawSurface(area, 1, 1, net);
+  DrawSurface(area, 1, 1, Quad);
   EXPECT_TRUE(b == expected);
 }
 
@@ -233,20 +228,19 @@ TEST(DrawSurface, DeepNetHasTwelveEdgesAndRedPointsOnEvenPixels) {
                     {{0, 160, 0}, {80, 170, 40}, {160, 160, 0}}};
   Bitmap edges = Area();
   Canvas edgesArea(edges);
-  const auto projected = [&](int i, int j) {
-    std::int32_t x = net[i][j][0], y = net[i][j][1], z = net[i][j][2];
-    Project(x, y, z);
-    return std::pair{x, y};
-  };
-  const auto edge = [&](std::pair<std::int32_t, std::int32_t> a,
-                        std::pair<std::int32_t, std::int32_t> b) {
-    DrawLine(edgesArea, a.first, a.second, b.first, b.second);
+  // The projected points (i, j) and (k, l), joined.
+  const auto edge = [&](int i, int j, int k, int l) {
+    std::int32_t x1 = net[i][j][0], y1 = net[i][j][1], z1 = net[i][j][2];
+    std::int32_t x2 = net[k][l][0], y2 = net[k][l][1], z2 = net[k][l][2];
+    Project(x1, y1, z1);
+    Project(x2, y2, z2);
+    DrawLine(edgesArea, x1, y1, x2, y2);
   };
   for (int i = 0; i < 3; ++i) {
-    for (int j = 0; j < 2; ++j) edge(projected(i, j), projected(i, j + 1));
+    for (int j = 0; j < 2; ++j) edge(i, j, i, j + 1);
   }
   for (int j = 0; j < 3; ++j) {
-    for (int i = 0; i < 2; ++i) edge(projected(i, j), projected(i + 1, j));
+    for (int i = 0; i < 2; ++i) edge(i, j, i + 1, j);
   }
 
   Bitmap b = Area();
@@ -277,9 +271,8 @@ TEST(DrawSurface, NoCurvesDrawsTheEmptySumAtTheOrigin) {
 TEST(DrawSurface, AStoreSmallerThanTheNetDrawsNothing) {
   Bitmap b = Area();
   Canvas area(b);
-  const MatA net = Quad({3, 5, 0}, {101, 17, 0}, {7, 151, 0}, {203, 190, 0});
-  EXPECT_THROW(DrawSurface(area, 2, 1, net), framework::EListError);
-  EXPECT_THROW(DrawSurface(area, 1, 2, net), framework::EListError);
+  EXPECT_THROW(DrawSurface(area, 2, 1, Quad), framework::EListError);
+  EXPECT_THROW(DrawSurface(area, 1, 2, Quad), framework::EListError);
   EXPECT_EQ(CountPainted(b), 0);
 }
 

@@ -6,8 +6,6 @@
 #include <functional>
 #include <limits>
 #include <random>
-#include <sstream>
-#include <string>
 #include <vector>
 
 #include "app/BezierSurface.h"
@@ -30,12 +28,6 @@ MatA Table(std::int32_t m, std::int32_t n, const std::function<std::int32_t()>& 
   return points;
 }
 
-std::string Describe(const TSurfacePoint& s) {
-  std::ostringstream out;
-  out << s[0] << ", " << s[1] << ", " << s[2];
-  return out.str();
-}
-
 // Compares every point of SurfaceLines with the reference and reports the first difference.
 void ExpectReferencePoints(std::int32_t q, std::int32_t p, const MatA& points, TFixed fixed,
                            const std::vector<double>& outer, const std::vector<double>& inner) {
@@ -49,7 +41,8 @@ void ExpectReferencePoints(std::int32_t q, std::int32_t p, const MatA& points, T
       const TSurfacePoint& got = fast[line * inner.size() + k];
       if (got != expected) {
         ADD_FAILURE() << "q " << q << ", p " << p << ", u " << u << ", v " << v << ": fast ("
-                      << Describe(got) << "), reference (" << Describe(expected) << ")";
+                      << ::testing::PrintToString(got) << "), reference ("
+                      << ::testing::PrintToString(expected) << ")";
         return;
       }
     }

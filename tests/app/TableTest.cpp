@@ -8,33 +8,39 @@ namespace {
 
 using MessageList = std::vector<std::pair<std::string, std::string>>;
 
+// Leaving n on the way back to m checks it too, so n holds a valid count while m is tried.
 TEST_F(MainWindow, CountFieldsAcceptTwoToNine) {
-  const std::vector<std::pair<std::string, std::string>> cases = {{"10", "Nilai Maksimal M < 10"},
-                                                                  {"1", "Nilai Minimum M > 1"},
-                                                                  {"0", "Nilai Minimum M > 1"},
-                                                                  {"-3", "Nilai Minimum M > 1"},
-                                                                  {"2", ""},
-                                                                  {"9", ""}};
-  form->EdN->SetText("3");  // leaving n on the way back to m checks it too
-  for (const auto& [text, message] : cases) {
+  const struct {
+    sEdit::TsEdit* TForm1::*field;
+    std::string text, message;
+  } cases[] = {
+      {&TForm1::EdM, "10", "Nilai Maksimal M < 10"},
+      {&TForm1::EdM, "1", "Nilai Minimum M > 1"},
+      {&TForm1::EdM, "0", "Nilai Minimum M > 1"},
+      {&TForm1::EdM, "-3", "Nilai Minimum M > 1"},
+      {&TForm1::EdM, "2", ""},
+      {&TForm1::EdM, "9", ""},
+      {&TForm1::EdN, "12", "Nilai Maksimal N < 10"},
+      {&TForm1::EdN, "1", "Nilai Minimum N > 1"},
+  };
+  form->EdN->SetText("3");
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.text);
+    sEdit::TsEdit& field = *(form->*c.field);
     const std::size_t before = MessageCount();
-    EnterCount(*form->EdM, text);
-    if (message.empty()) {
-      EXPECT_EQ(MessageCount(), before) << text;
-      EXPECT_EQ(form->EdM->Text(), text);
-      EXPECT_FALSE(form->EdM->Focused());
+    EnterCount(field, c.text);
+    if (c.message.empty()) {
+      EXPECT_EQ(MessageCount(), before);
+      EXPECT_EQ(field.Text(), c.text);
+      EXPECT_FALSE(field.Focused());
     } else {
-      ASSERT_EQ(MessageCount(), before + 1) << text;
-      EXPECT_EQ(Messages().back(), (std::pair<std::string, std::string>{"Error", message}));
+      ASSERT_EQ(MessageCount(), before + 1);
+      EXPECT_EQ(Messages().back(), (std::pair<std::string, std::string>{"Error", c.message}));
       EXPECT_EQ(Backend().Dialogs().back().Box.Kind, platform::MessageBoxKind::Error);
-      EXPECT_EQ(form->EdM->Text(), "") << "cleared";
-      EXPECT_TRUE(form->EdM->Focused()) << "the focus goes back";
+      EXPECT_EQ(field.Text(), "") << "cleared";
+      EXPECT_TRUE(field.Focused()) << "the focus goes back";
     }
   }
-  EnterCount(*form->EdN, "12");
-  EXPECT_EQ(Messages().back().second, "Nilai Maksimal N < 10");
-  EnterCount(*form->EdN, "1");
-  EXPECT_EQ(Messages().back().second, "Nilai Minimum N > 1");
 }
 
 TEST_F(MainWindow, ACountThatIsNoIntegerStopsTheExitCheck) {
@@ -136,30 +142,22 @@ TEST_F(MainWindow, AMessageHasTheKeyboardAndTypingGoesOnInTheFieldAfterwards) {
   }
 }
 
-TEST_F(MainWindow, RandomizeFillsEveryDataCellWithOneTo299) {
-  SizeTable(3, 3);
-  Click(*form->BtnRandom);
-  for (int c = 1; c <= 3; ++c) {
-    for (int r = 1; r <= 9; ++r) {
-      const int v = std::stoi(form->SGInput->Cells(c, r));
-      EXPECT_GE(v, 1);
-      EXPECT_LE(v, 299);
-    }
-  }
-  EXPECT_TRUE(form->Gambar->Enabled());
-}
-
 // The virtual clock stands still during the click, as a coarse clock does between two quick
 // reads. Seeds one tick apart give values about 134775813 x 299 / 2^32 = 9.4 apart (mod 299),
 // so nine cells in a row are all different.
-TEST_F(MainWindow, RandomizeGivesEveryCellItsOwnSeedWhileTheClockStandsStill) {
+TEST_F(MainWindow, RandomizeFillsEveryDataCellWithOneTo299FromItsOwnSeed) {
   SizeTable(3, 3);
   Click(*form->BtnRandom);
   for (int c = 1; c <= 3; ++c) {
     std::set<std::string> values;
-    for (int r = 1; r <= 9; ++r) values.insert(form->SGInput->Cells(c, r));
+    for (int r = 1; r <= 9; ++r) {
+      const int v = std::stoi(form->SGInput->Cells(c, r));
+      EXPECT_TRUE(v >= 1 && v <= 299) << v;
+      values.insert(form->SGInput->Cells(c, r));
+    }
     EXPECT_EQ(values.size(), 9u) << "column " << c;
   }
+  EXPECT_TRUE(form->Gambar->Enabled());
 }
 
 TEST_F(MainWindow, ResetEmptiesCellsAndFieldsButKeepsTheRows) {

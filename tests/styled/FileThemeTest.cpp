@@ -84,32 +84,29 @@ TEST_F(FileTheme, AFileWhoseChainEndsAtOnceGivesMinusOneForEveryColour) {
   EXPECT_EQ(theme->GetColor(15), 0xFFFFFFFFu);
 }
 
-TEST_F(FileTheme, SettingTheSameNameAgainReadsNothing) {
+// The same name again (its file since rewritten), a name with no file and a damaged file all
+// leave the theme read before in force.
+TEST_F(FileTheme, ThePreviousThemeStaysUnlessANewFileIsRead) {
   const std::string path = Write("t.theme", suiTesting::OneColourTheme(0x111111));
   theme->SetThemeFile(path);
   Write("t.theme", suiTesting::OneColourTheme(0x222222));
-  theme->SetThemeFile(path);
-  EXPECT_EQ(theme->GetColor(25), 0x111111u);
-}
-
-TEST_F(FileTheme, ANameWithNoFileLeavesThePreviousThemeInForce) {
-  const std::string path = Write("t.theme", suiTesting::OneColourTheme(0x111111));
-  theme->SetThemeFile(path);
-  theme->SetThemeFile(folder.File("missing-bezier-theme.theme"));
-  EXPECT_EQ(theme->ThemeFile(), path);
-  EXPECT_TRUE(theme->ThemeLoaded());
-  EXPECT_EQ(theme->GetColor(25), 0x111111u);
-}
-
-TEST_F(FileTheme, ADamagedFileIsAnErrorAndThePreviousThemeStays) {
-  const std::string good = Write("good.theme", suiTesting::OneColourTheme(0x111111));
-  theme->SetThemeFile(good);
   Bytes damaged = suiTesting::OneColourTheme(0x222222);
   suiTesting::PutU32(damaged, 12, 25);
-  EXPECT_THROW(theme->SetThemeFile(Write("bad.theme", damaged)), framework::EReadError);
-  EXPECT_EQ(theme->ThemeFile(), good);
-  EXPECT_TRUE(theme->ThemeLoaded());
-  EXPECT_EQ(theme->GetColor(25), 0x111111u);
+  const std::pair<std::string, bool> cases[] = {
+      {path, false},
+      {folder.File("missing-bezier-theme.theme"), false},
+      {Write("bad.theme", damaged), true},
+  };
+  for (const auto& [name, damagedFile] : cases) {
+    if (damagedFile) {
+      EXPECT_THROW(theme->SetThemeFile(name), framework::EReadError);
+    } else {
+      theme->SetThemeFile(name);
+    }
+    EXPECT_EQ(theme->ThemeFile(), path) << name;
+    EXPECT_TRUE(theme->ThemeLoaded()) << name;
+    EXPECT_EQ(theme->GetColor(25), 0x111111u) << name;
+  }
 }
 
 TEST_F(FileTheme, FallsBackToTheFileOfThatNameInTheProgramsFolder) {
@@ -128,11 +125,8 @@ TEST_F(FileTheme, FromThemeFileTakesTheGridsColoursFromTheFile) {
   grid->SetFileTheme(theme);
   EXPECT_EQ(grid->BGColor(), 0xE8E8E8u) << "DeepBlue ignores the file theme";
   grid->SetUIStyle(TsuiUIStyle::FromThemeFile);
-  EXPECT_EQ(grid->BorderColor(), 0x445566u);
-  EXPECT_EQ(grid->FixedBGColor(), 0x445566u);
-  EXPECT_EQ(grid->BGColor(), 0x445566u);
-  EXPECT_EQ(grid->FixedFontColor(), 0x445566u);
-  EXPECT_EQ(grid->FontColor(), 0x445566u);
+  EXPECT_EQ(suiTesting::StyleColours(*grid),
+            (suiTesting::TStyleColours{0x445566, 0x445566, 0x445566, 0x445566, 0x445566}));
   EXPECT_EQ(CellColour(Snapshot(), 3, 3), 0x445566u);
 }
 
@@ -141,10 +135,8 @@ TEST_F(FileTheme, ABuiltInStyleWrittenToAFileRestylesAGrid) {
   theme->SetThemeFile(Write("xp.theme", WriteThemeFile(BuiltInThemeEntries(TsuiUIStyle::WinXP))));
   grid->SetUIStyle(TsuiUIStyle::FromThemeFile);
   grid->SetFileTheme(theme);
-  EXPECT_EQ(grid->BorderColor(), 0x686868u);
-  EXPECT_EQ(grid->FixedBGColor(), 0xEFD3C6u);
-  EXPECT_EQ(grid->BGColor(), 0xDEEBEFu);
-  EXPECT_EQ(grid->FixedFontColor(), 0x000000u);
+  EXPECT_EQ(suiTesting::StyleColours(*grid),
+            (suiTesting::TStyleColours{0x686868, 0xEFD3C6, 0xDEEBEF, 0x000000, 0x000000}));
   framework::TBitmap cell;
   theme->GetBitmapPiece(5, cell, 1, 18);
   EXPECT_EQ(cell.Width(), 21);

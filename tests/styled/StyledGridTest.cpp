@@ -19,18 +19,12 @@ using suiThemes::TsuiUIStyle;
 
 class StyledGrid : public ::testing::Test, public suiTesting::GridFixture {};
 
-void ExpectStyleColours(const suiGrid::TsuiStringGrid& grid, TColor border, TColor fixedBG,
-                        TColor bg, TColor fixedFont, TColor font) {
-  EXPECT_EQ(grid.BorderColor(), border);
-  EXPECT_EQ(grid.FixedBGColor(), fixedBG);
-  EXPECT_EQ(grid.BGColor(), bg);
-  EXPECT_EQ(grid.FixedFontColor(), fixedFont);
-  EXPECT_EQ(grid.FontColor(), font);
-}
+using suiTesting::DeepBlue;
+using suiTesting::StyleColours;
 
 TEST_F(StyledGrid, ANewGridOnAPlainFormIsDeepBlueAndFlat) {
   EXPECT_EQ(grid->UIStyle(), TsuiUIStyle::DeepBlue);
-  ExpectStyleColours(*grid, 0x000000, 0xA04A44, 0xE8E8E8, 0xFFFFFF, 0x000000);
+  EXPECT_EQ(StyleColours(*grid), DeepBlue);
   EXPECT_EQ(grid->FocusedColor(), platform::clLime);
   EXPECT_EQ(grid->SelectedColor(), platform::clYellow);
   EXPECT_EQ(grid->Color(), 0xE8E8E8u);
@@ -78,24 +72,22 @@ TEST_F(StyledGrid, FixedCellsKeepFixedBGColorAndWriteInFixedFontColor) {
   EXPECT_FALSE(HasInk(shot, grid->CellRect(3, 3), platform::clRed));
 }
 
+// FromThemeFile without a file theme paints as DeepBlue.
 TEST_F(StyledGrid, ChoosingAStyleOverridesColoursSetOneByOne) {
+  const std::pair<TsuiUIStyle, suiTesting::TStyleColours> cases[] = {
+      {TsuiUIStyle::WinXP, {0x686868, 0xEFD3C6, 0xDEEBEF, 0x000000, 0x000000}},
+      {TsuiUIStyle::MacOS, {0x7F7F7F, 0xC47339, 0xE7E7E7, 0xFFFFFF, 0x000000}},
+      {TsuiUIStyle::Protein, {0x000000, 0xC4302D, 0xFBFBFB, 0xFFFFFF, 0x000000}},
+      {TsuiUIStyle::BlueGlass, {0x000000, 0xEC5E5E, 0xE7E7E7, 0xFFFFFF, 0x000000}},
+      {TsuiUIStyle::FromThemeFile, DeepBlue},
+  };
   grid->SetBGColor(platform::clRed);
-  grid->SetUIStyle(TsuiUIStyle::WinXP);
-  ExpectStyleColours(*grid, 0x686868, 0xEFD3C6, 0xDEEBEF, 0x000000, 0x000000);
-  grid->SetUIStyle(TsuiUIStyle::MacOS);
-  ExpectStyleColours(*grid, 0x7F7F7F, 0xC47339, 0xE7E7E7, 0xFFFFFF, 0x000000);
-  grid->SetUIStyle(TsuiUIStyle::Protein);
-  ExpectStyleColours(*grid, 0x000000, 0xC4302D, 0xFBFBFB, 0xFFFFFF, 0x000000);
-  grid->SetUIStyle(TsuiUIStyle::BlueGlass);
-  ExpectStyleColours(*grid, 0x000000, 0xEC5E5E, 0xE7E7E7, 0xFFFFFF, 0x000000);
+  for (const auto& [style, colours] : cases) {
+    grid->SetUIStyle(style);
+    EXPECT_EQ(grid->UIStyle(), style);
+    EXPECT_EQ(StyleColours(*grid), colours) << static_cast<int>(style);
+  }
   EXPECT_EQ(grid->FocusedColor(), platform::clLime) << "not part of any style";
-}
-
-TEST_F(StyledGrid, FromThemeFileWithoutAFileThemeGivesDeepBlue) {
-  grid->SetUIStyle(TsuiUIStyle::WinXP);
-  grid->SetUIStyle(TsuiUIStyle::FromThemeFile);
-  EXPECT_EQ(grid->UIStyle(), TsuiUIStyle::FromThemeFile);
-  ExpectStyleColours(*grid, 0x000000, 0xA04A44, 0xE8E8E8, 0xFFFFFF, 0x000000);
 }
 
 TEST_F(StyledGrid, WithDefaultDrawingOffOnlyTheDrawCellEventPaints) {
@@ -132,15 +124,6 @@ TEST_F(StyledGrid, OwnColoursShowAtTheNextPaint) {
   EXPECT_EQ(CellColour(Snapshot(), 3, 1), platform::clAqua);
 }
 
-class StyledGridStreaming : public ::testing::Test, public framework::testing::FormFixture {
- protected:
-  void SetUp() override {
-    framework::RegisterFrameworkClasses(classes);
-    suiClasses::RegisterStyledClasses(classes);
-  }
-  framework::TClassRegistry classes;
-};
-
 constexpr const char* Stored = R"(object Form1: TForm
   object SGInput: TsuiStringGrid
     Left = 8
@@ -162,27 +145,31 @@ constexpr const char* Stored = R"(object Form1: TForm
 end
 )";
 
+class StyledGridStreaming : public ::testing::Test, public framework::testing::FormFixture {
+ protected:
+  void SetUp() override {
+    framework::RegisterFrameworkClasses(classes);
+    suiClasses::RegisterStyledClasses(classes);
+    owner.SetName("Form1");
+    framework::ReadDescription(Stored, owner, classes);
+  }
+  framework::TClassRegistry classes;
+  framework::TForm owner{nullptr};
+};
+
 TEST_F(StyledGridStreaming, ColoursStoredAfterTheStyleOverrideIt) {
-  framework::TForm owner(nullptr);
-  owner.SetName("Form1");
-  framework::ReadDescription(Stored, owner, classes);
   auto* grid = dynamic_cast<suiGrid::TsuiStringGrid*>(owner.FindComponent("SGInput"));
   ASSERT_NE(grid, nullptr);
   EXPECT_EQ(grid->UIStyle(), TsuiUIStyle::DeepBlue);
-  EXPECT_EQ(grid->BGColor(), 15263976u);
-  EXPECT_EQ(grid->BorderColor(), platform::clMenuHighlight);
+  EXPECT_EQ(StyleColours(*grid),
+            (suiTesting::TStyleColours{platform::clMenuHighlight, platform::clSkyBlue, 15263976,
+                                       platform::clBlack, platform::clBlack}));
   EXPECT_EQ(grid->FocusedColor(), platform::clAqua);
   EXPECT_EQ(grid->SelectedColor(), platform::clYellow);
-  EXPECT_EQ(grid->FixedFontColor(), platform::clBlack);
-  EXPECT_EQ(grid->FixedBGColor(), platform::clSkyBlue);
-  EXPECT_EQ(grid->FontColor(), platform::clBlack);
   EXPECT_FALSE(grid->Ctl3D()) << "a stored Ctl3D leaves the grid flat";
 }
 
 TEST_F(StyledGridStreaming, WritesTheStyleAndEveryColourInOrder) {
-  framework::TForm owner(nullptr);
-  owner.SetName("Form1");
-  framework::ReadDescription(Stored, owner, classes);
   const std::string text = framework::WriteDescription(owner);
   std::size_t at = 0;
   for (const char* line :

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <array>
 #include <cstdint>
 #include <filesystem>
 #include <string>
@@ -21,6 +22,14 @@ namespace suiTesting {
 
 using platform::TColor;
 using suiThemes::TsuiUIStyle;
+
+// Border, fixed background, background, fixed font and font colour: the ones a style sets.
+using TStyleColours = std::array<TColor, 5>;
+inline TStyleColours StyleColours(const suiGrid::TsuiStringGrid& grid) {
+  return {grid.BorderColor(), grid.FixedBGColor(), grid.BGColor(), grid.FixedFontColor(),
+          grid.FontColor()};
+}
+constexpr TStyleColours DeepBlue{0x000000, 0xA04A44, 0xE8E8E8, 0xFFFFFF, 0x000000};
 
 class GridFixture : public framework::testing::FormFixture {
  public:

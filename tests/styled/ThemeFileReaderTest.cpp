@@ -69,54 +69,39 @@ TEST(ThemeFileReader, ANameOfSixtyFourCharactersNeedsNoTerminator) {
   EXPECT_THROW(WriteThemeFile({IntegerEntry(name + "X", 7)}), framework::EStreamError);
 }
 
-TEST(ThemeFileReader, DataOrRecordsPastTheEndAreAStreamReadError) {
-  const Bytes good = WriteThemeFile({BinaryEntry("ButtonImage", {1, 2, 3, 4})});
-  Bytes longData = good;
-  suiTesting::PutU32(longData, FirstRecord + DataSizeField, 1000);
-  EXPECT_EQ(ReadError(longData), "Stream read error");
-
-  Bytes farRecord = good;
-  suiTesting::PutU32(farRecord, FirstRecord + NextField,
-                     static_cast<std::uint32_t>(good.size() - 10));
-  EXPECT_EQ(ReadError(farRecord), "Stream read error");
-
-  Bytes hugeOffset = good;
-  suiTesting::PutU32(hugeOffset, FirstRecord + DataOffsetField, 0xFFFFFFFF);
-  EXPECT_EQ(ReadError(hugeOffset), "Stream read error");
-
-  Bytes textPastEnd = WriteThemeFile({TextEntry("Author", "abc")});
-  suiTesting::PutU32(textPastEnd, FirstRecord + DataSizeField, 0x7FFFFFFF);
-  EXPECT_EQ(ReadError(textPastEnd), "Stream read error");
-
-  EXPECT_EQ(ReadError(Bytes(good.begin(), good.begin() + 15)), "Stream read error");
-  EXPECT_EQ(ReadError(Bytes(good.begin(), good.begin() + 30)), "Stream read error");
-  EXPECT_EQ(ReadError({}), "Stream read error");
-}
-
-TEST(ThemeFileReader, AHeaderSizeOtherThan24IsRefused) {
-  Bytes bytes = WriteThemeFile({});
-  suiTesting::PutU32(bytes, 12, 40);
-  EXPECT_EQ(ReadError(bytes), "Theme file header size is 40, not 24");
-}
-
-TEST(ThemeFileReader, IntegersMustTakeFourBytesAndBooleansOne) {
-  Bytes integer = WriteThemeFile({IntegerEntry("FormMinWidthInt", 1)});
-  suiTesting::PutU32(integer, FirstRecord + DataSizeField, 2);
-  EXPECT_EQ(ReadError(integer), "Theme entry 'FormMinWidthInt' holds an integer of 2 bytes, not 4");
-  Bytes boolean = WriteThemeFile({BooleanEntry("ButtonTransparentBool", true)});
-  suiTesting::PutU32(boolean, FirstRecord + DataSizeField, 4);
-  EXPECT_EQ(ReadError(boolean),
-            "Theme entry 'ButtonTransparentBool' holds a boolean of 4 bytes, not 1");
-}
-
-TEST(ThemeFileReader, ARecordChainThatLoopsIsAnErrorNotAnEndlessRead) {
-  Bytes self = WriteThemeFile({IntegerEntry("A", 1)});
-  suiTesting::PutU32(self, FirstRecord + NextField, FirstRecord);
-  EXPECT_EQ(ReadError(self), "Theme file records form a loop");
-
-  Bytes pair = WriteThemeFile({IntegerEntry("A", 1), IntegerEntry("B", 2), IntegerEntry("C", 3)});
-  suiTesting::PutU32(pair, FirstRecord + 2 * (77 + 4) + NextField, FirstRecord + 77 + 4);
-  EXPECT_EQ(ReadError(pair), "Theme file records form a loop");
+// One 32-bit field of a good file overwritten: data or records past the end, a header of the
+// wrong size, integers and booleans of the wrong size, record chains that loop.
+TEST(ThemeFileReader, ADamagedFieldIsAReadErrorThatSaysWhat) {
+  const Bytes binary = WriteThemeFile({BinaryEntry("ButtonImage", {1, 2, 3, 4})});
+  const auto size = static_cast<std::uint32_t>(binary.size());
+  const std::size_t second = FirstRecord + 77 + 4, third = second + 77 + 4;
+  const std::string past = "Stream read error", loop = "Theme file records form a loop";
+  const struct {
+    Bytes bytes;
+    std::size_t at;
+    std::uint32_t value;
+    std::string message;
+  } cases[] = {
+      {binary, FirstRecord + DataSizeField, 1000, past},
+      {binary, FirstRecord + NextField, size - 10, past},
+      {binary, FirstRecord + DataOffsetField, 0xFFFFFFFF, past},
+      {WriteThemeFile({TextEntry("Author", "abc")}), FirstRecord + DataSizeField, 0x7FFFFFFF, past},
+      {WriteThemeFile({}), 12, 40, "Theme file header size is 40, not 24"},
+      {WriteThemeFile({IntegerEntry("FormMinWidthInt", 1)}), FirstRecord + DataSizeField, 2,
+       "Theme entry 'FormMinWidthInt' holds an integer of 2 bytes, not 4"},
+      {WriteThemeFile({BooleanEntry("ButtonTransparentBool", true)}), FirstRecord + DataSizeField,
+       4, "Theme entry 'ButtonTransparentBool' holds a boolean of 4 bytes, not 1"},
+      {WriteThemeFile({IntegerEntry("A", 1)}), FirstRecord + NextField, FirstRecord, loop},
+      {WriteThemeFile({IntegerEntry("A", 1), IntegerEntry("B", 2), IntegerEntry("C", 3)}),
+       third + NextField, second, loop},
+  };
+  for (const auto& c : cases) {
+    Bytes damaged = c.bytes;
+    suiTesting::PutU32(damaged, c.at, c.value);
+    EXPECT_EQ(ReadError(damaged), c.message) << c.at << " = " << c.value;
+  }
+  for (const std::size_t length : {15, 30, 0})
+    EXPECT_EQ(ReadError(Bytes(binary.begin(), binary.begin() + length)), past) << length;
 }
 
 TEST(ThemeFileReader, RefusesMoreRecordsThanAnyThemeHolds) {

@@ -91,20 +91,19 @@ void FillStrip(framework::TBitmap& strip, int width, int height) {
     for (int y = 0; y < height; ++y) strip.Data().SetPixel(x, y, static_cast<TColor>(x * 0x010203));
 }
 
+// 18 cells of 342 / 18 = 19 pixels: the first from 0, the last from 17 x 19 = 323.
 TEST(CutBitmapPiece, CutsTheNthOfCountEquallyWideCells) {
   framework::TBitmap strip;
   FillStrip(strip, 342, 19);
-  framework::TBitmap cell;
-  suiThemeBitmaps::CutBitmapPiece(strip, cell, 18, 1);
-  EXPECT_EQ(cell.Width(), 19);
-  EXPECT_EQ(cell.Height(), 19);
-  EXPECT_EQ(cell.Data().Pixel(0, 0), strip.Data().Pixel(0, 0));
-  EXPECT_EQ(cell.Data().Pixel(18, 18), strip.Data().Pixel(18, 18));
-
-  suiThemeBitmaps::CutBitmapPiece(strip, cell, 18, 18);
-  EXPECT_EQ(cell.Width(), 19);
-  EXPECT_EQ(cell.Data().Pixel(0, 5), strip.Data().Pixel(323, 5));
-  EXPECT_EQ(cell.Data().Pixel(18, 5), strip.Data().Pixel(341, 5));
+  for (const int piece : {1, 18}) {
+    framework::TBitmap cell;
+    suiThemeBitmaps::CutBitmapPiece(strip, cell, 18, piece);
+    ASSERT_EQ(cell.Width(), 19);
+    ASSERT_EQ(cell.Height(), 19);
+    for (int y = 0; y < 19; ++y)
+      for (int x = 0; x < 19; ++x)
+        ASSERT_EQ(cell.Data().Pixel(x, y), strip.Data().Pixel(19 * (piece - 1) + x, y)) << piece;
+  }
 }
 
 TEST(CutBitmapPiece, RoundsTheCellWidthDownAndCanCutABitmapIntoItself) {
@@ -150,21 +149,18 @@ class TsuiForm : public framework::TCustomControl {
 
 class DefaultStyle : public ::testing::Test, public framework::testing::FormFixture {};
 
-TEST_F(DefaultStyle, IsDeepBlueWithoutAStyledFormPanelOnAForm) {
+// DeepBlue without a form, without a styled form panel, and for an owner that is no form.
+TEST_F(DefaultStyle, IsTheStyleOfTheFirstStyledFormPanelOfTheOwningForm) {
   EXPECT_EQ(suiMgr::GetDefaultUIStyle(nullptr), TsuiUIStyle::DeepBlue);
   EXPECT_EQ(suiMgr::GetDefaultUIStyle(form), TsuiUIStyle::DeepBlue);
   Add<framework::testing::TProbePanel>(form, 0, 0);
   EXPECT_EQ(suiMgr::GetDefaultUIStyle(form), TsuiUIStyle::DeepBlue);
-}
-
-TEST_F(DefaultStyle, IsTheStyleOfTheFirstStyledFormPanelOfTheOwningForm) {
-  Add<framework::testing::TProbePanel>(form, 0, 0);
   auto* first = Add<TsuiForm>(form, 0, 30);
   Add<TsuiForm>(form, 0, 60)->SetUIStyle(TsuiUIStyle::MacOS);
   EXPECT_EQ(suiMgr::GetDefaultUIStyle(form), TsuiUIStyle::WinXP);
   first->SetUIStyle(TsuiUIStyle::Protein);
   EXPECT_EQ(suiMgr::GetDefaultUIStyle(form), TsuiUIStyle::Protein);
-  EXPECT_EQ(suiMgr::GetDefaultUIStyle(first), TsuiUIStyle::DeepBlue) << "owner not a form";
+  EXPECT_EQ(suiMgr::GetDefaultUIStyle(first), TsuiUIStyle::DeepBlue);
 }
 
 TEST_F(DefaultStyle, NewGridsStartInTheStyleOfTheFormsStyledPanel) {
