@@ -122,6 +122,7 @@ Region Region::FromRects(std::span<const TRect> rects) {
     std::erase_if(active, [top](const TRect& r) { return r.Bottom <= top; });
     while (next < pending.size() && pending[next].Top <= top) active.push_back(pending[next++]);
     std::vector<Span> spans;
+    spans.reserve(active.size());
     for (const TRect& r : active) spans.push_back({r.Left, r.Right});
     std::sort(spans.begin(), spans.end(),
               [](const Span& a, const Span& b) { return a.left < b.left; });
