@@ -48,15 +48,23 @@ void HeadlessBackend::Present(HWND window, const Bitmap& backing, const TRect& r
   const TRect device = scale_.ToDevice(backing.BoundsRect());
   if (n.Screen.Width() != device.Width() || n.Screen.Height() != device.Height())
     n.Screen = Bitmap(device.Width(), device.Height());
-  using Pixel = std::array<std::uint8_t, 3>;
-  scale_.PresentBlocks<Pixel>(
-      backing, rect.Intersect(backing.BoundsRect()),
-      [](const std::uint8_t* bgr) {
-        return Pixel{bgr[0], bgr[1], bgr[2]};
-      },
-      [&n](int y, int left, const std::vector<Pixel>& row) {
-        std::memcpy(n.Screen.ScanLine(y) + left * 3, row.data(), row.size() * 3);
-      });
+  const TRect area = rect.Intersect(backing.BoundsRect());
+  if (scale_.Factor() == 1) {
+    // The screen keeps the backing's own bytes, so rows copy as they are.
+    for (int y = area.Top; y < area.Bottom; ++y)
+      std::memcpy(n.Screen.ScanLine(y) + area.Left * 3, backing.ScanLine(y) + area.Left * 3,
+                  static_cast<std::size_t>(area.Width()) * 3);
+  } else {
+    using Pixel = std::array<std::uint8_t, 3>;
+    scale_.PresentBlocks<Pixel>(
+        backing, area,
+        [](const std::uint8_t* bgr) {
+          return Pixel{bgr[0], bgr[1], bgr[2]};
+        },
+        [&n](int y, int left, const std::vector<Pixel>& row) {
+          std::memcpy(n.Screen.ScanLine(y) + left * 3, row.data(), row.size() * 3);
+        });
+  }
   ++n.Presents;
 }
 
