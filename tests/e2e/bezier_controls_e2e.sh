@@ -11,10 +11,6 @@ source "$(dirname "$0")/desktop.sh"
 start_desktop "$out" 1280x1024
 
 start_bezier
-# The client area lies inside the 4-pixel frame, below the caption and the menu bar.
-cx=$((X + 4))
-cy=$((Y + HEIGHT - 4 - 495))
-sleep 1
 
 point() { xdotool mousemove "$((cx + $1))" "$((cy + $2))"; sleep 0.5; }
 click() { point "$1" "$2" && xdotool click 1 && sleep 0.3; }

@@ -18,7 +18,6 @@ start_desktop "$out" 1280x1024
 
 start_bezier
 [ "$WIDTH" = 797 ] && [ "$HEIGHT" = 541 ] || { echo "the frame is not 4 + 19 + 19 round 789 x 495"; exit 1; }
-sleep 1
 
 # A drag on the caption moves the window by as much as the pointer; the window manager
 # moves it, so the pointer goes in steps.

@@ -11,7 +11,6 @@ start_desktop "$out" 3840x2160
 
 start_bezier GDK_SCALE=2
 [ "$WIDTH" -eq $((2 * 797)) ] && [ "$HEIGHT" -eq $((2 * 541)) ] || { echo "not doubled"; exit 1; }
-sleep 1
 
 # Logical client point (x, y) lies at device 2 (x + 4) + 1 from the window's left (the 4-pixel
 # frame) and 2 (y + 541 - 4 - 495) + 1 from its top, the middle of its 2 x 2 block.

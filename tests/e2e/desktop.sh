@@ -75,7 +75,8 @@ changed() {
 }
 
 # Starts the tool of the script ($tool), with VAR=value settings given first, waits for its main
-# window and reads its place into window, X, Y, WIDTH and HEIGHT; its process is tool_pid.
+# window and reads its place into window, X, Y, WIDTH and HEIGHT and its client area's origin
+# into cx and cy (at scale 1); its process is tool_pid.
 start_bezier() {
   env "$@" SDL_VIDEODRIVER=x11 ASAN_OPTIONS=detect_leaks=0 "$tool" >"$out/tool.log" 2>&1 &
   tool_pid=$!
@@ -84,4 +85,8 @@ start_bezier() {
   window=$(xdotool search --onlyvisible --name '^Bezier$' | head -n1)
   eval "$(xdotool getwindowgeometry --shell "$window")"
   echo "window at $X,$Y size ${WIDTH}x$HEIGHT"
+  # The client area lies inside the 4-pixel frame, below the caption and the menu bar.
+  cx=$((X + 4))
+  cy=$((Y + HEIGHT - 4 - 495))
+  sleep 1
 }
