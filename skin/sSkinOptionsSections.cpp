@@ -1,3 +1,4 @@
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -13,14 +14,14 @@ namespace sSkinManager {
 namespace {
 
 // Real skins inherit a few levels deep; a longer chain can only be a cycle of parents.
-constexpr int MaxInheritance = 32;
+constexpr std::size_t MaxInheritance = 32;
 
 // Reads the keys of one INI section; a key the section lacks comes from its parent section,
 // and so on up the ParentClassName chain, else the key's default.
 class TInheritedKeys {
  public:
   TInheritedKeys(const framework::TMemIniFile& ini, const std::string& section)
-      : ini_(ini), section_(section) {}
+      : ini_(ini), section_(section), chain_(Chain(ini, section)) {}
 
   const std::string& Section() const { return section_; }
 
@@ -64,21 +65,31 @@ class TInheritedKeys {
   }
 
  private:
+  // The section and its ancestors, nearest first; found once, since a section reads some
+  // sixty keys and most of them walk the whole chain.
+  static std::vector<std::string> Chain(const framework::TMemIniFile& ini,
+                                        const std::string& section) {
+    std::vector<std::string> chain{section};
+    while (chain.size() < MaxInheritance) {
+      std::string parent = ini.ReadString(chain.back(), "ParentClassName", "?");
+      if (parent.empty() || parent == "?" || parent == chain.back()) break;
+      chain.push_back(std::move(parent));
+    }
+    return chain;
+  }
+
   template <class T, class Read>
   T Walk(const T& missing, Read read) const {
-    std::string section = section_;
-    for (int depth = 0; depth < MaxInheritance; ++depth) {
+    for (const std::string& section : chain_) {
       T value = read(section);
       if (value != missing) return value;
-      std::string parent = ini_.ReadString(section, "ParentClassName", "?");
-      if (parent.empty() || parent == "?" || parent == section) break;
-      section = std::move(parent);
     }
     return missing;
   }
 
   const framework::TMemIniFile& ini_;
   const std::string& section_;
+  const std::vector<std::string> chain_;
 };
 
 template <TsKeyKind Kind, class Value, class Default>

@@ -28,8 +28,10 @@ void LoadThemeBitmapPiece(TsuiUIStyle style, int index, framework::TBitmap& targ
 void CutBitmapPiece(const framework::TBitmap& source, framework::TBitmap& target, int count,
                     int piece) {
   if (count < 1 || piece < 1 || piece > count) return;
-  // A copy, so that a bitmap can be cut into itself.
-  const platform::Bitmap strip = source.Data();
+  // A bitmap cut into itself reads from a copy; any other source is read where it is.
+  const bool itself = &source == &target;
+  const platform::Bitmap copy = itself ? source.Data() : platform::Bitmap();
+  const platform::Bitmap& strip = itself ? copy : source.Data();
   const int width = strip.Width() / count;
   const auto rowBytes = static_cast<std::size_t>(width) * 3;
   const auto offset = static_cast<std::size_t>(piece - 1) * rowBytes;

@@ -1,6 +1,7 @@
 #include "framework/forms/Menus.h"
 
 #include <algorithm>
+#include <vector>
 
 #include "framework/classes/ClassBuilder.h"
 #include "framework/controls/HandleException.h"

@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <cstring>
+#include <new>
 #include <string>
+#include <utility>
 
 #include "platform/Error.h"
 
@@ -21,7 +23,25 @@ Bitmap::Bitmap(int width, int height) {
   width_ = width;
   height_ = height;
   stride_ = StrideFor(width);
-  pixels_.assign(stride_ * static_cast<std::size_t>(height), 0);
+  pixels_ = ZeroedBytes(stride_ * static_cast<std::size_t>(height));
+}
+
+Bitmap::ZeroedBytes::ZeroedBytes(std::size_t size)
+    : bytes_(size > 0 ? static_cast<std::uint8_t*>(std::calloc(size, 1)) : nullptr), size_(size) {
+  if (size > 0 && !bytes_) throw std::bad_alloc();
+}
+
+Bitmap::ZeroedBytes::ZeroedBytes(const ZeroedBytes& other) : ZeroedBytes(other.size_) {
+  if (size_ > 0) std::memcpy(bytes_.get(), other.bytes_.get(), size_);
+}
+
+Bitmap::ZeroedBytes::ZeroedBytes(ZeroedBytes&& other) noexcept
+    : bytes_(std::move(other.bytes_)), size_(std::exchange(other.size_, 0)) {}
+
+Bitmap::ZeroedBytes& Bitmap::ZeroedBytes::operator=(ZeroedBytes other) noexcept {
+  std::swap(bytes_, other.bytes_);
+  std::swap(size_, other.size_);
+  return *this;
 }
 
 void Bitmap::SetSize(int width, int height) {

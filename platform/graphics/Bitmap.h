@@ -2,7 +2,8 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <vector>
+#include <cstdlib>
+#include <memory>
 
 #include "platform/graphics/Color.h"
 #include "platform/graphics/Geometry.h"
@@ -52,10 +53,31 @@ class Bitmap {
  private:
   static std::size_t StrideFor(int width) { return (static_cast<std::size_t>(width) * 3 + 3) & ~std::size_t{3}; }
 
+  // Bytes that start at zero. They come from calloc, which takes large blocks zeroed from the
+  // system: a big picture's pages are then touched only where something paints them.
+  class ZeroedBytes {
+   public:
+    ZeroedBytes() = default;
+    explicit ZeroedBytes(std::size_t size);
+    ZeroedBytes(const ZeroedBytes& other);
+    ZeroedBytes(ZeroedBytes&& other) noexcept;
+    ZeroedBytes& operator=(ZeroedBytes other) noexcept;
+    ~ZeroedBytes() = default;
+
+    std::uint8_t* data() const { return bytes_.get(); }
+
+   private:
+    struct Free {
+      void operator()(std::uint8_t* bytes) const { std::free(bytes); }
+    };
+    std::unique_ptr<std::uint8_t[], Free> bytes_;
+    std::size_t size_ = 0;
+  };
+
   int width_ = 0;
   int height_ = 0;
   std::size_t stride_ = 0;
-  std::vector<std::uint8_t> pixels_;
+  ZeroedBytes pixels_;
 };
 
 }  // namespace platform

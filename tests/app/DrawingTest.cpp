@@ -1,4 +1,8 @@
 // The draw command through the window: gauge, point store, recorded lines, picture.
+#include <cstdint>
+#include <string>
+#include <vector>
+
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Canvas.h"
 #include "tests/app/MainWindowSupport.h"

@@ -92,13 +92,27 @@ inline void PaintEverything() {
   }
 }
 
+// The manager of the targets that load skin folders. It is inactive between inputs, so that
+// each input's skin is loaded and freed within it: a skin left loaded made every larger skin
+// after it look like a leak to libFuzzer, which then ran that input again and searched the heap.
+inline sSkinManager::TsSkinManager& Manager() {
+  // Never freed: the skin lists it empties on destruction may be gone by then.
+  static sSkinManager::TsSkinManager* const manager = [] {
+    auto* made = new sSkinManager::TsSkinManager(nullptr);
+    made->SetActive(false);
+    return made;
+  }();
+  return *manager;
+}
+
 // Loads the skin folder "fz" under root: false when the loader refused it, which must leave no
 // skin loaded; a loaded skin must have its options and answer every lookup inside its lists.
-inline bool LoadSkinFolder(sSkinManager::TsSkinManager& manager,
-                           const std::filesystem::path& root) {
+inline bool LoadSkinFolder(const std::filesystem::path& root) {
+  sSkinManager::TsSkinManager& manager = Manager();
   manager.SetSkinDirectory(root.string());
+  manager.SetSkinName("fz");
   try {
-    manager.SetSkinName("fz");
+    manager.SetActive(true);
   } catch (const framework::Exception&) {
     if (sSkinManager::SkinLoaded()) std::abort();
     return false;
@@ -106,6 +120,15 @@ inline bool LoadSkinFolder(sSkinManager::TsSkinManager& manager,
   if (!sSkinManager::SkinLoaded() || !sSkinManager::SkinData().Ini) std::abort();
   CheckLookups();
   return true;
+}
+
+// Ends an input of LoadSkinFolder: the manager lets the skin go and its lists are freed.
+inline void UnloadSkin() {
+  using namespace sSkinManager;
+  Manager().SetActive(false);
+  SkinSections().clear();
+  SkinPatterns().clear();
+  SkinData().Ini.reset();
 }
 
 }  // namespace skinfuzz

@@ -34,11 +34,10 @@ const std::filesystem::path& SkinFolder() {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  // Never freed: the skin lists it empties on destruction may be gone by then.
-  static auto* manager = new sSkinManager::TsSkinManager(nullptr);
   const std::filesystem::path& root = SkinFolder();
   skinfuzz::WriteFile(root / "fz" / "Options.dat",
                       std::string_view(reinterpret_cast<const char*>(data), size));
-  skinfuzz::LoadSkinFolder(*manager, root);
+  skinfuzz::LoadSkinFolder(root);
+  skinfuzz::UnloadSkin();
   return 0;
 }

@@ -81,10 +81,9 @@ void WriteSkinFolder(const std::filesystem::path& folder, std::string_view input
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  // Never freed: the skin lists it empties on destruction may be gone by then.
-  static auto* manager = new sSkinManager::TsSkinManager(nullptr);
   static const std::filesystem::path root = skinfuzz::ScratchFolder("skinfolder");
   WriteSkinFolder(root / "fz", std::string_view(reinterpret_cast<const char*>(data), size));
-  if (skinfuzz::LoadSkinFolder(*manager, root)) skinfuzz::PaintEverything();
+  if (skinfuzz::LoadSkinFolder(root)) skinfuzz::PaintEverything();
+  skinfuzz::UnloadSkin();
   return 0;
 }

@@ -86,12 +86,20 @@ TEST(Bitmap, AbsurdSizesAreRefused) {
   EXPECT_NO_THROW(Bitmap(0, 100));
 }
 
-TEST(Bitmap, CopiesAreIndependent) {
+TEST(Bitmap, CopiesAreIndependentAndMovesTakeThePixels) {
   Bitmap a(2, 2);
   Bitmap b = a;
   b.SetPixel(0, 0, clWhite);
   EXPECT_EQ(a.Pixel(0, 0), clBlack);
   EXPECT_FALSE(a == b);
+  a = b;
+  b.SetPixel(1, 1, clRed);
+  EXPECT_EQ(a.Pixel(0, 0), clWhite);
+  EXPECT_EQ(a.Pixel(1, 1), clBlack);
+  const Bitmap moved = std::move(b);
+  EXPECT_EQ(moved.Pixel(1, 1), clRed);
+  const Bitmap empty;
+  EXPECT_TRUE(Bitmap(empty).Empty());  // nothing to copy
 }
 
 }  // namespace
