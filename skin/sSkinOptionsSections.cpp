@@ -21,9 +21,9 @@ constexpr std::size_t MaxInheritance = 32;
 class TInheritedKeys {
  public:
   TInheritedKeys(const framework::TMemIniFile& ini, const std::string& section)
-      : ini_(ini), section_(section), chain_(Chain(ini, section)) {}
+      : ini_(ini), chain_(Chain(ini, section)) {}
 
-  const std::string& Section() const { return section_; }
+  const std::string& Section() const { return chain_.front(); }
 
   // A stored -1 counts as missing.
   std::int32_t Int(std::string_view key, std::int32_t fallback) const {
@@ -57,11 +57,11 @@ class TInheritedKeys {
 
   // The section's own value, not inherited.
   std::string OwnString(std::string_view key, std::string_view fallback) const {
-    return ini_.ReadString(section_, key, fallback);
+    return ini_.ReadString(Section(), key, fallback);
   }
   platform::TColor OwnColor(std::string_view key, platform::TColor fallback) const {
     return static_cast<platform::TColor>(
-        ini_.ReadInteger(section_, key, static_cast<std::int32_t>(fallback)));
+        ini_.ReadInteger(Section(), key, static_cast<std::int32_t>(fallback)));
   }
 
  private:
@@ -88,7 +88,6 @@ class TInheritedKeys {
   }
 
   const framework::TMemIniFile& ini_;
-  const std::string& section_;
   const std::vector<std::string> chain_;
 };
 
