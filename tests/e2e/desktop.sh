@@ -27,7 +27,7 @@ wait_for() {
     if "$@" >/dev/null 2>&1; then return 0; fi
     sleep 0.1
   done
-  echo "timed out waiting for: $*"
+  echo "timed out waiting for: $* (the active window: $(xdotool getactivewindow getwindowname 2>&1))"
   return 1
 }
 
