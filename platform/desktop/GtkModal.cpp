@@ -17,10 +17,13 @@ void OnResponse(GtkDialog* dialog, gint response, gpointer data) {
   answer->Response = response;
   if (answer->Owner == 0) return;
   // Keys typed right after the answer are the owner's: it takes the keyboard back now, not
-  // once the dialog is gone and the window manager has chosen whom to focus.
+  // once the dialog is gone and the window manager has chosen whom to focus. The round trip
+  // brings in every key the dialog was sent before that, so none arrives after it is destroyed.
   GdkDisplay* display = gtk_widget_get_display(GTK_WIDGET(dialog));
+  Display* xdisplay = GDK_DISPLAY_XDISPLAY(display);
   gdk_x11_display_error_trap_push(display);
-  XSetInputFocus(GDK_DISPLAY_XDISPLAY(display), answer->Owner, RevertToParent, CurrentTime);
+  XSetInputFocus(xdisplay, answer->Owner, RevertToParent, CurrentTime);
+  XSync(xdisplay, False);
   gdk_x11_display_error_trap_pop_ignored(display);
 }
 
