@@ -36,16 +36,10 @@ import -window root "$out/filled.png"
 click $((184 + 42)) $((464 + 11))  # "Gambar Kurva"
 
 # The drawing area is the panel's client area: 503 x 455 at (281, 9).
-red_points() {
-  import -window root "$out/probe.png"
-  convert "$out/probe.png" -crop "503x455+$((cx + 281))+$((cy + 9))" +repage \
-    -fill black +opaque '#FF0000' -fill white -opaque '#FF0000' -format '%[fx:round(mean*w*h)]' info:
-}
-# "Randomize" seeds from the clock before every cell, so a loop that runs at a steady pace
-# gives nearly equal or collinear points and a surface of a few dozen pixels; any red will do.
-has_surface() { [ "$(red_points)" -gt 0 ]; }
+area="503x455+$((cx + 281))+$((cy + 9))"
+has_surface() { shot probe && [ "$(red_points "$area")" -gt 0 ]; }
 wait_for has_surface
-echo "red surface points: $(red_points)"
+echo "red surface points: $(red_points "$area")"
 import -window root "$out/drawn.png"
 
 # File > Open (the menu bar lies above the client area) opens a dialog of about the window's

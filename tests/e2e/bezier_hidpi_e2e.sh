@@ -29,18 +29,13 @@ click $((104 + 42)) $((176 + 11))  # "Nilai (M x N)"
 click $((8 + 42)) $((464 + 11))    # "Randomize"
 click $((184 + 42)) $((464 + 11))  # "Gambar Kurva"
 
-# The red points in the last probe's drawing area (503 x 455 logical at (281, 9) of the client
-# area, doubled), optionally after keeping one pixel of each 2 x 2 block.
-red_points() {
-  convert "$out/probe.png" \
-    -crop "1006x910+$((X + 2 * (4 + 281)))+$((Y + 2 * (541 - 4 - 495 + 9)))" +repage "$@" \
-    -fill black +opaque '#FF0000' -fill white -opaque '#FF0000' -format '%[fx:round(mean*w*h)]' info:
-}
-# "Randomize" seeds from the clock before every cell and may give a surface of a few dozen
-# points, so the doubling is checked by its blocks: every red point is a whole 2 x 2 block.
-has_surface() { shot probe && [ "$(red_points)" -gt 0 ]; }
+# The drawing area, 503 x 455 logical at (281, 9) of the client area, doubled. The surface may
+# be a few dozen points, so the doubling is checked by its blocks: every red point is a whole
+# 2 x 2 block, and keeping one pixel of each block keeps a quarter of them.
+area="1006x910+$((X + 2 * (4 + 281)))+$((Y + 2 * (541 - 4 - 495 + 9)))"
+has_surface() { shot probe && [ "$(red_points "$area")" -gt 0 ]; }
 wait_for has_surface
-red=$(red_points) blocks=$(red_points -sample 50%)
+red=$(red_points "$area") blocks=$(red_points "$area" -sample 50%)
 echo "red surface points: $red"
 [ "$red" -eq $((4 * blocks)) ] || { echo "they are not $blocks whole 2 x 2 blocks"; exit 1; }
 import -window root "$out/drawn.png"

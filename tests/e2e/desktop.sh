@@ -74,6 +74,17 @@ changed() {
     -colorspace gray -threshold 0 -format '%[fx:round(w*h*mean)]' info:
 }
 
+# How many pixels of the surface's pure red a screen rectangle (WIDTHxHEIGHT+X+Y) of the last
+# probe shot holds, after the convert options given after it. "Randomize" seeds from the clock
+# before every cell, so a loop that runs at a steady pace gives nearly equal or collinear points
+# and a surface of a few dozen pixels: a drawn surface is any red.
+red_points() {
+  local area=$1
+  shift
+  convert "$out/probe.png" -crop "$area" +repage "$@" \
+    -fill black +opaque '#FF0000' -fill white -opaque '#FF0000' -format '%[fx:round(w*h*mean)]' info:
+}
+
 # Starts the tool of the script ($tool), with VAR=value settings given first, waits for its main
 # window and reads its place into window, X, Y, WIDTH and HEIGHT and its client area's origin
 # into cx and cy (at scale 1); its process is tool_pid.
