@@ -6,7 +6,7 @@ RUN_PACKAGES=(
   libjpeg62-turbo-dev libpng-dev fonts-liberation fonts-dejavu-core
 )
 TEST_PACKAGES=(
-  clang libclang-rt-14-dev googletest libgtest-dev libgmock-dev libbenchmark-dev
+  clang libclang-rt-14-dev ccache googletest libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xdotool x11-apps x11-utils openbox imagemagick desktop-file-utils
 )
 

@@ -25,9 +25,14 @@ std::string Colour(TColor c) {
 }
 
 std::string Points(const TUnitPoint* first, std::size_t count) {
+  // Appended piece by piece: g++ -O3 reads "literal" + std::string as a possible overlap.
   std::string text;
-  for (std::size_t k = 0; k < count; ++k)
-    text += (k == 0 ? "" : " ") + Number(first[k].X) + "," + Number(first[k].Y);
+  for (std::size_t k = 0; k < count; ++k) {
+    if (k != 0) text += ' ';
+    text += Number(first[k].X);
+    text += ',';
+    text += Number(first[k].Y);
+  }
   return text;
 }
 
