@@ -52,6 +52,18 @@ struct TRect {
   }
   bool Intersects(const TRect& o) const { return !Intersect(o).IsEmpty(); }
 
+  // Moved just enough to lie wholly inside area; a rectangle larger than the area goes to its
+  // top-left corner on that axis.
+  TRect MovedInto(const TRect& area) const {
+    const int dx = Width() > area.Width() || Left < area.Left ? area.Left - Left
+                   : Right > area.Right                      ? area.Right - Right
+                                                              : 0;
+    const int dy = Height() > area.Height() || Top < area.Top ? area.Top - Top
+                   : Bottom > area.Bottom                    ? area.Bottom - Bottom
+                                                              : 0;
+    return Offset(dx, dy);
+  }
+
   // The bounding rectangle of both; an empty operand does not count.
   TRect Union(const TRect& o) const {
     if (IsEmpty()) return o.IsEmpty() ? TRect{} : o;

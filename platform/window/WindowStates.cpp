@@ -21,11 +21,20 @@ void Hide(HWND h) {
   ForgetWindowInput(h);
 }
 
+// A window of its own opens wholly on the work area; popups place themselves.
+void KeepOnWorkArea(HWND h) {
+  const Window* w = FindWindow(h);
+  if (w->IsChild() || (w->Style & WS_POPUP) != 0 || w->State != WindowState::Normal) return;
+  SetWindowBounds(h, w->Bounds.MovedInto(Sys().Back->WorkArea()));
+}
+
 // Makes the window visible in its current state; false when it was visible already.
 bool Reveal(HWND h) {
   Window* w = FindWindow(h);
   if (w->IsVisibleFlag()) return false;
   SendMessage(h, WM_SHOWWINDOW, 1);
+  if (FindWindow(h) == nullptr) return false;
+  KeepOnWorkArea(h);
   if ((w = FindWindow(h)) == nullptr) return false;
   w->Style |= WS_VISIBLE;
   if (!w->IsChild()) Sys().Back->SetNativeVisible(h, true, w->State);

@@ -56,5 +56,36 @@ TEST_F(CrampedMainWindow, FallsBackToTheLargestFactorAtWhichItFits) {
   EXPECT_TRUE(native->Screen == platform::WindowSnapshot(form->Handle()));
 }
 
+// The 797 x 541 window opens at (272, 108) where it fits, else moved just onto the work area.
+struct Placement {
+  int scale;
+  platform::TRect screen;  // device pixels
+  platform::TPoint at;     // logical pixels
+};
+
+class PlacedMainWindow : public MainWindow, public ::testing::WithParamInterface<Placement> {
+ protected:
+  PlacedMainWindow() : MainWindow(GetParam().scale, GetParam().screen) {}
+};
+
+TEST_P(PlacedMainWindow, LiesWhollyOnTheWorkArea) {
+  EXPECT_EQ(platform::GetWindowRect(form->Handle()).TopLeft(), GetParam().at);
+  EXPECT_EQ(form->Left(), GetParam().at.X);
+  EXPECT_EQ(form->Top(), GetParam().at.Y);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Screens, PlacedMainWindow,
+    ::testing::Values(Placement{1, {0, 0, 1920, 1080}, {272, 108}},
+                      Placement{2, {0, 0, 3840, 2160}, {272, 108}},  // 1920 x 1080 logical
+                      Placement{1, {0, 0, 1024, 768}, {227, 108}},   // 1024 - 797
+                      Placement{1, {0, 0, 800, 600}, {3, 59}},       // 800 - 797, 600 - 541
+                      Placement{1, {0, 0, 640, 480}, {0, 0}}),       // larger than the screen
+    [](const auto& info) {
+      const Placement& p = info.param;
+      return std::to_string(p.screen.Right) + "x" + std::to_string(p.screen.Bottom) + "_factor" +
+             std::to_string(p.scale);
+    });
+
 }  // namespace
 }  // namespace Bezier::testing

@@ -22,6 +22,17 @@ TEST(Geometry, RectangleArithmetic) {
   EXPECT_EQ((TRect{0, 0, 1, 1}).Union({5, 5, 6, 7}), (TRect{0, 0, 6, 7}));
 }
 
+TEST(Geometry, MovedIntoAnAreaMovesJustEnough) {
+  const TRect area{100, 50, 300, 250};
+  const std::pair<TRect, TRect> cases[] = {
+      {{150, 60, 250, 160}, {150, 60, 250, 160}},  // inside: stays
+      {{250, 200, 350, 300}, {200, 150, 300, 250}},  // over right and bottom: back by 50 each
+      {{0, 0, 100, 100}, {100, 50, 200, 150}},       // over left and top
+      {{250, 60, 550, 560}, {100, 50, 400, 550}},    // larger than the area: its top-left
+  };
+  for (const auto& [r, moved] : cases) EXPECT_EQ(r.MovedInto(area), moved) << r.Left << "," << r.Top;
+}
+
 TEST(Color, SystemColorsResolveThroughTheTable) {
   const std::pair<TColor, TColor> resolved[] = {
       {clBtnFace, 0xC8D0D4u},   {clWindow, 0xFFFFFFu},     {clWindowText, 0x000000u},
