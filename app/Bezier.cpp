@@ -4,10 +4,6 @@
 #include <string>
 #include <string_view>
 
-#include "controls/sCheckbox.h"
-#include "controls/sCustomButton.h"
-#include "controls/sEdit.h"
-#include "controls/sGauge.h"
 #include "framework/classes/ClassBuilder.h"
 #include "framework/classes/ClassRegistry.h"
 #include "framework/controls/GroupBox.h"
@@ -22,8 +18,12 @@
 #include "framework/forms/Menus.h"
 #include "framework/forms/MessageBoxes.h"
 #include "platform/kernel/Resources.h"
-#include "skin/sSkinManager.h"
-#include "skin/sSkinProvider.h"
+#include "skinengine/controls/sCheckbox.h"
+#include "skinengine/controls/sCustomButton.h"
+#include "skinengine/controls/sEdit.h"
+#include "skinengine/controls/sGauge.h"
+#include "skinengine/frame/sSkinProvider.h"
+#include "skinengine/skin/sSkinManager.h"
 #include "styled/suiClasses.h"
 #include "styled/suiGrid.h"
 

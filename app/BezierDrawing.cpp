@@ -3,10 +3,6 @@
 #include <string>
 
 #include "app/Bezier.h"
-#include "controls/sCheckbox.h"
-#include "controls/sCustomButton.h"
-#include "controls/sEdit.h"
-#include "controls/sGauge.h"
 #include "framework/controls/Image.h"
 #include "framework/controls/ListBox.h"
 #include "framework/controls/PaintBox.h"
@@ -14,6 +10,10 @@
 #include "framework/runtime/Conversions.h"
 #include "framework/runtime/Exceptions.h"
 #include "platform/kernel/Clock.h"
+#include "skinengine/controls/sCheckbox.h"
+#include "skinengine/controls/sCustomButton.h"
+#include "skinengine/controls/sEdit.h"
+#include "skinengine/controls/sGauge.h"
 #include "styled/suiGrid.h"
 
 namespace Bezier {

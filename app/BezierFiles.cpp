@@ -6,12 +6,12 @@
 #include <vector>
 
 #include "app/Bezier.h"
-#include "controls/sCustomButton.h"
-#include "controls/sEdit.h"
 #include "framework/controls/ListBox.h"
 #include "framework/forms/FileDialogs.h"
 #include "framework/runtime/Files.h"
 #include "framework/runtime/TextFile.h"
+#include "skinengine/controls/sCustomButton.h"
+#include "skinengine/controls/sEdit.h"
 #include "styled/suiGrid.h"
 
 namespace Bezier {

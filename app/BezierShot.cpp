@@ -3,7 +3,6 @@
 #include <cstdint>
 
 #include "app/Bezier.h"
-#include "controls/sCustomButton.h"
 #include "framework/forms/Application.h"
 #include "framework/forms/Menus.h"
 #include "framework/runtime/Exceptions.h"
@@ -12,6 +11,7 @@
 #include "platform/headless/Headless.h"
 #include "platform/window/Paint.h"
 #include "platform/window/Windows.h"
+#include "skinengine/controls/sCustomButton.h"
 
 namespace Bezier {
 

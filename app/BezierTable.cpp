@@ -3,12 +3,12 @@
 #include <string>
 
 #include "app/Bezier.h"
-#include "controls/sCustomButton.h"
-#include "controls/sEdit.h"
-#include "controls/sGauge.h"
 #include "framework/forms/MessageBoxes.h"
 #include "framework/runtime/Conversions.h"
 #include "platform/kernel/Clock.h"
+#include "skinengine/controls/sCustomButton.h"
+#include "skinengine/controls/sEdit.h"
+#include "skinengine/controls/sGauge.h"
 #include "styled/suiGrid.h"
 
 namespace Bezier {

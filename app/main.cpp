@@ -10,7 +10,7 @@
 #include "platform/window/Windows.h"
 #include "resources/AppIcon.h"
 #include "resources/Embedded.h"
-#include "skin/sMaskData.h"
+#include "skinengine/skin/sMaskData.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include "app/BezierShot.h"
 #include "platform/graphics/Png.h"
 #include "resources/Embedded.h"
-#include "skin/sMaskData.h"
+#include "skinengine/skin/sMaskData.h"
 
 int main(int argc, char** argv) {
   if (argc != 2 && argc != 3) {

@@ -12,12 +12,12 @@
 #include "app/Bezier.h"
 #include "app/BezierPointFile.h"
 #include "app/BezierSurface.h"
-#include "controls/sEdit.h"
 #include "framework/forms/Application.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Canvas.h"
 #include "platform/headless/Headless.h"
 #include "resources/Embedded.h"
+#include "skinengine/controls/sEdit.h"
 #include "styled/suiGrid.h"
 #include "tests/support/SurfaceReference.h"
 

@@ -9,7 +9,7 @@
 #include "platform/window/Messages.h"
 #include "platform/window/Paint.h"
 #include "resources/Embedded.h"
-#include "skin/sSkinProvider.h"
+#include "skinengine/frame/sSkinProvider.h"
 
 namespace {
 

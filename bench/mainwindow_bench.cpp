@@ -4,13 +4,13 @@
 #include <benchmark/benchmark.h>
 
 #include "app/Bezier.h"
-#include "controls/sGauge.h"
 #include "framework/controls/WinControl.h"
 #include "framework/forms/Application.h"
 #include "platform/headless/Headless.h"
 #include "platform/window/Paint.h"
 #include "resources/Embedded.h"
-#include "skin/sMessages.h"
+#include "skinengine/controls/sGauge.h"
+#include "skinengine/skin/sMessages.h"
 
 namespace {
 

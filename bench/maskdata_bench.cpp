@@ -2,8 +2,8 @@
 // with its region, a large panel, and a check box glyph.
 #include <benchmark/benchmark.h>
 
-#include "skin/sMaskData.h"
-#include "skin/sSkinLists.h"
+#include "skinengine/skin/sMaskData.h"
+#include "skinengine/skin/sSkinLists.h"
 
 namespace {
 

@@ -12,14 +12,14 @@
 #include <string>
 
 #include "app/Bezier.h"
-#include "controls/sCustomButton.h"
-#include "controls/sEdit.h"
 #include "framework/forms/Application.h"
 #include "framework/forms/Menus.h"
 #include "platform/headless/HeadlessBackend.h"
 #include "platform/window/Input.h"
 #include "platform/window/Windows.h"
 #include "resources/Embedded.h"
+#include "skinengine/controls/sCustomButton.h"
+#include "skinengine/controls/sEdit.h"
 
 namespace {
 

@@ -11,8 +11,8 @@
 #include "platform/window/Menus.h"
 #include "platform/window/Messages.h"
 #include "resources/Embedded.h"
-#include "skin/sSkinManager.h"
-#include "tests/skinengine/TestFramePainter.h"
+#include "skinengine/skin/sSkinManager.h"
+#include "tests/skinengine/controls/TestFramePainter.h"
 
 namespace {
 

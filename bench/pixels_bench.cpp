@@ -9,10 +9,10 @@
 #include "platform/graphics/BmpFile.h"
 #include "platform/kernel/Resources.h"
 #include "resources/Embedded.h"
-#include "skin/sMaskData.h"
-#include "skin/sSkinLists.h"
-#include "style/sGradient.h"
-#include "style/sGraphUtils.h"
+#include "skinengine/pixels/sGradient.h"
+#include "skinengine/pixels/sGraphUtils.h"
+#include "skinengine/skin/sMaskData.h"
+#include "skinengine/skin/sSkinLists.h"
 
 namespace {
 

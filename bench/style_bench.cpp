@@ -8,15 +8,15 @@
 #include <cstring>
 
 #include "app/Bezier.h"
-#include "controls/sCustomButton.h"
-#include "controls/sGauge.h"
 #include "framework/forms/Application.h"
 #include "framework/forms/Form.h"
 #include "framework/graphics/JpegImage.h"
 #include "platform/headless/Headless.h"
 #include "resources/Embedded.h"
-#include "skin/sFramePicture.h"
-#include "skin/sMessages.h"
+#include "skinengine/controls/sCustomButton.h"
+#include "skinengine/controls/sGauge.h"
+#include "skinengine/skin/sFramePicture.h"
+#include "skinengine/skin/sMessages.h"
 #include "tests/support/JpegEncoder.h"
 
 namespace {

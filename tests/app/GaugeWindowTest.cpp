@@ -8,10 +8,10 @@
 #include "framework/description/DescriptionWriter.h"
 #include "framework/graphics/JpegImage.h"
 #include "platform/kernel/Resources.h"
-#include "skin/sSkinManager.h"
+#include "skinengine/skin/sSkinManager.h"
 #include "tests/app/MainWindowSupport.h"
-#include "tests/skinengine/ControlsTestSupport.h"
-#include "tests/skinengine/StoredSkinSupport.h"
+#include "tests/skinengine/controls/ControlsTestSupport.h"
+#include "tests/skinengine/skin/StoredSkinSupport.h"
 
 namespace Bezier::testing {
 namespace {

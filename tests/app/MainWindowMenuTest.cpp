@@ -1,11 +1,11 @@
 // The main window's menus painted by the skin's menu painter: the drop-downs take its handlers
 // as they are measured and paint from the stored skin, and the keyboard still drives them.
-#include "controls/sSkinMenus.h"
 #include "platform/window/Menus.h"
 #include "platform/window/Windows.h"
-#include "skin/sSkinManager.h"
+#include "skinengine/controls/sSkinMenus.h"
+#include "skinengine/skin/sSkinManager.h"
 #include "tests/app/MainWindowSupport.h"
-#include "tests/skinengine/MenuTestSupport.h"
+#include "tests/skinengine/controls/MenuTestSupport.h"
 
 namespace Bezier::testing {
 namespace {

@@ -7,10 +7,6 @@
 #include <vector>
 
 #include "app/Bezier.h"
-#include "controls/sCheckbox.h"
-#include "controls/sCustomButton.h"
-#include "controls/sEdit.h"
-#include "controls/sGauge.h"
 #include "framework/controls/ControlCanvas.h"
 #include "framework/controls/Image.h"
 #include "framework/controls/ListBox.h"
@@ -25,6 +21,10 @@
 #include "platform/window/Messages.h"
 #include "platform/window/Paint.h"
 #include "resources/Embedded.h"
+#include "skinengine/controls/sCheckbox.h"
+#include "skinengine/controls/sCustomButton.h"
+#include "skinengine/controls/sEdit.h"
+#include "skinengine/controls/sGauge.h"
 #include "styled/suiGrid.h"
 #include "tests/app/TempFolder.h"
 

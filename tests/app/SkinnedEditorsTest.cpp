@@ -1,11 +1,11 @@
 // The main window's m and n fields and its check box, painted by the stored skin.
 #include <cstdint>
 
-#include "controls/sCheckbox.h"
-#include "controls/sEdit.h"
-#include "skin/sSkinLists.h"
+#include "skinengine/controls/sCheckbox.h"
+#include "skinengine/controls/sEdit.h"
+#include "skinengine/skin/sSkinLists.h"
 #include "tests/app/MainWindowSupport.h"
-#include "tests/skinengine/ControlsTestSupport.h"
+#include "tests/skinengine/controls/ControlsTestSupport.h"
 
 namespace Bezier::testing {
 namespace {

@@ -9,9 +9,9 @@
 #include "platform/window/Menus.h"
 #include "platform/window/MessageParams.h"
 #include "platform/window/Windows.h"
-#include "skin/sSkinLists.h"
-#include "skin/sSkinProvider.h"
-#include "skin/sSkinProviderSystemMenu.h"
+#include "skinengine/frame/sSkinProvider.h"
+#include "skinengine/frame/sSkinProviderSystemMenu.h"
+#include "skinengine/skin/sSkinLists.h"
 #include "tests/app/MainWindowSupport.h"
 
 namespace Bezier::testing {

@@ -3,9 +3,9 @@
 #include <vector>
 
 #include "platform/window/Timers.h"
-#include "skin/sSkinLists.h"
+#include "skinengine/skin/sSkinLists.h"
 #include "tests/app/MainWindowSupport.h"
-#include "tests/skinengine/ControlsTestSupport.h"
+#include "tests/skinengine/controls/ControlsTestSupport.h"
 
 namespace Bezier::testing {
 namespace {

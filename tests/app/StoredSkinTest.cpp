@@ -1,6 +1,6 @@
 // The main window carries its skin: reading its description activates the stored skin.
-#include "skin/sSkinLists.h"
-#include "skin/sSkinManager.h"
+#include "skinengine/skin/sSkinLists.h"
+#include "skinengine/skin/sSkinManager.h"
 #include "tests/app/MainWindowSupport.h"
 
 namespace Bezier::testing {

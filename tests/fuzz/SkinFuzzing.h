@@ -17,8 +17,8 @@
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Canvas.h"
 #include "platform/graphics/Region.h"
-#include "skin/sMaskData.h"
-#include "skin/sSkinManager.h"
+#include "skinengine/skin/sMaskData.h"
+#include "skinengine/skin/sSkinManager.h"
 
 namespace skinfuzz {
 

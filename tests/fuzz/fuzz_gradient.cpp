@@ -7,8 +7,8 @@
 
 #include "framework/runtime/Exceptions.h"
 #include "platform/graphics/Bitmap.h"
-#include "style/sGradient.h"
-#include "style/sGraphUtils.h"
+#include "skinengine/pixels/sGradient.h"
+#include "skinengine/pixels/sGraphUtils.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include "framework/runtime/Exceptions.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/BmpFile.h"
-#include "skin/sSkinManager.h"
+#include "skinengine/skin/sSkinManager.h"
 #include "tests/fuzz/SkinFuzzing.h"
 
 namespace {

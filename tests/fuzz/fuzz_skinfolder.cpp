@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "framework/runtime/Exceptions.h"
-#include "skin/sSkinManager.h"
+#include "skinengine/skin/sSkinManager.h"
 #include "tests/fuzz/SkinFuzzing.h"
 
 namespace {

@@ -10,7 +10,7 @@
 #include "framework/runtime/Exceptions.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Region.h"
-#include "skin/sMaskData.h"
+#include "skinengine/skin/sMaskData.h"
 #include "styled/suiThemeBitmaps.h"
 
 namespace {

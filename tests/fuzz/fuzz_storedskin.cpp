@@ -12,9 +12,9 @@
 #include "framework/description/DescriptionReader.h"
 #include "framework/description/DescriptionWriter.h"
 #include "framework/runtime/Exceptions.h"
-#include "skin/sSkinManager.h"
+#include "skinengine/skin/sSkinManager.h"
 #include "tests/fuzz/SkinFuzzing.h"
-#include "tests/skinengine/SkinClasses.h"
+#include "tests/skinengine/skin/SkinClasses.h"
 
 namespace {
 

@@ -1,51 +1,60 @@
 #!/usr/bin/env bash
-# Fails when a source file includes a header of a layer that lies above its own, or when a
-# source file belongs to no layer. Usage: check_layers.sh [SOURCE-ROOT]
+# Fails when a source file includes a header of a layer that it may not include, or when a
+# source file lies in no layer's folder. The layers are the README's table ("| Layer | Folder |
+# May include |"): a file's folder decides its layer. Usage: check_layers.sh [SOURCE-ROOT]
 set -euo pipefail
 cd "${1:-$(dirname "$0")/../..}"
 
-# The layers, lowest first. A file belongs to the layer with the longest path prefix that
-# matches it; it may include files of its own layer and of the layers after the colon.
-# tools/, tests/ and bench/ may include whatever they test or use, so they are not checked.
-rules='
-platform   platform/                                                 :
-framework  framework/                                                : platform
-pixels     style/sBevels.h style/sGradient style/sGraphUtils style/sRowKernel.h : platform framework
-skindata   skin/                                                     : platform framework pixels
-styles     style/sStyle                                              : platform framework pixels skindata
-controls   controls/                                                 : platform framework pixels skindata styles
-frame      skin/sSkinProvider skin/sSystemMenu                       : platform framework pixels skindata styles controls
-styled     styled/                                                   : platform framework
-resources  resources/                                                : platform
-app        app/                                                      : platform framework pixels skindata styles controls frame styled resources
-'
+# The table's rows as "layer<TAB>folder<TAB>may include", lowest layer first.
+rules=$(awk -F'|' '
+  /^\| Layer \| Folder \| May include \|/ { table = 1; next }
+  table && /^\|---/ { next }
+  table && /^\|/ {
+    for (i = 2; i <= 4; ++i) gsub(/^ +| +$|`/, "", $i)
+    print $2 "\t" $3 "\t" $4
+    next
+  }
+  table { exit }
+' README.md)
+[ -n "$rules" ] || { echo "README.md: no table of layers"; exit 1; }
 
-sources=$(find platform framework skin style controls styled resources app \
-  -name '*.h' -o -name '*.cpp' | sort)
+folders=$(cut -f2 <<<"$rules" | tr '\n' ' ')
+sources=$(find $folders -name '*.h' -o -name '*.cpp' | sort)
+# Files of the engine's folder that lie in none of its layers fail too.
+stray=$(find skinengine -maxdepth 1 -name '*.h' -o -maxdepth 1 -name '*.cpp')
 
-# Every source as "FILE path", then every include as "path:line:#include "header"".
 {
-  printf 'FILE %s\n' $sources
+  printf 'FILE %s\n' $sources $stray
   grep -Hn '^[[:space:]]*#[[:space:]]*include[[:space:]]*"' $sources || true
 } | awk -v rules="$rules" '
   BEGIN {
-    count = split(rules, lines, "\n")
+    count = split(rules, rows, "\n")
     for (i = 1; i <= count; ++i) {
-      if (split(lines[i], halves, ":") < 2) continue
-      n = split(halves[1], words, " ")
-      for (j = 2; j <= n; ++j) owner[words[j]] = words[1]
-      m = split(halves[2], allowed, " ")
-      for (j = 1; j <= m; ++j) may[words[1], allowed[j]] = 1
+      split(rows[i], cell, "\t")
+      name[i] = cell[1]; owner[cell[2]] = i
+      if (cell[3] == "every layer above") {
+        for (j = 1; j < i; ++j) may[i, j] = 1
+      } else {
+        n = split(cell[3], allowed, /, */)
+        for (j = 1; j <= n; ++j) wanted[i, allowed[j]] = 1
+      }
+    }
+    for (i = 1; i <= count; ++i)
+      for (j = 1; j <= count; ++j)
+        if ((i, name[j]) in wanted) { may[i, j] = 1; delete wanted[i, name[j]] }
+    for (key in wanted) {
+      split(key, pair, SUBSEP)
+      print "README.md: the layer " name[pair[1]] " names no layer " pair[2]; failed = 1
     }
   }
-  function layer(path,   prefix, best) {
-    best = ""
-    for (prefix in owner)
-      if (index(path, prefix) == 1 && length(prefix) > length(best)) best = prefix
-    return best == "" ? "" : owner[best]
+  # The layer whose folder holds the path; 0 for none.
+  function layer(path,   folder) {
+    for (folder in owner)
+      if (index(path, folder) == 1) return owner[folder]
+    return 0
   }
   /^FILE / {
-    if (layer($2) == "") { print $2 ": belongs to no layer"; failed = 1 }
+    if (layer($2) == 0) { print $2 ": belongs to no layer"; failed = 1 }
     next
   }
   {
@@ -53,8 +62,8 @@ sources=$(find platform framework skin style controls styled resources app \
     match($0, /"[^"]*"/)
     header = substr($0, RSTART + 1, RLENGTH - 2)
     from = layer(place[1]); to = layer(header)
-    if (from == "" || from == to || may[from, to]) next
-    print place[1] ":" place[2] ": " from " may not include " header " (" (to == "" ? "no layer" : to) ")"
+    if (from == to || may[from, to]) next
+    print place[1] ":" place[2] ": " name[from] " may not include " header " (" (to ? name[to] : "no layer") ")"
     failed = 1
   }
   END { exit failed }

@@ -5,15 +5,15 @@
 #include <string>
 
 #include "app/Bezier.h"
-#include "controls/sCheckbox.h"
-#include "controls/sCustomButton.h"
-#include "controls/sEdit.h"
-#include "controls/sGauge.h"
 #include "framework/controls/Panel.h"
 #include "platform/window/Input.h"
 #include "platform/window/Menus.h"
 #include "platform/window/Messages.h"
 #include "platform/window/Windows.h"
+#include "skinengine/controls/sCheckbox.h"
+#include "skinengine/controls/sCustomButton.h"
+#include "skinengine/controls/sEdit.h"
+#include "skinengine/controls/sGauge.h"
 #include "styled/suiGrid.h"
 #include "tests/randomuser/RandomUser.h"
 

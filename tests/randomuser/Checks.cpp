@@ -9,8 +9,6 @@
 
 #include "app/Bezier.h"
 #include "app/BezierPointFile.h"
-#include "controls/sCustomButton.h"
-#include "controls/sEdit.h"
 #include "framework/controls/ListBox.h"
 #include "framework/runtime/Conversions.h"
 #include "framework/runtime/Exceptions.h"
@@ -19,6 +17,8 @@
 #include "platform/window/Dialogs.h"
 #include "platform/window/Paint.h"
 #include "platform/window/Windows.h"
+#include "skinengine/controls/sCustomButton.h"
+#include "skinengine/controls/sEdit.h"
 #include "styled/suiGrid.h"
 #include "tests/randomuser/RandomUser.h"
 

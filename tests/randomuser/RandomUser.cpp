@@ -4,10 +4,10 @@
 #include <optional>
 
 #include "app/Bezier.h"
-#include "controls/sCustomButton.h"
-#include "controls/sEdit.h"
 #include "platform/kernel/FileSystem.h"
 #include "resources/Embedded.h"
+#include "skinengine/controls/sCustomButton.h"
+#include "skinengine/controls/sEdit.h"
 #include "styled/suiGrid.h"
 
 namespace randomuser {

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <utility>
 
-#include "skin/sSkinLists.h"
+#include "skinengine/skin/sSkinLists.h"
 
 namespace skinart {
 

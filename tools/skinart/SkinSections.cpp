@@ -2,7 +2,7 @@
 #include <vector>
 
 #include "framework/graphics/ColorIdent.h"
-#include "skin/sStoredSkins.h"
+#include "skinengine/skin/sStoredSkins.h"
 #include "tools/skinart/Palette.h"
 #include "tools/skinart/SkinArt.h"
 

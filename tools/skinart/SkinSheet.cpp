@@ -6,9 +6,9 @@
 #include <vector>
 
 #include "platform/graphics/Canvas.h"
-#include "skin/sMaskData.h"
-#include "skin/sSkinLists.h"
-#include "style/sGradient.h"
+#include "skinengine/pixels/sGradient.h"
+#include "skinengine/skin/sMaskData.h"
+#include "skinengine/skin/sSkinLists.h"
 #include "tools/skinart/ArtLayer.h"
 #include "tools/skinart/Palette.h"
 #include "tools/skinart/SkinArt.h"
