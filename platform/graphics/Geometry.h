@@ -56,10 +56,10 @@ struct TRect {
   // top-left corner on that axis.
   TRect MovedInto(const TRect& area) const {
     const int dx = Width() > area.Width() || Left < area.Left ? area.Left - Left
-                   : Right > area.Right                      ? area.Right - Right
+                   : Right > area.Right                       ? area.Right - Right
                                                               : 0;
     const int dy = Height() > area.Height() || Top < area.Top ? area.Top - Top
-                   : Bottom > area.Bottom                    ? area.Bottom - Bottom
+                   : Bottom > area.Bottom                     ? area.Bottom - Bottom
                                                               : 0;
     return Offset(dx, dy);
   }

@@ -25,12 +25,13 @@ TEST(Geometry, RectangleArithmetic) {
 TEST(Geometry, MovedIntoAnAreaMovesJustEnough) {
   const TRect area{100, 50, 300, 250};
   const std::pair<TRect, TRect> cases[] = {
-      {{150, 60, 250, 160}, {150, 60, 250, 160}},  // inside: stays
+      {{150, 60, 250, 160}, {150, 60, 250, 160}},    // inside: stays
       {{250, 200, 350, 300}, {200, 150, 300, 250}},  // over right and bottom: back by 50 each
       {{0, 0, 100, 100}, {100, 50, 200, 150}},       // over left and top
       {{250, 60, 550, 560}, {100, 50, 400, 550}},    // larger than the area: its top-left
   };
-  for (const auto& [r, moved] : cases) EXPECT_EQ(r.MovedInto(area), moved) << r.Left << "," << r.Top;
+  for (const auto& [r, moved] : cases)
+    EXPECT_EQ(r.MovedInto(area), moved) << r.Left << "," << r.Top;
 }
 
 TEST(Color, SystemColorsResolveThroughTheTable) {
