@@ -34,6 +34,11 @@ std::string Quoted(const std::string& path) {
 
 }  // namespace
 
+TSize BmpSize(std::span<const std::uint8_t> data) {
+  const bmp::BmpLayout layout = bmp::ParseBmpLayout(data);
+  return {layout.width, layout.height};
+}
+
 Bitmap ReadBmp(std::span<const std::uint8_t> data) {
   const bmp::BmpLayout layout = bmp::ParseBmpLayout(data);
   return bmp::IsRle(layout.encoding) ? bmp::DecodeRle(layout) : bmp::DecodeUncompressed(layout);

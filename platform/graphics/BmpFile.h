@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/graphics/Bitmap.h"
+#include "platform/graphics/Geometry.h"
 
 namespace platform {
 
@@ -17,6 +18,9 @@ namespace platform {
 // is truncated, inconsistent (an RLE stream painting outside the picture, say) or in a format we
 // don't decode (JPEG or PNG inside a BMP).
 Bitmap ReadBmp(std::span<const std::uint8_t> data);
+
+// The picture's size from its headers alone; headers that cannot be read throw platform::Error.
+TSize BmpSize(std::span<const std::uint8_t> data);
 
 // Reads and decodes a BMP file; every error names the file.
 Bitmap LoadBmpFile(const std::string& path);

@@ -3,6 +3,7 @@
 #include <cstddef>
 
 #include "framework/runtime/Text.h"
+#include "skinengine/skin/sSkinFolderRules.h"
 
 namespace sSkinManager {
 
@@ -64,6 +65,8 @@ int FindSectionIndex(std::string_view sectionName) {
   const std::vector<SkinSectionData>& sections = SkinSections();
   for (std::size_t i = 0; i < sections.size(); ++i)
     if (framework::SameText(sections[i].SectionName, sectionName)) return static_cast<int>(i);
+  if (ReportOpen() && !sectionName.empty())
+    ReportMissing("bagian [" + std::string(sectionName) + "] tidak ada");
   return -1;
 }
 

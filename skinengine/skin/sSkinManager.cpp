@@ -1,11 +1,15 @@
 #include "skinengine/skin/sSkinManager.h"
 
+#include <utility>
+#include <vector>
+
 #include "framework/classes/ClassBuilder.h"
 #include "framework/forms/Application.h"
 #include "framework/forms/Menus.h"
 #include "framework/forms/MessageBoxes.h"
 #include "framework/runtime/Files.h"
 #include "skinengine/skin/sMessages.h"
+#include "skinengine/skin/sSkinFolderRules.h"
 
 namespace sSkinManager {
 
@@ -17,6 +21,41 @@ TsSkinData& SkinData() {
   static TsSkinData data;
   return data;
 }
+
+namespace {
+
+// What an activation replaces, kept aside while the new skin loads, so that a skin that fails
+// to load leaves the one before it in force, unbroadcast.
+struct TsSkinState {
+  std::vector<SkinSectionData> Sections;
+  std::vector<SkinImageEntry> Images;
+  std::vector<SkinPatternEntry> Patterns;
+  std::unique_ptr<framework::TMemIniFile> Ini;
+  std::string SkinPath;
+  bool Active;
+  bool Loaded;
+};
+
+// Sections are copied: a skin name that names nothing keeps the sections it finds.
+TsSkinState TakeSkinState() {
+  TsSkinData& data = SkinData();
+  return {SkinSections(),      std::move(SkinImages()), std::move(SkinPatterns()),
+          std::move(data.Ini), data.SkinPath,           data.Active,
+          SkinLoaded()};
+}
+
+void RestoreSkinState(TsSkinState& state) {
+  TsSkinData& data = SkinData();
+  SkinSections() = std::move(state.Sections);
+  SkinImages() = std::move(state.Images);
+  SkinPatterns() = std::move(state.Patterns);
+  data.Ini = std::move(state.Ini);
+  data.SkinPath = std::move(state.SkinPath);
+  data.Active = state.Active;
+  SetSkinLoaded(state.Loaded);
+}
+
+}  // namespace
 
 TsSkinManager::TsSkinManager(TComponent* owner)
     : TComponent(owner),
@@ -59,7 +98,12 @@ void TsSkinManager::SetActive(bool active) {
   active_ = active;
   if (!Registered()) return;
   if (active) {
-    SetSkinName(skinName_);
+    try {
+      SetSkinName(skinName_);
+    } catch (...) {
+      active_ = false;
+      throw;
+    }
     return;
   }
   SkinData().Active = false;
@@ -73,30 +117,36 @@ void TsSkinManager::SetSkinDirectory(const std::string& directory) {
 }
 
 void TsSkinManager::SetSkinName(const std::string& name) {
-  skinName_ = name;
-  if (active_ && Registered()) Activate();
+  std::string previous = std::exchange(skinName_, name);
+  if (!active_ || !Registered()) return;
+  try {
+    Activate();
+  } catch (...) {
+    skinName_ = std::move(previous);
+    throw;
+  }
 }
 
 void TsSkinManager::Activate() {
   TsSkinData& data = SkinData();
   if (skinName_.empty()) SetSkinDirectory("");
-  data.Ini.reset();
-  const std::string folder = IncludeTrailingSlash(ResolveSkinDirectory(skinDirectory_) + skinName_);
-  const std::string options = folder + "Options.dat";
-  if (framework::FileExists(options)) {
-    data.Ini = std::make_unique<framework::TMemIniFile>(options);
-    data.SkinPath = folder;
-  } else {
-    data.SkinPath.clear();
-  }
-  data.Active = true;
+  TsSkinState previous = TakeSkinState();
   try {
+    const std::string folder =
+        IncludeTrailingSlash(ResolveSkinDirectory(skinDirectory_) + skinName_);
+    const std::string options = folder + "Options.dat";
+    if (framework::FileExists(options)) {
+      data.Ini = std::make_unique<framework::TMemIniFile>(ReadOptionsFile(options));
+      data.SkinPath = folder;
+    } else {
+      data.SkinPath.clear();
+    }
+    data.Active = true;
     LoadSkinImages();
     LoadSkinPatterns();
     LoadSkinSections();
   } catch (...) {
-    // Controls still bound to the old skin would look up images that are gone.
-    if (SkinLoaded()) RemoveSkin();
+    RestoreSkinState(previous);
     throw;
   }
   SetSkinLoaded(true);

@@ -1,41 +1,22 @@
 #include <algorithm>
-#include <filesystem>
+#include <cstdint>
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
-#include <system_error>
 #include <vector>
 
+#include "framework/runtime/Exceptions.h"
 #include "framework/runtime/Files.h"
 #include "framework/runtime/Text.h"
+#include "skinengine/skin/sSkinFolderRules.h"
 #include "skinengine/skin/sSkinLists.h"
 #include "skinengine/skin/sSkinLoaders.h"
 
 namespace sSkinManager {
 
 namespace {
-
-// The file a value of "Options.dat" names. Skins were made where file names ignore case, so
-// a name that is not there as written may still match one file of the folder.
-std::optional<std::string> FindSkinFile(const std::string& folder, std::string_view value) {
-  std::string name(value);
-  std::ranges::replace(name, '\\', '/');
-  const bool absolute = name.starts_with('/') || name.find(':') != std::string::npos;
-  const std::string path = absolute ? name : folder + name;
-  if (framework::FileExists(path)) return path;
-
-  const std::filesystem::path wanted(path);
-  std::error_code error;
-  for (std::filesystem::directory_iterator it(wanted.parent_path(), error), end;
-       !error && it != end; it.increment(error)) {
-    const std::filesystem::path& candidate = it->path();
-    if (framework::SameText(candidate.filename().string(), wanted.filename().string()) &&
-        framework::FileExists(candidate.string()))
-      return candidate.string();
-  }
-  return std::nullopt;
-}
 
 // Every value of every key that names an existing file of one of the extensions, with the
 // section and key it stands under, in file order.
@@ -49,8 +30,10 @@ void ForEachSkinFile(const framework::TMemIniFile& ini, const std::string& folde
       if (std::ranges::none_of(
               extensions, [&](std::string_view e) { return upper.find(e) != std::string::npos; }))
         continue;
-      if (const std::optional<std::string> file = FindSkinFile(folder, value))
+      if (const std::optional<std::string> file = SkinFilePath(folder, value))
         visit(framework::UpperCase(section), framework::UpperCase(key), *file);
+      else
+        ReportMissing("gambar \"" + value + "\" dari [" + section + "] " + key + " tidak ada");
     }
   }
 }
@@ -63,12 +46,18 @@ framework::TGraphic& PictureOf(SkinPatternEntry& entry) {
 }
 
 // Appends an entry named as given, loads its picture, and keeps it only when the picture has
-// pixels. A file that cannot be decoded takes its entry away again and raises its error.
+// pixels. A file that cannot be decoded, or is too large to decode, takes its entry away again
+// and raises its error.
 template <class Entry>
 void AppendLoaded(std::vector<Entry>& list, Entry entry, const std::string& file) {
   framework::TGraphic& picture = PictureOf(list.emplace_back(std::move(entry)));
   try {
-    picture.LoadFromFile(file);
+    int error = 0;
+    const std::optional<std::string> data = framework::ReadWholeFile(file, error);
+    if (!data) throw framework::EFOpenError(file, framework::SysErrorMessage(error));
+    const std::span bytes(reinterpret_cast<const std::uint8_t*>(data->data()), data->size());
+    CheckPictureSize(bytes, file);
+    picture.LoadFromData(bytes);
   } catch (...) {
     list.pop_back();
     throw;

@@ -1,10 +1,14 @@
 // Skin folders: "Options.dat" with key inheritance and defaults, and the files it names.
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <string>
+#include <vector>
 
 #include "framework/runtime/Exceptions.h"
+#include "skinengine/skin/sSkinFolderRules.h"
 #include "tests/skinengine/skin/SkinDataTestSupport.h"
 #include "tests/support/JpegEncoder.h"
 
@@ -136,19 +140,40 @@ TEST_F(OptionsDat, AFileThatCannotBeDecodedStopsTheActivation) {
   EXPECT_THROW(manager.SetSkinName("sk"), framework::Exception);
   EXPECT_FALSE(SkinLoaded());
   EXPECT_TRUE(log.empty()) << "nothing is broadcast";
-  ASSERT_EQ(SkinImages().size(), 1u) << "no half-made entry is left";
-  EXPECT_EQ(SkinImages()[0].PropertyName, "A");
+  EXPECT_TRUE(SkinImages().empty()) << "the good picture went with the failed skin";
+  EXPECT_EQ(manager.SkinName(), "") << "the name in force stays";
 }
 
-TEST_F(OptionsDat, AFailedChangeOfSkinRemovesTheOldOne) {
-  Activate("[S]\nA=1\n");
+TEST_F(OptionsDat, AFailedChangeOfSkinKeepsTheOldOne) {
+  WriteBytes(File("good.bmp"), skintests::BmpBytes(skintests::Picture(3, 3, platform::clRed)));
+  Activate("[S]\nA=good.bmp\n");
   ASSERT_TRUE(SkinLoaded());
+  const platform::Bitmap* picture = &SkinImages().at(0).Bitmap->Data();
   auto* probe = new skintests::TKitProbe(app.CreateForm<framework::TForm>(), &log);
   probe->SetName("Probe");
-  WriteBytes(File("bad.bmp"), "BM this is no bitmap");
-  EXPECT_THROW(Activate("[S]\nA=bad.bmp\n"), framework::Exception);
+  std::filesystem::create_directory(folder.Path("bad"));
+  WriteBytes(folder.Path("bad/bad.bmp"), "BM this is no bitmap");
+  WriteBytes(folder.Path("bad/Options.dat"), "[T]\nA=bad.bmp\n");
+  EXPECT_THROW(manager.SetSkinName("bad"), framework::Exception);
+  EXPECT_TRUE(log.empty()) << "controls keep the skin they have";
+  EXPECT_TRUE(SkinLoaded());
+  EXPECT_EQ(manager.SkinName(), "sk");
+  EXPECT_EQ(SkinData().SkinPath, folder.Path("sk/"));
+  EXPECT_EQ(SkinData().Ini->ReadString("S", "A", ""), "good.bmp");
+  EXPECT_EQ(FindSectionIndex("S"), 0);
+  EXPECT_EQ(FindSectionIndex("T"), -1);
+  ASSERT_EQ(SkinImages().size(), 1u);
+  EXPECT_EQ(&SkinImages()[0].Bitmap->Data(), picture) << "the very pictures are back";
+
+  manager.SetActive(false);
+  EXPECT_THROW(
+      {
+        manager.SetSkinName("bad");
+        manager.SetActive(true);
+      },
+      framework::Exception);
+  EXPECT_FALSE(manager.Active()) << "a skin that never loaded leaves the plain look";
   EXPECT_FALSE(SkinLoaded());
-  EXPECT_EQ(log, (skintests::Log{"Probe:A403"})) << "controls let go of the old skin";
 }
 
 TEST_F(OptionsDat, WithoutOptionsDatTheStoredSkinOfThatNameIsUsed) {
@@ -164,6 +189,115 @@ TEST_F(OptionsDat, WithoutOptionsDatTheStoredSkinOfThatNameIsUsed) {
   EXPECT_TRUE(SkinData().Ini) << "the folder wins over the stored skin";
   EXPECT_EQ(FindSectionIndex("Stored"), -1);
   EXPECT_EQ(FindSectionIndex("Disk"), 0);
+}
+
+// A BMP file header and info header that claim a size, with no pixels behind them.
+std::string BmpHeader(std::int32_t width, std::int32_t height) {
+  std::string bytes(54, '\0');
+  const auto put = [&](std::size_t at, std::uint32_t value) {
+    for (int i = 0; i < 4; ++i) bytes[at + i] = static_cast<char>(value >> (8 * i));
+  };
+  bytes[0] = 'B';
+  bytes[1] = 'M';
+  put(2, 54);
+  put(10, 54);
+  put(14, 40);
+  put(18, static_cast<std::uint32_t>(width));
+  put(22, static_cast<std::uint32_t>(height));
+  bytes[26] = 1;
+  bytes[28] = 24;
+  return bytes;
+}
+
+std::string JpegBytes(int width, int height) {
+  const testsupport::Picture picture{width, height, 3,
+                                     testsupport::Bytes(std::size_t(width) * height * 3, 90)};
+  const testsupport::Bytes jpeg = testsupport::EncodeJpeg(picture);
+  return {jpeg.begin(), jpeg.end()};
+}
+
+// Each folder breaks one rule of untrusted skins; the skin in force must stay, unbroadcast.
+TEST_F(OptionsDat, FoldersThatBreakTheRulesAreRefusedAndTheSkinInForceStays) {
+  const std::string outside = folder.Path("out.bmp");
+  WriteBytes(outside, skintests::BmpBytes(skintests::Picture(5, 5, platform::clRed)));
+  WriteBytes(folder.Path("good.bmp"), skintests::BmpBytes(skintests::Picture(3, 3, 0)));
+  struct Case {
+    const char* What;
+    std::string Options;
+    std::function<void(const std::string& dir)> Make;
+    const char* Named;  // what the message must name
+  };
+  const auto none = [](const std::string&) {};
+  const Case cases[] = {
+      {"absolute name", "[S]\nA=" + outside + "\n", none, "out.bmp"},
+      {"drive letter", "[S]\nA=C:\\x.bmp\n", none, "C:\\x.bmp"},
+      {"dot-dot", "[S]\nA=../out.bmp\n", none, "../out.bmp"},
+      {"dot-dot behind a folder", "[S]\nA=sub\\..\\..\\out.bmp\n",
+       [](const std::string& d) { std::filesystem::create_directory(d + "sub"); }, "sub"},
+      {"link leading out", "[S]\nA=link.bmp\n",
+       [&](const std::string& d) { std::filesystem::create_symlink(outside, d + "link.bmp"); },
+       "link.bmp"},
+      {"folder link leading out", "[S]\nA=up/out.bmp\n",
+       [&](const std::string& d) {
+         std::filesystem::create_directory_symlink(folder.Path(""), d + "up");
+       },
+       "up/out.bmp"},
+      // 8193 = 8192 + 1, one pixel over the limit; the header alone says so.
+      {"wide bitmap", "[S]\nA=wide.bmp\n",
+       [](const std::string& d) { WriteBytes(d + "wide.bmp", BmpHeader(8193, 1)); }, "8193 x 1"},
+      {"tall top-down bitmap", "[S]\nA=tall.bmp\n",
+       [](const std::string& d) { WriteBytes(d + "tall.bmp", BmpHeader(2, -8193)); }, "2 x 8193"},
+      {"tall jpeg", "[S]\nA=tall.jpg\n",
+       [](const std::string& d) { WriteBytes(d + "tall.jpg", JpegBytes(1, 8193)); }, "1 x 8193"},
+      // 4 MB is 4194304 bytes; one comment byte more is refused unread.
+      {"large options", std::string(4194304, ';') + "\n", none, "4 MB"},
+  };
+  manager.SetSkinDirectory(folder.Path(""));
+  std::filesystem::create_directory(folder.Path("ok"));
+  WriteBytes(folder.Path("ok/Options.dat"), "[Ok]\n");
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.What);
+    manager.SetSkinName("ok");
+    const std::string dir = folder.Path(std::string("bad ") + c.What + "/");
+    std::filesystem::create_directory(dir);
+    c.Make(dir);
+    WriteBytes(dir + "Options.dat", c.Options);
+    try {
+      manager.SetSkinName(std::string("bad ") + c.What);
+      ADD_FAILURE() << "accepted";
+    } catch (const ESkinRefused& e) {
+      EXPECT_NE(e.Message().find(c.Named), std::string::npos) << e.Message();
+    }
+    EXPECT_EQ(manager.SkinName(), "ok");
+    EXPECT_EQ(FindSectionIndex("Ok"), 0);
+    EXPECT_TRUE(SkinImages().empty()) << "nothing outside was read";
+  }
+}
+
+TEST_F(OptionsDat, LinksInsideTheFolderAndPicturesAtTheLimitAreRead) {
+  WriteBytes(File("real.bmp"), skintests::BmpBytes(skintests::Picture(4, 2, 0)));
+  std::filesystem::create_symlink("real.bmp", File("alias.bmp"));
+  std::filesystem::create_directory(File("pics"));
+  WriteBytes(File("pics/strip.jpg"), JpegBytes(8192, 1));
+  Activate("[S]\nA=alias.bmp\nC=pics\\strip.jpg\n");
+  ASSERT_EQ(SkinImages().size(), 1u);
+  EXPECT_EQ(SkinImages()[0].Bitmap->Width(), 4);
+  ASSERT_EQ(SkinPatterns().size(), 1u);
+  EXPECT_EQ(SkinPatterns()[0].Image->Width(), 8192);
+}
+
+TEST_F(OptionsDat, AReportListsMissingPicturesAndTheSectionsAskedFor) {
+  TsSkinReport report;
+  Activate("[TsPanel]\nBordersMask=gone.bmp\nGlyph=gone.bmp\n[TsEdit]\nImagefile=nope.jpg\n");
+  EXPECT_EQ(FindSectionIndex("TsGauge"), -1);
+  EXPECT_EQ(FindSectionIndex("TsGauge"), -1);
+  EXPECT_EQ(FindSectionIndex(""), -1);
+  EXPECT_EQ(report.Missing(),
+            (std::vector<std::string>{"gambar \"gone.bmp\" dari [TsPanel] BordersMask tidak ada",
+                                      "gambar \"gone.bmp\" dari [TsPanel] Glyph tidak ada",
+                                      "gambar \"nope.jpg\" dari [TsEdit] Imagefile tidak ada",
+                                      "bagian [TsGauge] tidak ada"}))
+      << "each once, in the order found; an empty name is nobody's section";
 }
 
 }  // namespace
