@@ -1,5 +1,8 @@
 #include "app/Bezier.h"
 
+#include "app/skins/Appearance.h"
+#include "app/skins/SkinFolders.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -90,6 +93,9 @@ const TClassInfo& TForm1::StaticClassInfo() {
                                      .Field("Tutup1", &F::Tutup1)
                                      .Field("Image2", &F::Image2)
                                      .Field("Reset1", &F::Reset1)
+                                     .Field("Tampilan1", &F::Tampilan1)
+                                     .Field("Skin1", &F::Skin1)
+                                     .Field("GayaTabel1", &F::GayaTabel1)
                                      .Field("About1", &F::About1)
                                      .Field("About2", &F::About2)
                                      .Field("OpenDialog", &F::OpenDialog)
@@ -127,6 +133,8 @@ void TForm1::FormCreate(TObject*) {
   SGInput->SetEnabled(false);
   Gambar->SetEnabled(false);
   BtnRandom->SetEnabled(false);
+  appearance_ = std::make_unique<skins::TAppearance>(*this, skins::SkinRoots(),
+                                                     settings::SettingsPath());
 }
 
 void TForm1::Tutup1Click(TObject*) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "app/BezierPointFile.h"
@@ -45,6 +46,10 @@ class TsSkinProvider;
 
 namespace Bezier {
 
+namespace skins {
+class TAppearance;
+}
+
 using framework::TObject;
 
 // The tool's main window: the count fields, the control-point table, the drawing area and
@@ -83,6 +88,9 @@ class TForm1 : public framework::TForm {
   framework::TMenuItem* Tutup1 = nullptr;
   framework::TMenuItem* Image2 = nullptr;
   framework::TMenuItem* Reset1 = nullptr;
+  framework::TMenuItem* Tampilan1 = nullptr;
+  framework::TMenuItem* Skin1 = nullptr;
+  framework::TMenuItem* GayaTabel1 = nullptr;
   framework::TMenuItem* About1 = nullptr;
   framework::TMenuItem* About2 = nullptr;
   framework::TOpenDialog* OpenDialog = nullptr;
@@ -114,6 +122,9 @@ class TForm1 : public framework::TForm {
   void Tutup1Click(TObject* Sender);
   void About2Click(TObject* Sender);
 
+  // The "Tampilan" menu's skins and table styles, made when the window is created.
+  skins::TAppearance& Appearance() const { return *appearance_; }
+
   // Shared operations.
   void ClearDrawing();
   bool TableComplete();
@@ -129,6 +140,8 @@ class TForm1 : public framework::TForm {
   void CheckCountField(sEdit::TsEdit& field, const char* tooLarge, const char* tooSmall);
   // The drawing area's canvas: what the screen shows where the paint box lies.
   platform::Canvas& DrawingArea();
+
+  std::unique_ptr<skins::TAppearance> appearance_;
 };
 
 }  // namespace Bezier

@@ -3,6 +3,8 @@
 #include <cstdint>
 
 #include "app/Bezier.h"
+#include "app/skins/SkinFolders.h"
+#include "app/skins/SkinSwitch.h"
 #include "framework/forms/Application.h"
 #include "framework/forms/Menus.h"
 #include "framework/runtime/Exceptions.h"
@@ -12,6 +14,8 @@
 #include "platform/window/Paint.h"
 #include "platform/window/Windows.h"
 #include "skinengine/controls/sCustomButton.h"
+#include "skinengine/skin/sSkinFolderRules.h"
+#include "skinengine/skin/sSkinManager.h"
 
 namespace Bezier {
 
@@ -45,12 +49,25 @@ void OpenAndDraw(platform::HeadlessSession& session, TForm1& form, const std::st
 
 }  // namespace
 
-TWindowShot ShootMainWindow(const std::optional<std::string>& pointFile) {
+TWindowShot ShootMainWindow(const std::optional<std::string>& pointFile,
+                            const std::optional<std::string>& skinFolder) {
   if (pointFile && !framework::FileExists(*pointFile))
     throw framework::EFOpenError(*pointFile, "The file does not exist");
+  if (skinFolder && !skins::IsSkinFolder(*skinFolder))
+    throw framework::EFOpenError(*skinFolder + "/Options.dat", "The file does not exist");
   platform::HeadlessSession session;
   framework::TApplication application;
   auto* form = application.CreateForm<TForm1>();
+  // Open from the skin's loading to the last paint, which is when sections are asked for.
+  const sSkinManager::TsSkinReport report;
+  if (skinFolder) {
+    try {
+      skins::SwitchSkin(*form->sSkinManager1, {settings::TSkinKind::Folder, *skinFolder});
+    } catch (framework::Exception& e) {
+      e.SetMessage("skin \"" + *skinFolder + "\": " + e.Message());
+      throw;
+    }
+  }
   session.Backend().ScheduleStep([&] {
     if (pointFile) OpenAndDraw(session, *form, *pointFile);
     for (std::uint32_t ms = 0; ms < SettleMs; ms += SettleStepMs) session.Advance(SettleStepMs);
@@ -61,8 +78,10 @@ TWindowShot ShootMainWindow(const std::optional<std::string>& pointFile) {
     if (dialog.IsMessageBox) throw platform::Error(dialog.Box.Text);
   const platform::HWND window = form->Handle();
   platform::UpdateWindow(window);
-  TWindowShot shot{platform::WindowSnapshot(window), platform::ClientToScreen(window, {0, 0}) -
-                                                         platform::GetWindowRect(window).TopLeft()};
+  TWindowShot shot{platform::WindowSnapshot(window),
+                   platform::ClientToScreen(window, {0, 0}) -
+                       platform::GetWindowRect(window).TopLeft(),
+                   skinFolder ? report.Missing() : std::vector<std::string>{}};
   if (const auto* native = session.Backend().Native(window); native && native->Shape)
     BlankOutsideShape(shot.Picture, *native->Shape);
   return shot;

@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Geometry.h"
@@ -12,13 +13,17 @@ namespace Bezier {
 struct TWindowShot {
   platform::Bitmap Picture;
   platform::TPoint ClientOrigin;
+  // What the skin folder it was asked to wear lacked: pictures and sections.
+  std::vector<std::string> SkinMissing;
 };
 
 // Starts the tool as it starts on the desktop, but on the headless desktop, and takes a
 // picture of its main window; with a point file, the file is first opened through File > Open
 // and drawn through the "Gambar Kurva" button. What lies outside the window's region is
 // white. A message the window shows on the way (a file that cannot be drawn) is raised as an
-// error.
-TWindowShot ShootMainWindow(const std::optional<std::string>& pointFile);
+// error. With a skin folder the window wears that skin first; a skin that cannot be loaded
+// raises its first problem.
+TWindowShot ShootMainWindow(const std::optional<std::string>& pointFile,
+                            const std::optional<std::string>& skinFolder = std::nullopt);
 
 }  // namespace Bezier

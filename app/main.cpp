@@ -3,6 +3,7 @@
 #include <exception>
 
 #include "app/Bezier.h"
+#include "app/skins/Appearance.h"
 #include "framework/forms/Application.h"
 #include "platform/desktop/Desktop.h"
 #include "platform/graphics/Png.h"
@@ -34,7 +35,7 @@ int main() {
     platform::StartWindowSystem(platform::CreateDesktopBackend(Identity()));
     {
       framework::TApplication application;
-      application.CreateForm<Bezier::TForm1>();
+      application.CreateForm<Bezier::TForm1>()->Appearance().ApplyRemembered();
       application.Run();
     }
     platform::StopWindowSystem();

@@ -1,5 +1,5 @@
 # What `cmake --install` puts where, under CMAKE_INSTALL_PREFIX (/usr/local unless given): the
-# programs, the launcher entry and the icon in the desktop's hicolor theme.
+# programs, the launcher entry, the icon in the desktop's hicolor theme and the tool's skins.
 include(GNUInstallDirs)
 
 install(TARGETS bezier bezier-render bezier-shot bezier-theme
@@ -15,3 +15,4 @@ foreach(icon ${icons})
   install(FILES ${icon} DESTINATION ${icon_theme}/${size}x${size}/apps RENAME bezier.png)
 endforeach()
 install(FILES ${PROJECT_SOURCE_DIR}/resources/icon/bezier.svg DESTINATION ${icon_theme}/scalable/apps)
+install(DIRECTORY ${BEZIER_SKINS_FOLDER}/ DESTINATION ${CMAKE_INSTALL_DATADIR}/bezier/skins)

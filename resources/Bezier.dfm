@@ -220,6 +220,15 @@ object Form1: TForm1
         OnClick = Reset1Click
       end
     end
+    object Tampilan1: TMenuItem
+      Caption = 'Tampilan'
+      object Skin1: TMenuItem
+        Caption = 'Skin'
+      end
+      object GayaTabel1: TMenuItem
+        Caption = 'Gaya Tabel'
+      end
+    end
     object About1: TMenuItem
       Caption = 'About'
       object About2: TMenuItem

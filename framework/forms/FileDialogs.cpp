@@ -23,6 +23,12 @@ const TClassInfo& TSaveDialog::StaticClassInfo() {
   return info;
 }
 
+const TClassInfo& TFolderDialog::StaticClassInfo() {
+  static const TClassInfo info =
+      TClassBuilder<TFolderDialog, TOpenDialog>("TFolderDialog").Build();
+  return info;
+}
+
 std::vector<std::pair<std::string, std::string>> ParseFilter(const std::string& filter) {
   if (filter.empty()) return {};
   std::vector<std::string> parts;
@@ -50,8 +56,9 @@ bool TOpenDialog::Execute() {
   params.DefaultExt = defaultExt_;
   params.InitialDir = initialDir_;
   params.FileName = fileName_;
-  const auto result = Kind() == platform::FileDialogKind::Open ? platform::GetOpenFileName(params)
-                                                               : platform::GetSaveFileName(params);
+  const auto result = Kind() == platform::FileDialogKind::Open   ? platform::GetOpenFileName(params)
+                      : Kind() == platform::FileDialogKind::Save ? platform::GetSaveFileName(params)
+                                                                 : platform::GetFolderName(params);
   if (!result) return false;
   fileName_ = result->FileName;
   filterIndex_ = result->FilterIndex;

@@ -57,6 +57,18 @@ class TSaveDialog : public TOpenDialog {
   platform::FileDialogKind Kind() const override { return platform::FileDialogKind::Save; }
 };
 
+// A folder chooser: FileName is the folder chosen.
+class TFolderDialog : public TOpenDialog {
+ public:
+  using TOpenDialog::TOpenDialog;
+
+  static const TClassInfo& StaticClassInfo();
+  const TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
+
+ protected:
+  platform::FileDialogKind Kind() const override { return platform::FileDialogKind::Folder; }
+};
+
 // The pairs of a filter string; a description without a pattern is left out.
 std::vector<std::pair<std::string, std::string>> ParseFilter(const std::string& filter);
 

@@ -130,10 +130,13 @@ std::optional<FileDialogResult> RunGtkFileDialog(const FileDialogParams& params,
                                                  const GtkModal& modal) {
   EnsureGtk();
   const bool save = params.Kind == FileDialogKind::Save;
+  const GtkFileChooserAction action = save ? GTK_FILE_CHOOSER_ACTION_SAVE
+                                      : params.Kind == FileDialogKind::Folder
+                                          ? GTK_FILE_CHOOSER_ACTION_SELECT_FOLDER
+                                          : GTK_FILE_CHOOSER_ACTION_OPEN;
   GtkWidget* dialog = gtk_file_chooser_dialog_new(
-      params.Title.empty() ? (save ? "Save" : "Open") : params.Title.c_str(), nullptr,
-      save ? GTK_FILE_CHOOSER_ACTION_SAVE : GTK_FILE_CHOOSER_ACTION_OPEN, "_Cancel",
-      GTK_RESPONSE_CANCEL, save ? "_Save" : "_Open", GTK_RESPONSE_ACCEPT, nullptr);
+      params.Title.empty() ? (save ? "Save" : "Open") : params.Title.c_str(), nullptr, action,
+      "_Cancel", GTK_RESPONSE_CANCEL, save ? "_Save" : "_Open", GTK_RESPONSE_ACCEPT, nullptr);
   GtkFileChooser* chooser = GTK_FILE_CHOOSER(dialog);
   gtk_file_chooser_set_do_overwrite_confirmation(chooser, TRUE);
   AddFilters(chooser, params);

@@ -63,6 +63,10 @@ std::optional<FileDialogResult> GetSaveFileName(const FileDialogParams& params) 
   return RunFileDialog(params, FileDialogKind::Save);
 }
 
+std::optional<FileDialogResult> GetFolderName(const FileDialogParams& params) {
+  return RunFileDialog(params, FileDialogKind::Folder);
+}
+
 std::string ApplyDefaultExt(const std::string& fileName, const std::string& defaultExt) {
   if (fileName.empty() || defaultExt.empty()) return fileName;
   const std::size_t slash = fileName.find_last_of('/');

@@ -20,7 +20,7 @@ struct MessageBoxParams {
   std::string Text;
 };
 
-enum class FileDialogKind { Open, Save };
+enum class FileDialogKind { Open, Save, Folder };
 
 struct FileDialogParams {
   HWND Owner = NullWindow;
@@ -50,6 +50,8 @@ int MessageBox(const MessageBoxParams& params);
 // name part of FileName is offered there.
 std::optional<FileDialogResult> GetOpenFileName(const FileDialogParams& params);
 std::optional<FileDialogResult> GetSaveFileName(const FileDialogParams& params);
+// The same for choosing a folder; the filters are not used.
+std::optional<FileDialogResult> GetFolderName(const FileDialogParams& params);
 
 // Appends ".ext" to a file name that has no extension in its last path component.
 std::string ApplyDefaultExt(const std::string& fileName, const std::string& defaultExt);

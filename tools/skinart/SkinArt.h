@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "platform/graphics/Bitmap.h"
+#include "skinengine/skin/sStoredSkins.h"
 
 // The artwork of the stored skin "Velora2 (internal)", the built-in border masks and the
 // default check and radio glyphs, drawn the same on every run so the committed files can be
@@ -27,6 +28,11 @@ struct TNamedBitmap {
 
 // The stored skin's 69 images in collection order.
 const std::vector<TListedImage>& StoredSkinImages();
+// The picture of one of them; a background picture has no mask half below it.
+platform::Bitmap DrawListedImage(const TListedImage& image);
+bool IsBackgroundPicture(const TListedImage& image);
+// The stored skin's sections in collection order, the last of them the empty one.
+std::vector<sSkinManager::TsGeneralValues> StoredSkinSections();
 // Every bitmap the program carries for the skin engine: the stored skin's images, "BORD1" to
 // "BORD6", and "RCC", "RUC", "RCH", "RUH", "CCC", "CUC", "CCH", "CUH".
 std::vector<TNamedBitmap> DrawSkinBitmaps();

@@ -88,8 +88,7 @@ Drawing DrawingFor(const TListedImage& image) {
   if (p == "SliderMask") return Cells(SliderArt(false));
   if (p == "SliderVMask") return Cells(SliderArt(true));
   if (p == "GaugeProgressMask") return Mask(ProgressLook);
-  if (p == "Imagefile") return Texture(FormFace);
-  if (p == "HotImagefile") return Texture(Mix(FormFace, White, 40));
+  if (IsBackgroundPicture(image)) return Texture(p == "Imagefile" ? FormFace : Mix(FormFace, White, 40));
   static const std::map<std::string, TitleIcon> icons = {{"BIconClose", TitleIcon::Close},
                                                          {"BIconHelp", TitleIcon::Help},
                                                          {"BIconMax", TitleIcon::Max},
@@ -121,6 +120,14 @@ Drawing DrawingFor(const TListedImage& image) {
 }
 
 }  // namespace
+
+bool IsBackgroundPicture(const TListedImage& image) {
+  return image.Property == "Imagefile" || image.Property == "HotImagefile";
+}
+
+platform::Bitmap DrawListedImage(const TListedImage& image) {
+  return DrawingFor(image)(image.Width, image.Height);
+}
 
 std::string TListedImage::Resource() const {
   std::string name = "VELORA_" + Section + "_" + Property;
@@ -199,7 +206,7 @@ const std::vector<TListedImage>& StoredSkinImages() {
 std::vector<TNamedBitmap> DrawSkinBitmaps() {
   std::vector<TNamedBitmap> bitmaps;
   for (const TListedImage& image : StoredSkinImages())
-    bitmaps.push_back({image.Resource(), DrawingFor(image)(image.Width, image.Height)});
+    bitmaps.push_back({image.Resource(), DrawListedImage(image)});
 
   const TBorderLook* builtIn[] = {&ButtonLook, &PanelLook, &EditLook, &ProgressLook};
   for (int i = 0; i < 4; ++i)

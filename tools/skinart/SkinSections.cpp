@@ -260,18 +260,25 @@ class TItemWriter {
 
 }  // namespace
 
-std::string StoredSkinItem() {
-  std::string out = "      item\n        Name = 'Velora2 (internal)'\n        GeneralData = <";
-  sSkinManager::TsSkinGenerals sections(nullptr);
+std::vector<TsGeneralValues> StoredSkinSections() {
+  std::vector<TsGeneralValues> sections;
   for (const TListed& listed : Listed) {
     // Every section writes its hot gradient as a blank, like the normal one.
-    sSkinManager::TsSkinGeneral& section = *sections.Add();
-    TsGeneralValues& values = section.Values();
-    values = sSkinManager::DefaultGeneralValues();
+    TsGeneralValues& values = sections.emplace_back(sSkinManager::DefaultGeneralValues());
     values.HotGradientData = " ";
     listed.Look(values);
     values.SectionName = listed.Name;
     values.ParentClassName = listed.Parent;
+  }
+  return sections;
+}
+
+std::string StoredSkinItem() {
+  std::string out = "      item\n        Name = 'Velora2 (internal)'\n        GeneralData = <";
+  sSkinManager::TsSkinGenerals sections(nullptr);
+  for (const TsGeneralValues& values : StoredSkinSections()) {
+    sSkinManager::TsSkinGeneral& section = *sections.Add();
+    section.Values() = values;
     out += "\n          item\n";
     TItemWriter(out, 12).Properties(section);
     out += "          end";

@@ -2,7 +2,7 @@
 // files named after their resources, and puts the stored skin's InternalSkins item into the
 // main window's description (resources/Bezier.dfm) in place of the one it holds; the JPEG
 // picture the description names for its gauge goes beside it. With --sheet it draws all of
-// the artwork on one PNG instead, to look it over.
+// the artwork on one PNG instead, to look it over; with --dark it writes the dark skin's folder.
 #include <cstdio>
 #include <exception>
 #include <filesystem>
@@ -12,6 +12,7 @@
 #include "platform/graphics/Png.h"
 #include "platform/kernel/Files.h"
 #include "tools/skinart/BarPicture.h"
+#include "tools/skinart/DarkSkin.h"
 #include "tools/skinart/SkinArt.h"
 #include "tools/skinart/SkinSheet.h"
 
@@ -27,19 +28,28 @@ void WriteResources(const std::string& folder, const std::string& description) {
                             skinart::BarPictureJpeg());
 }
 
+void WriteDarkSkin(const std::string& folder) {
+  std::filesystem::create_directories(folder);
+  for (const skinart::TSkinFile& file : skinart::DrawDarkSkin())
+    platform::WriteBinaryFile(folder + "/" + file.Name, file.Bytes);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   if (argc != 3) {
     std::fprintf(stderr,
                  "usage: skinart BITMAP-FOLDER MAIN-WINDOW-DESCRIPTION\n"
-                 "       skinart --sheet OUT.png\n");
+                 "       skinart --sheet OUT.png\n"
+                 "       skinart --dark SKIN-FOLDER\n");
     return 2;
   }
   try {
     const std::string first = argv[1];
     if (first == "--sheet")
       platform::SavePngFile(skinart::DrawSheet(), argv[2]);
+    else if (first == "--dark")
+      WriteDarkSkin(argv[2]);
     else
       WriteResources(first, argv[2]);
   } catch (const std::exception& e) {

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "platform/graphics/Color.h"
+
+// The dark skin "Velora Gelap": the stored skin's sections and artwork, drawn by the same code
+// and turned dark, written as a skin folder for the tool to find and for skin authors to read.
+namespace skinart {
+
+inline constexpr const char* DarkSkinName = "Velora Gelap";
+
+// A surface colour in the dark skin: greys turn over (white becomes near black), coloured
+// accents keep their hue at a middle brightness.
+platform::TColor DarkSurface(platform::TColor color);
+// A text colour: dark text turns light, light text stays.
+platform::TColor DarkText(platform::TColor color);
+
+struct TSkinFile {
+  std::string Name;  // within the skin folder
+  std::vector<std::uint8_t> Bytes;
+};
+
+// "Options.dat" and the pictures it names.
+std::vector<TSkinFile> DrawDarkSkin();
+
+}  // namespace skinart
