@@ -2,6 +2,7 @@
 // the window's own commands; a file that cannot be drawn is an error and writes nothing.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 
 #include "app/BezierShot.h"
@@ -9,6 +10,7 @@
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Canvas.h"
 #include "resources/Embedded.h"
+#include "tests/app/SkinSupport.h"
 #include "tests/app/TempFolder.h"
 
 namespace Bezier {
@@ -63,8 +65,37 @@ TEST_F(Shot, TheCommandWritesThePictureOrReportsWhyNot) {
   EXPECT_NE(ReadBytes(errors).find("missing.txt"), std::string::npos);
 
   EXPECT_EQ(tempfiles::RunProgram(BEZIER_SHOT, "", errors), 2);
-  EXPECT_EQ(ReadBytes(errors), "usage: bezier-shot OUT.png [POINTFILE]\n");
+  EXPECT_EQ(ReadBytes(errors), "usage: bezier-shot OUT.png [POINTFILE] [--skin FOLDER]\n");
   EXPECT_EQ(folder.EntryCount(), 3u) << "errors, out.png and points.txt: no bad.png";
+}
+
+TEST_F(Shot, WithASkinItListsWhatTheSkinLacksOrSaysWhyItCannotBeWorn) {
+  const std::string out = folder.Path("out");
+  const std::string errors = folder.Path("errors");
+  const std::string png = folder.Path("skin.png");
+  const auto shoot = [&](const std::string& skin) {
+    return tempfiles::RunProgram(BEZIER_SHOT, png + " --skin '" + skin + "' >" + out, errors);
+  };
+  EXPECT_EQ(shoot(testing::DarkSkinFolder()), 0);
+  EXPECT_EQ(ReadBytes(out), "") << "the dark skin lacks nothing";
+  EXPECT_EQ(ReadBytes(png).substr(1, 3), "PNG");
+
+  const std::string sparse =
+      testing::MakeSkinFolder(folder.Path("Sedikit"), "[TsEdit]\nBordersMask=gone.bmp\n");
+  EXPECT_EQ(shoot(sparse), 0);
+  const std::string lacks = ReadBytes(out);
+  EXPECT_TRUE(lacks.starts_with("gambar \"gone.bmp\" dari [TsEdit] BordersMask tidak ada\n"))
+      << lacks;
+  EXPECT_NE(lacks.find("bagian [TsSpeedButton] tidak ada\n"), std::string::npos) << lacks;
+
+  const std::string bad =
+      testing::MakeSkinFolder(folder.Path("Jahat"), "[TsEdit]\nBordersMask=/etc/x.bmp\n");
+  std::filesystem::remove(png);
+  EXPECT_EQ(shoot(bad), 1);
+  EXPECT_EQ(ReadBytes(errors), "bezier-shot: skin \"" + bad +
+                                   "\": nama gambar \"/etc/x.bmp\" menunjuk ke luar folder skin\n");
+  EXPECT_FALSE(std::filesystem::exists(png));
+  EXPECT_EQ(shoot(folder.Path("")), 1) << "a folder without Options.dat";
 }
 
 }  // namespace

@@ -2,6 +2,9 @@
 // the bytes of the next file that "Options.dat" names (every other name written in lower
 // case, as skins made where names ignore case have them). Activating the folder loads a skin
 // whose lookups answer within the lists and whose pictures paint, or raises a framework error.
+// Beside the folder lies a picture to lure names that try to leave it ("../bait.bmp", an
+// absolute name, "link.bmp" and "up/bait.bmp" through the links the folder holds); the loader
+// must never open a file outside the folder.
 #include <algorithm>
 #include <cctype>
 #include <cstddef>
@@ -13,6 +16,9 @@
 #include <vector>
 
 #include "framework/runtime/Exceptions.h"
+#include "platform/graphics/Bitmap.h"
+#include "platform/graphics/BmpFile.h"
+#include "platform/kernel/FileSystem.h"
 #include "skinengine/skin/sSkinManager.h"
 #include "tests/fuzz/SkinFuzzing.h"
 
@@ -53,6 +59,23 @@ std::vector<std::string> NamedFiles(std::string_view options) {
   return names;
 }
 
+// Every file opened must lie inside the skin folder once links are followed.
+class FolderOnly : public platform::FileSystem {
+ public:
+  explicit FolderOnly(const std::filesystem::path& folder)
+      : folder_(std::filesystem::weakly_canonical(folder)) {}
+
+  int Open(const char* path, int flags, mode_t mode) override {
+    std::error_code error;
+    const std::filesystem::path real = std::filesystem::weakly_canonical(path, error);
+    if (error || std::ranges::mismatch(folder_, real).in1 != folder_.end()) std::abort();
+    return FileSystem::Open(path, flags, mode);
+  }
+
+ private:
+  std::filesystem::path folder_;
+};
+
 std::vector<std::string_view> Parts(std::string_view input) {
   std::vector<std::string_view> parts;
   for (;;) {
@@ -76,14 +99,32 @@ void WriteSkinFolder(const std::filesystem::path& folder, std::string_view input
       std::ranges::transform(name, name.begin(), [](unsigned char c) { return std::tolower(c); });
     skinfuzz::WriteFile(folder / name, parts[i + 1]);
   }
+  std::filesystem::create_symlink("../bait.bmp", folder / "link.bmp", ignored);
+  std::filesystem::create_directory_symlink("..", folder / "up", ignored);
+}
+
+void LayBait(const std::filesystem::path& root) {
+  const std::vector<std::uint8_t> bmp = platform::WriteBmp(platform::Bitmap(3, 3));
+  skinfuzz::WriteFile(root / "bait.bmp",
+                      std::string_view(reinterpret_cast<const char*>(bmp.data()), bmp.size()));
 }
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  static const std::filesystem::path root = skinfuzz::ScratchFolder("skinfolder");
+  static const std::filesystem::path root = [] {
+    std::filesystem::path made = skinfuzz::ScratchFolder("skinfolder");
+    LayBait(made);
+    return made;
+  }();
   WriteSkinFolder(root / "fz", std::string_view(reinterpret_cast<const char*>(data), size));
-  if (skinfuzz::LoadSkinFolder(root)) skinfuzz::PaintEverything();
+  bool loaded = false;
+  {
+    FolderOnly guard(root / "fz");
+    const platform::ScopedFileSystem inside(guard);
+    loaded = skinfuzz::LoadSkinFolder(root);
+  }
+  if (loaded) skinfuzz::PaintEverything();
   skinfuzz::UnloadSkin();
   return 0;
 }

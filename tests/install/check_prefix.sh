@@ -13,6 +13,7 @@ for program in bezier bezier-render bezier-shot bezier-theme; do
   [ -x "$prefix/bin/$program" ] || { echo "not executable: bin/$program"; failed=1; }
 done
 expect_file share/applications/bezier.desktop
+expect_file "share/bezier/skins/Velora Gelap/Options.dat"
 expect_file share/icons/hicolor/scalable/apps/bezier.svg
 for size in 16 32 48 64 128 256; do
   icon=share/icons/hicolor/${size}x${size}/apps/bezier.png
@@ -35,6 +36,10 @@ if "$prefix/bin/bezier-shot" "$shot"; then
 else
   echo "the installed bezier-shot did not start"; failed=1
 fi
+# The installed dark skin is complete: worn without a thing reported missing.
+lacks=$("$prefix/bin/bezier-shot" "$shot" --skin "$prefix/share/bezier/skins/Velora Gelap") ||
+  { echo "the installed dark skin cannot be worn"; failed=1; }
+[ -z "$lacks" ] || { echo "the installed dark skin lacks: $lacks"; failed=1; }
 rm -f "$shot"
 [ "$failed" -eq 0 ] && echo "install: passed"
 exit "$failed"

@@ -120,9 +120,9 @@ std::string FileNameOf(const TListedImage& image) {
   return image.Section + "_" + image.Property + ".bmp";
 }
 
-// The picture half turns dark; the mask half below it keeps its blend, and the transparent
-// colour stays.
-platform::Bitmap DarkPicture(const TListedImage& image) {
+}  // namespace
+
+platform::Bitmap DrawDarkImage(const TListedImage& image) {
   platform::Bitmap b = DrawListedImage(image);
   const int rows = IsBackgroundPicture(image) ? b.Height() : b.Height() / 2;
   for (int y = 0; y < rows; ++y)
@@ -131,6 +131,8 @@ platform::Bitmap DarkPicture(const TListedImage& image) {
         b.SetPixel(x, y, DarkSurface(c));
   return b;
 }
+
+namespace {
 
 std::string OptionsText() {
   std::string out =
@@ -176,7 +178,7 @@ std::vector<TSkinFile> DrawDarkSkin() {
   const std::string options = OptionsText();
   files.push_back({"Options.dat", {options.begin(), options.end()}});
   for (const TListedImage& image : StoredSkinImages())
-    files.push_back({FileNameOf(image), platform::WriteBmp(DarkPicture(image))});
+    files.push_back({FileNameOf(image), platform::WriteBmp(DrawDarkImage(image))});
   return files;
 }
 

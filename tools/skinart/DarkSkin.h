@@ -1,8 +1,10 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
+#include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Color.h"
 
 // The dark skin "Velora Gelap": the stored skin's sections and artwork, drawn by the same code
@@ -16,6 +18,12 @@ inline constexpr const char* DarkSkinName = "Velora Gelap";
 platform::TColor DarkSurface(platform::TColor color);
 // A text colour: dark text turns light, light text stays.
 platform::TColor DarkText(platform::TColor color);
+
+struct TListedImage;
+
+// One of the stored skin's images in the dark skin: the picture half turns dark, the mask half
+// below it keeps its blend, and the transparent colour stays.
+platform::Bitmap DrawDarkImage(const TListedImage& image);
 
 struct TSkinFile {
   std::string Name;  // within the skin folder

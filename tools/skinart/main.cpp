@@ -2,7 +2,8 @@
 // files named after their resources, and puts the stored skin's InternalSkins item into the
 // main window's description (resources/Bezier.dfm) in place of the one it holds; the JPEG
 // picture the description names for its gauge goes beside it. With --sheet it draws all of
-// the artwork on one PNG instead, to look it over; with --dark it writes the dark skin's folder.
+// the artwork on one PNG instead, to look it over; with --dark it writes the dark skin's folder,
+// and with --guide the pictures of docs/skins.md.
 #include <cstdio>
 #include <exception>
 #include <filesystem>
@@ -13,6 +14,7 @@
 #include "platform/kernel/Files.h"
 #include "tools/skinart/BarPicture.h"
 #include "tools/skinart/DarkSkin.h"
+#include "tools/skinart/GuidePictures.h"
 #include "tools/skinart/SkinArt.h"
 #include "tools/skinart/SkinSheet.h"
 
@@ -41,7 +43,8 @@ int main(int argc, char** argv) {
     std::fprintf(stderr,
                  "usage: skinart BITMAP-FOLDER MAIN-WINDOW-DESCRIPTION\n"
                  "       skinart --sheet OUT.png\n"
-                 "       skinart --dark SKIN-FOLDER\n");
+                 "       skinart --dark SKIN-FOLDER\n"
+                 "       skinart --guide DOCS-FOLDER\n");
     return 2;
   }
   try {
@@ -50,6 +53,9 @@ int main(int argc, char** argv) {
       platform::SavePngFile(skinart::DrawSheet(), argv[2]);
     else if (first == "--dark")
       WriteDarkSkin(argv[2]);
+    else if (first == "--guide")
+      for (const skinart::TGuidePicture& picture : skinart::DrawGuidePictures())
+        platform::SavePngFile(picture.Pixels, std::string(argv[2]) + "/" + picture.Name);
     else
       WriteResources(first, argv[2]);
   } catch (const std::exception& e) {

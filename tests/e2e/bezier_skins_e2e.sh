@@ -1,0 +1,70 @@
+#!/usr/bin/env bash
+# Skins on Xvfb with openbox, chosen as a user chooses them: Tampilan > Skin > Velora Gelap by
+# the keyboard turns the window dark at once, the choice is in settings.ini, and the next start
+# is dark from the first paint; Tampilan > Skin > Tanpa skin gives the plain frame. Screenshots
+# stay in the output folder for a look.
+set -euo pipefail
+tool=$1
+out=$2
+
+source "$(dirname "$0")/desktop.sh"
+
+start_desktop "$out" 1280x1024
+settings=(XDG_CONFIG_HOME="$out/config" XDG_DATA_HOME="$out/data")
+
+colour() {
+  convert "$out/$1.png" -crop "1x1+$2+$3" +repage -depth 8 -format '%[hex:p{0,0}]' info:
+}
+# The title bar, the window's background beside the table and a button's face.
+looks() { echo "$(colour "$1" $((X + 400)) $((Y + 12))) $(colour "$1" $((cx + 4)) $((cy + 200)))"; }
+
+# Opens Tampilan (the third bar item) by the keyboard, then its item and sub-item by position.
+choose_skin() {
+  xdotool key alt
+  sleep 0.3
+  xdotool key Right Right Down
+  sleep 0.3
+  xdotool key Right
+  sleep 0.3
+  for ((i = 0; i < $1; ++i)); do xdotool key Down; done
+  xdotool key Return
+  sleep 1
+}
+
+start_bezier "${settings[@]}"
+xdotool mousemove $((X + 400)) $((Y + 300))
+sleep 0.5
+shot stored
+choose_skin 1
+shot dark
+[ "$(looks dark)" != "$(looks stored)" ] || { echo "the dark skin changed nothing"; exit 1; }
+grep -q 'Kind=folder' "$out/config/bezier/settings.ini" &&
+  grep -q 'Velora Gelap' "$out/config/bezier/settings.ini" ||
+  { echo "the choice was not remembered"; cat "$out/config/bezier/settings.ini"; exit 1; }
+
+xdotool key alt+F4
+exited() { ! kill -0 "$tool_pid"; }
+wait_for exited
+wait "$tool_pid" || { echo "the tool failed:"; cat "$out/tool.log"; exit 1; }
+
+start_bezier "${settings[@]}"
+xdotool mousemove $((X + 400)) $((Y + 300))
+sleep 0.5
+shot dark-again
+[ "$(looks dark-again)" = "$(looks dark)" ] || { echo "the next start is not dark"; exit 1; }
+[ ! -s "$out/tool.log" ] || { echo "the start said:"; cat "$out/tool.log"; exit 1; }
+
+# Tanpa skin is the last item of the skin menu: Up from the first goes round to it.
+xdotool key alt
+sleep 0.3
+xdotool key Right Right Down
+sleep 0.3
+xdotool key Right Up Return
+sleep 1
+shot plain
+[ "$(looks plain)" != "$(looks dark)" ] && [ "$(looks plain)" != "$(looks stored)" ] ||
+  { echo "Tanpa skin left the skin on"; exit 1; }
+xdotool key alt+F4
+wait_for exited
+wait "$tool_pid" || { echo "the tool failed:"; cat "$out/tool.log"; exit 1; }
+echo "bezier skins end-to-end: passed"
