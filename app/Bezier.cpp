@@ -133,8 +133,8 @@ void TForm1::FormCreate(TObject*) {
   SGInput->SetEnabled(false);
   Gambar->SetEnabled(false);
   BtnRandom->SetEnabled(false);
-  appearance_ = std::make_unique<skins::TAppearance>(*this, skins::SkinRoots(),
-                                                     settings::SettingsPath());
+  appearance_ =
+      std::make_unique<skins::TAppearance>(*this, skins::SkinRoots(), settings::SettingsPath());
 }
 
 void TForm1::Tutup1Click(TObject*) {

@@ -78,13 +78,16 @@ TWindowShot ShootMainWindow(const std::optional<std::string>& pointFile,
     if (dialog.IsMessageBox) throw platform::Error(dialog.Box.Text);
   const platform::HWND window = form->Handle();
   platform::UpdateWindow(window);
-  TWindowShot shot{platform::WindowSnapshot(window),
-                   platform::ClientToScreen(window, {0, 0}) -
-                       platform::GetWindowRect(window).TopLeft(),
-                   skinFolder ? report.Missing() : std::vector<std::string>{}};
+  return {WindowAsShown(session, window),
+          platform::ClientToScreen(window, {0, 0}) - platform::GetWindowRect(window).TopLeft(),
+          skinFolder ? report.Missing() : std::vector<std::string>{}};
+}
+
+platform::Bitmap WindowAsShown(platform::HeadlessSession& session, platform::HWND window) {
+  platform::Bitmap picture = platform::WindowSnapshot(window);
   if (const auto* native = session.Backend().Native(window); native && native->Shape)
-    BlankOutsideShape(shot.Picture, *native->Shape);
-  return shot;
+    BlankOutsideShape(picture, *native->Shape);
+  return picture;
 }
 
 }  // namespace Bezier

@@ -6,6 +6,11 @@
 
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Geometry.h"
+#include "platform/window/WindowTypes.h"
+
+namespace platform {
+class HeadlessSession;
+}
 
 namespace Bezier {
 
@@ -23,6 +28,9 @@ struct TWindowShot {
 // white. A message the window shows on the way (a file that cannot be drawn) is raised as an
 // error. With a skin folder the window wears that skin first; a skin that cannot be loaded
 // raises its first problem.
+// A window's picture as a desktop shows it: what lies outside its region is white.
+platform::Bitmap WindowAsShown(platform::HeadlessSession& session, platform::HWND window);
+
 TWindowShot ShootMainWindow(const std::optional<std::string>& pointFile,
                             const std::optional<std::string>& skinFolder = std::nullopt);
 

@@ -54,16 +54,18 @@ std::string Unquoted(const framework::TMemIniFile& ini, std::string_view section
   return value;
 }
 
+// Lines are appended piece by piece: g++ 12 at -O3 sees an overlap in "[" + name that is not
+// there.
 class TWriter {
  public:
-  void Section(std::string_view name) { text_ += "[" + std::string(name) + "]\n"; }
+  void Section(std::string_view name) { text_.append("[").append(name).append("]\n"); }
   void Plain(std::string_view key, std::string_view value) {
-    text_ += std::string(key) + "=" + std::string(value) + "\n";
+    text_.append(key).append("=").append(value).append("\n");
   }
   // A line break cannot stand in a line; such a value is not kept.
   void Quoted(std::string_view key, std::string_view value) {
     if (value.find_first_of("\r\n") == std::string_view::npos)
-      Plain(key, "\"" + std::string(value) + "\"");
+      text_.append(key).append("=\"").append(value).append("\"\n");
   }
   std::string Text() && { return std::move(text_); }
 
@@ -182,6 +184,17 @@ void WriteSettings(const std::string& path, const TSettings& settings) {
   std::filesystem::create_directories(folder, error);
   if (error) throw platform::FileError("Cannot create folder", folder.string(), error.value());
   platform::WriteTextFile(path, SettingsText(settings));
+}
+
+std::optional<TWindowPlacement> RememberedPlacement(std::string_view window) {
+  return ReadSettings(SettingsPath()).Placement(window);
+}
+
+void RememberPlacement(std::string_view window, const TWindowPlacement& placement) {
+  const std::string path = SettingsPath();
+  TSettings settings = ReadSettings(path);
+  settings.SetPlacement(window, placement);
+  WriteSettings(path, settings);
 }
 
 }  // namespace Bezier::settings

@@ -28,7 +28,7 @@ enum class TTableKind { Stored, Style, Theme };
 struct TTableChoice {
   TTableKind Kind = TTableKind::Stored;
   suiThemes::TsuiUIStyle Style = suiThemes::DefaultUIStyle;  // for Style
-  std::string ThemeFile;                                      // for Theme
+  std::string ThemeFile;                                     // for Theme
   friend bool operator==(const TTableChoice&, const TTableChoice&) = default;
 };
 
@@ -65,5 +65,11 @@ std::string SettingsText(const TSettings& settings);
 TSettings ReadSettings(const std::string& path);
 // Creates the folder when needed and replaces the file only once the new one is complete.
 void WriteSettings(const std::string& path, const TSettings& settings);
+
+// A window's placement in the settings file of SettingsPath(), for a window that opens where
+// it was last closed (the key names the window, View3DWindow for the 3-D view). Remembering
+// one keeps every other setting; either raises what keeps the file from being read or written.
+std::optional<TWindowPlacement> RememberedPlacement(std::string_view window);
+void RememberPlacement(std::string_view window, const TWindowPlacement& placement);
 
 }  // namespace Bezier::settings

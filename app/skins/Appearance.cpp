@@ -72,8 +72,7 @@ std::string Described(const TTableChoice& choice) {
 
 }  // namespace
 
-TAppearance::TAppearance(TForm1& form, std::vector<std::string> skinRoots,
-                         std::string settingsPath)
+TAppearance::TAppearance(TForm1& form, std::vector<std::string> skinRoots, std::string settingsPath)
     : form_(form),
       skinRoots_(std::move(skinRoots)),
       settingsPath_(std::move(settingsPath)),
@@ -98,10 +97,12 @@ void TAppearance::BuildSkinMenu() {
   AddSkinItem(StoredSkinName(*form_.sSkinManager1), {});
   for (const TSkinFolder& folder : FindSkinFolders(skinRoots_))
     AddSkinItem(folder.Name, {TSkinKind::Folder, folder.Path});
+  const TSkinChoice none{TSkinKind::None, {}};
   skinTail_ = {AddItem(menu, "-", nullptr),
-               AddItem(menu, "Buka folder skin...", [this] { OpenSkinFolder(); })};
-  AddSkinItem("Tanpa skin", {TSkinKind::None, {}});
-  skinTail_.push_back(skinItems_.back().first);
+               AddItem(menu, "Buka folder skin...", [this] { OpenSkinFolder(); }),
+               AddItem(menu, "Tanpa skin", [this, none] { ChooseSkin(none); })};
+  skinItems_.emplace_back(skinTail_.back(), none);
+  if (auto* painter = form_.sSkinManager1->SkinableMenus()) painter->HookItemTree(&menu, true);
   UpdateChecks();
 }
 
@@ -109,8 +110,7 @@ void TAppearance::AddSkinItem(const std::string& caption, const TSkinChoice& cho
   TMenuItem& menu = *form_.Skin1;
   // Items are only ever appended, so the tail is taken off and put back behind the new one.
   for (TMenuItem* item : skinTail_) menu.Remove(item);
-  skinItems_.emplace_back(AddItem(menu, caption, [this, choice] { ChooseSkin(choice); }),
-                          choice);
+  skinItems_.emplace_back(AddItem(menu, caption, [this, choice] { ChooseSkin(choice); }), choice);
   for (TMenuItem* item : skinTail_) menu.Add(item);
   if (auto* painter = form_.sSkinManager1->SkinableMenus()) painter->HookItemTree(&menu, true);
 }
@@ -187,12 +187,11 @@ void TAppearance::UseTable(const TTableChoice& choice) {
   settings_.Table = choice;
 }
 
-bool TAppearance::ChooseSkin(const TSkinChoice& choice) {
+bool TAppearance::Choose(const std::string& described, const std::function<void()>& use) {
   try {
-    UseSkin(choice);
+    use();
   } catch (const std::exception& e) {
-    framework::MessageDlg(Described(choice) + " tidak dapat dipakai: " + e.what(),
-                          framework::mtError);
+    framework::MessageDlg(described + " tidak dapat dipakai: " + e.what(), framework::mtError);
     return false;
   }
   UpdateChecks();
@@ -200,17 +199,12 @@ bool TAppearance::ChooseSkin(const TSkinChoice& choice) {
   return true;
 }
 
+bool TAppearance::ChooseSkin(const TSkinChoice& choice) {
+  return Choose(Described(choice), [&] { UseSkin(choice); });
+}
+
 bool TAppearance::ChooseTable(const TTableChoice& choice) {
-  try {
-    UseTable(choice);
-  } catch (const std::exception& e) {
-    framework::MessageDlg(Described(choice) + " tidak dapat dipakai: " + e.what(),
-                          framework::mtError);
-    return false;
-  }
-  UpdateChecks();
-  Remember();
-  return true;
+  return Choose(Described(choice), [&] { UseTable(choice); });
 }
 
 void TAppearance::ApplyRemembered() {

@@ -51,6 +51,8 @@ class TAppearance {
   void OpenSkinFolder();
   void OpenTheme();
   void UpdateChecks();
+  // Runs use; what it throws is shown as why the described choice cannot be used.
+  bool Choose(const std::string& described, const std::function<void()>& use);
   void Remember();
   // Throws what keeps a choice from being used; the look in force stays.
   void UseSkin(const settings::TSkinChoice& choice);

@@ -64,8 +64,8 @@ std::vector<TSkinFolder> FindSkinFolders(const std::vector<std::string>& roots) 
     std::error_code error;
     for (fs::directory_iterator it(root, error), end; !error && it != end; it.increment(error)) {
       TSkinFolder folder{it->path().filename().string(), it->path().string()};
-      const bool known = std::ranges::any_of(
-          found, [&](const TSkinFolder& f) { return f.Name == folder.Name; });
+      const bool known =
+          std::ranges::any_of(found, [&](const TSkinFolder& f) { return f.Name == folder.Name; });
       if (!known && IsSkinFolder(folder.Path)) here.push_back(std::move(folder));
     }
     std::ranges::sort(here, {}, &TSkinFolder::Name);

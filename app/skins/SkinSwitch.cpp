@@ -2,6 +2,8 @@
 
 #include <filesystem>
 
+#include "app/skins/SkinFolders.h"
+#include "framework/runtime/Exceptions.h"
 #include "skinengine/skin/sSkinManager.h"
 
 namespace Bezier::skins {
@@ -17,11 +19,17 @@ void SwitchSkin(sSkinManager::TsSkinManager& manager, const settings::TSkinChoic
     return;
   }
   // A folder skin is SkinName under SkinDirectory; the stored one is found by its name under
-  // the program's folder, where no folder of that name is.
-  std::string path = choice.Folder;
+  // the program's folder, where no folder of that name is. A relative SkinDirectory would lie
+  // under the program's folder too, so the folder is made absolute first.
+  const bool fromFolder = choice.Kind == settings::TSkinKind::Folder;
+  // A name that names no skin folder would leave the manager with the old sections and no
+  // pictures: a folder that is gone is refused before anything changes.
+  if (fromFolder && !IsSkinFolder(choice.Folder))
+    throw framework::Exception("tidak ada \"Options.dat\"");
+  std::string path =
+      fromFolder ? std::filesystem::absolute(choice.Folder).lexically_normal().string() : "";
   while (path.size() > 1 && path.back() == '/') path.pop_back();
   const std::filesystem::path folder(path);
-  const bool fromFolder = choice.Kind == settings::TSkinKind::Folder;
   const std::string directory = fromFolder ? folder.parent_path().string() : std::string();
   const std::string name = fromFolder ? folder.filename().string() : StoredSkinName(manager);
   const std::string oldDirectory = manager.SkinDirectory();

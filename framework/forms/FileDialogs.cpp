@@ -24,8 +24,7 @@ const TClassInfo& TSaveDialog::StaticClassInfo() {
 }
 
 const TClassInfo& TFolderDialog::StaticClassInfo() {
-  static const TClassInfo info =
-      TClassBuilder<TFolderDialog, TOpenDialog>("TFolderDialog").Build();
+  static const TClassInfo info = TClassBuilder<TFolderDialog, TOpenDialog>("TFolderDialog").Build();
   return info;
 }
 

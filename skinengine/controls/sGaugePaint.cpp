@@ -61,6 +61,11 @@ void TsGauge::PaintLook() {
 // frame is a bevel.
 void TsGauge::PaintFrame(Bitmap& cache, sBevels::TsControlBevel bevel) {
   if (sStyle_->MaskIndex() < 0) {
+    // The corners a mask cut off go with the skin that had the mask.
+    if (sStyle_->RegionStale()) {
+      SetWindowRgn(Handle(), std::nullopt, true);
+      sStyle_->SetRegionStale(false);
+    }
     sGraphUtils::PaintBevel(cache, ClientRect(), bevelWidth_, sStyle_->SoftControl(), bevel);
     return;
   }

@@ -117,7 +117,9 @@ void TsSkinManager::SetSkinDirectory(const std::string& directory) {
 }
 
 void TsSkinManager::SetSkinName(const std::string& name) {
-  std::string previous = std::exchange(skinName_, name);
+  // Not an exchange: SetActive hands over the stored name itself.
+  std::string previous = skinName_;
+  skinName_ = name;
   if (!active_ || !Registered()) return;
   try {
     Activate();

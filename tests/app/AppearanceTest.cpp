@@ -7,9 +7,11 @@
 #include <string>
 #include <vector>
 
+#include "app/BezierShot.h"
 #include "app/settings/Settings.h"
 #include "app/skins/Appearance.h"
 #include "app/skins/SkinSwitch.h"
+#include "platform/window/Windows.h"
 #include "skinengine/skin/sSkinManager.h"
 #include "styled/suiThemeFileWriter.h"
 #include "tests/app/MainWindowSupport.h"
@@ -57,7 +59,19 @@ struct Tool {
     for (int ms = 0; ms < 1000; ms += 10) session.Advance(10);
     platform::UpdateWindow(form->Handle());
     framework::FreeDeviceContexts();
-    return platform::WindowSnapshot(form->Handle());
+    return WindowAsShown(session, form->Handle());
+  }
+  // The File menu's drop-down as it opens, its background painted from the skin.
+  platform::Bitmap FileMenuShot() {
+    const platform::HMENU bar = platform::GetMenu(form->Handle());
+    const platform::TRect item = platform::GetMenuItemRect(form->Handle(), bar, 0);
+    session.Click({(item.Left + item.Right) / 2, (item.Top + item.Bottom) / 2});
+    const platform::HMENU file = platform::GetMenuItemInfo(bar, 0)->SubMenu;
+    const platform::TRect open = platform::GetMenuItemRect(form->Handle(), file, 0);
+    platform::Bitmap shot = platform::WindowSnapshot(platform::WindowFromPoint(open.TopLeft()));
+    session.PressKey(platform::VK_ESCAPE);
+    session.PressKey(platform::VK_ESCAPE);
+    return shot;
   }
 
   platform::HeadlessSession session;
@@ -78,9 +92,9 @@ class Appearance : public OwnSettings, public MainWindow {};
 TEST_F(Appearance, TheMenusListTheSkinsAndStylesWithTheChoiceInForceChecked) {
   const std::string stored = "Velora2 (internal)";
   EXPECT_EQ(Captions(*form->Tampilan1), (std::vector<std::string>{"Skin", "Gaya Tabel"}));
-  EXPECT_EQ(Captions(*form->Skin1), (std::vector<std::string>{stored, "Velora Gelap", "-",
-                                                               "Buka folder skin...",
-                                                               "Tanpa skin"}));
+  EXPECT_EQ(
+      Captions(*form->Skin1),
+      (std::vector<std::string>{stored, "Velora Gelap", "-", "Buka folder skin...", "Tanpa skin"}));
   EXPECT_EQ(Checked(*form->Skin1), std::vector<std::string>{stored});
   EXPECT_EQ(Captions(*form->GayaTabel1),
             (std::vector<std::string>{"Bawaan", "MacOS", "WinXP", "DeepBlue", "Protein",
@@ -93,7 +107,8 @@ TEST_F(Appearance, TheMenusListTheSkinsAndStylesWithTheChoiceInForceChecked) {
   EXPECT_EQ(Checked(*form->Skin1), std::vector<std::string>{"Tanpa skin"});
   EXPECT_EQ(Checked(*form->GayaTabel1), std::vector<std::string>{"Protein"});
   EXPECT_EQ(settings::ReadSettings(SettingsFile()),
-            (settings::TSettings{{TSkinKind::None, {}}, {TTableKind::Style, TsuiUIStyle::Protein, {}}, {}}))
+            (settings::TSettings{
+                {TSkinKind::None, {}}, {TTableKind::Style, TsuiUIStyle::Protein, {}}, {}}))
       << "every choice is remembered at once";
 }
 
@@ -106,20 +121,22 @@ TEST(AppearanceSwitch, EverySwitchLooksLikeAFreshStartInThatSkin) {
       {"Velora2 (internal)", {}},
       {"Velora Gelap", {TSkinKind::Folder, DarkSkinFolder()}},
       {"Tanpa skin", {TSkinKind::None, {}}}};
-  std::map<std::string, platform::Bitmap> fresh;
+  std::map<std::string, platform::Bitmap> fresh, freshMenu;
   for (const auto& [caption, choice] : choices) {
     settings::WriteSettings(settings::SettingsPath(), {choice, {}, {}});
     Tool tool;
     tool.form->Appearance().ApplyRemembered();
     fresh[caption] = tool.Shot();
+    freshMenu[caption] = tool.FileMenuShot();
   }
   EXPECT_NE(fresh["Velora Gelap"], fresh["Velora2 (internal)"]);
   EXPECT_NE(fresh["Tanpa skin"], fresh["Velora2 (internal)"]);
 
   Tool tool;
-  for (const char* caption : {"Velora Gelap", "Tanpa skin", "Velora2 (internal)", "Tanpa skin",
-                              "Velora Gelap", "Velora2 (internal)", "Velora Gelap",
-                              "Velora Gelap"}) {
+  tool.FileMenuShot();  // a drop-down painted in the stored skin, to be forgotten
+  for (const char* caption :
+       {"Velora Gelap", "Tanpa skin", "Velora2 (internal)", "Tanpa skin", "Velora Gelap",
+        "Velora2 (internal)", "Velora Gelap", "Velora Gelap"}) {
     SCOPED_TRACE(caption);
     // The pointer on a button starts its fade, which the switch cuts short.
     const framework::TControl& button = *tool.form->BtMxN;
@@ -127,11 +144,17 @@ TEST(AppearanceSwitch, EverySwitchLooksLikeAFreshStartInThatSkin) {
     tool.session.Advance(20);
     Item(*tool.form->Skin1, caption).Click();
     EXPECT_EQ(tool.Shot(), fresh[caption]);
+    EXPECT_EQ(tool.FileMenuShot(), freshMenu[caption]);
   }
+  EXPECT_TRUE(tool.session.Backend().Dialogs().empty()) << "every switch went through";
 }
 
 TEST_F(Appearance, ASkinThatCannotBeUsedLeavesTheSkinInForceAndSaysWhy) {
-  const platform::Bitmap before = Snapshot(*form);
+  const auto shown = [&] {
+    Snapshot(*form);  // everything pending painted
+    return WindowAsShown(session, form->Handle());
+  };
+  const platform::Bitmap before = shown();
   const std::string bad = MakeSkinFolder(folder.Path("Jahat"), "[TsEdit]\nBordersMask=../x.bmp\n");
   tempfiles::WriteBytes(folder.Path("x.bmp"), "");
   EXPECT_FALSE(form->Appearance().ChooseSkin({TSkinKind::Folder, bad}));
@@ -139,7 +162,7 @@ TEST_F(Appearance, ASkinThatCannotBeUsedLeavesTheSkinInForceAndSaysWhy) {
   EXPECT_EQ(Messages()[0].second, "Skin \"" + bad +
                                       "\" tidak dapat dipakai: nama gambar \"../x.bmp\" "
                                       "menunjuk ke luar folder skin");
-  EXPECT_EQ(Snapshot(*form), before);
+  EXPECT_EQ(shown(), before);
   EXPECT_EQ(Checked(*form->Skin1), std::vector<std::string>{"Velora2 (internal)"});
   EXPECT_EQ(form->sSkinManager1->SkinName(), "Velora2 (internal)");
   EXPECT_FALSE(std::filesystem::exists(SettingsFile())) << "nothing new to remember";
@@ -193,8 +216,9 @@ TEST(AppearanceStart, ARememberedSkinThatIsGoneGivesTheStoredOneAndOneLine) {
   tempfiles::TempFolder config;
   ScopedEnv env("XDG_CONFIG_HOME", config.Path(""));
   const std::string gone = config.Path("Hilang");
-  settings::WriteSettings(settings::SettingsPath(),
-                          {{TSkinKind::Folder, gone}, {TTableKind::Style, TsuiUIStyle::WinXP, {}}, {}});
+  settings::WriteSettings(
+      settings::SettingsPath(),
+      {{TSkinKind::Folder, gone}, {TTableKind::Style, TsuiUIStyle::WinXP, {}}, {}});
   Tool tool;
   ::testing::internal::CaptureStderr();
   tool.form->Appearance().ApplyRemembered();

@@ -35,7 +35,8 @@ TEST(Settings, TextGivesTheChoicesAndAnythingUnreadKeepsItsDefault) {
       {"[skin]\nkind=none\nFolder=/x\n", With({TSkinKind::None, {}})},
       {"[Skin]\nKind=folder\n", {}},
       {"[Skin]\nKind=purple\nFolder=/x\n", {}},
-      {"[Table]\nKind=style\nStyle=protein\n", With({}, {TTableKind::Style, TsuiUIStyle::Protein, {}})},
+      {"[Table]\nKind=style\nStyle=protein\n",
+       With({}, {TTableKind::Style, TsuiUIStyle::Protein, {}})},
       {"[Table]\nKind=style\nStyle=FromThemeFile\n", {}},
       {"[Table]\nKind=theme\nTheme=\"/t/a.theme\"\nStyle=MacOS\n",
        With({}, {TTableKind::Theme, suiThemes::DefaultUIStyle, "/t/a.theme"})},
@@ -90,6 +91,15 @@ TEST(Settings, WritingMakesTheFolderAndKeepsWhatReadingGives) {
       << "nothing is left beside it";
   Bezier::tempfiles::WriteBytes(folder.Path("file"), "");
   EXPECT_THROW(WriteSettings(folder.Path("file/settings.ini"), settings), platform::FileError);
+
+  ScopedEnv config("XDG_CONFIG_HOME", folder.Path("cfg"));
+  EXPECT_EQ(RememberedPlacement(View3DWindow), std::nullopt) << "no file yet";
+  WriteSettings(SettingsPath(), settings);
+  EXPECT_EQ(RememberedPlacement(View3DWindow), std::nullopt);
+  const TWindowPlacement placement{{5, 6, 105, 206}, platform::WindowState::Normal};
+  RememberPlacement(View3DWindow, placement);
+  EXPECT_EQ(RememberedPlacement(View3DWindow), placement);
+  EXPECT_EQ(ReadSettings(SettingsPath()).Skin, settings.Skin) << "the other settings stay";
 }
 
 }  // namespace

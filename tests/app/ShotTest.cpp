@@ -96,6 +96,7 @@ TEST_F(Shot, WithASkinItListsWhatTheSkinLacksOrSaysWhyItCannotBeWorn) {
                                    "\": nama gambar \"/etc/x.bmp\" menunjuk ke luar folder skin\n");
   EXPECT_FALSE(std::filesystem::exists(png));
   EXPECT_EQ(shoot(folder.Path("")), 1) << "a folder without Options.dat";
+  EXPECT_NE(ReadBytes(errors).find("Options.dat"), std::string::npos);
 }
 
 }  // namespace

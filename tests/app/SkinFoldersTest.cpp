@@ -28,12 +28,20 @@ TEST(SkinFolders, RootsFollowTheXdgDataFolders) {
     std::vector<std::string> Expected;
   };
   const Case cases[] = {
-      {std::nullopt, std::nullopt, "/h",
-       {"/h/.local/share/bezier/skins", "/usr/local/share/bezier/skins", "/usr/share/bezier/skins"}},
+      {std::nullopt,
+       std::nullopt,
+       "/h",
+       {"/h/.local/share/bezier/skins", "/usr/local/share/bezier/skins",
+        "/usr/share/bezier/skins"}},
       {"/d", "/x:relative:/y/", "/h", {"/d/bezier/skins", "/x/bezier/skins", "/y/bezier/skins"}},
-      {"", "", "/h",
-       {"/h/.local/share/bezier/skins", "/usr/local/share/bezier/skins", "/usr/share/bezier/skins"}},
-      {"rel", "only/relative", std::nullopt,
+      {"",
+       "",
+       "/h",
+       {"/h/.local/share/bezier/skins", "/usr/local/share/bezier/skins",
+        "/usr/share/bezier/skins"}},
+      {"rel",
+       "only/relative",
+       std::nullopt,
        {"/usr/local/share/bezier/skins", "/usr/share/bezier/skins"}},
   };
   for (const Case& c : cases) {

@@ -18,8 +18,7 @@ std::string IniBlocksUnder(const std::string& guide, const std::string& heading)
   EXPECT_NE(start, std::string::npos) << heading;
   const std::size_t end = guide.find("\n## ", start + 1);
   std::string text;
-  for (std::size_t at = guide.find("```ini\n", start); at < end;
-       at = guide.find("```ini\n", at)) {
+  for (std::size_t at = guide.find("```ini\n", start); at < end; at = guide.find("```ini\n", at)) {
     at += 7;
     const std::size_t close = guide.find("```", at);
     text += guide.substr(at, close - at);

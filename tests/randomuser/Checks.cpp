@@ -67,7 +67,9 @@ bool Known(const std::string& text) {
       "'[\\s\\S]*' is not a valid integer value|"
       "The table size -?[0-9]+ x -?[0-9]+ is not valid \\(1 to [0-9]+ points\\)|"
       "Cannot create file \"[\\s\\S]*\"\\. .+|File not found|Input/output error|"
-      "The file changed while it was read|Bezier Surface curve ![\\s\\S]*");
+      "The file changed while it was read|Bezier Surface curve ![\\s\\S]*|"
+      "(Skin|Tema) \"[\\s\\S]*\" tidak dapat dipakai: [\\s\\S]+|"
+      "Folder \"[\\s\\S]*\" bukan folder skin: tidak ada \"Options.dat\"\\.");
   return std::regex_match(text, messages);
 }
 
@@ -137,6 +139,12 @@ void TRandomUser::CheckDialogs(const TBefore& before) {
   if (file == dialogs.end()) return;
   answerPending_ = false;
   Note("the dialog answers " + Describe(pending_));
+  // A skin folder or a theme file chosen from the Tampilan menu: whatever it was, the table
+  // is as it was.
+  if (file->File.Kind == platform::FileDialogKind::Folder || file->File.Title == "Buka tema") {
+    if (CellsOf(*form_->SGInput) != before.Cells) Fail("a skin or a theme changed the table");
+    return;
+  }
   if (file->File.Kind == platform::FileDialogKind::Open) {
     ++tally_.Opens;
     CheckOpen(before, messages);

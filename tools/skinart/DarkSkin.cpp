@@ -31,7 +31,6 @@ TColor WithLuma(TColor c, int target) {
   return result;
 }
 
-
 // The colour fields of a gradient text (the first two of every five) in the dark skin.
 std::string DarkGradient(const std::string& text) {
   if (text.find_first_not_of(' ') == std::string::npos) return text;
@@ -40,8 +39,8 @@ std::string DarkGradient(const std::string& text) {
   std::string word;
   for (int field = 0; std::getline(words, word, ';'); ++field) {
     if (field > 0) out += ';';
-    out += field % 5 < 2 ? std::to_string(DarkSurface(static_cast<TColor>(std::stoul(word))))
-                         : word;
+    out +=
+        field % 5 < 2 ? std::to_string(DarkSurface(static_cast<TColor>(std::stoul(word)))) : word;
   }
   return out;
 }
@@ -61,7 +60,8 @@ std::string DarkFontColors(const std::string& list) {
 
 template <TsKeyKind Kind, class Value>
 void Darken(Value& value) {
-  if constexpr (Kind == TsKeyKind::Color || Kind == TsKeyKind::OwnColor)
+  // Shadows stay dark in a dark skin.
+  if constexpr (Kind == TsKeyKind::Color)
     value = DarkSurface(value);
   else if constexpr (Kind == TsKeyKind::FontColors)
     value = DarkFontColors(value);
@@ -105,12 +105,11 @@ class TOptionsWriter {
       Line(key, std::to_string(static_cast<long long>(value)));
     }
   }
+  // A blank, which stands for no gradient, is what a missing key gives.
   void Gradient(const char* key, const std::string& text) {
-    if (!text.empty()) Line(key, text);
+    if (text.find_first_not_of(' ') != std::string::npos) Line(key, text);
   }
-  void Line(const std::string& key, const std::string& value) {
-    out_ += key + "=" + value + "\n";
-  }
+  void Line(const std::string& key, const std::string& value) { out_ += key + "=" + value + "\n"; }
 
  private:
   std::string& out_;
@@ -127,8 +126,7 @@ platform::Bitmap DrawDarkImage(const TListedImage& image) {
   const int rows = IsBackgroundPicture(image) ? b.Height() : b.Height() / 2;
   for (int y = 0; y < rows; ++y)
     for (int x = 0; x < b.Width(); ++x)
-      if (const TColor c = b.Pixel(x, y); c != platform::clFuchsia)
-        b.SetPixel(x, y, DarkSurface(c));
+      if (const TColor c = b.Pixel(x, y); c != platform::clFuchsia) b.SetPixel(x, y, DarkInk(c));
   return b;
 }
 
@@ -158,14 +156,28 @@ std::string OptionsText() {
 
 }  // namespace
 
-TColor DarkSurface(TColor c) {
+namespace {
+
+// Greys turn over, from 100 (white) to 230 (black): the engine draws the captions of buttons,
+// check boxes and labels in their own black font, which must stay readable on the faces.
+// Coloured accents keep their hue with their luma brought between low and high.
+TColor Darkened(TColor c, int low, int high) {
   const int spread = std::max({Channel(c, 0), Channel(c, 8), Channel(c, 16)}) -
                      std::min({Channel(c, 0), Channel(c, 8), Channel(c, 16)});
   const int luma = Luma(c);
-  // Greys run from 36 (white) to 232 (black); accents stay between 70 and 180.
-  const TColor turned = WithLuma(c, 36 + (255 - luma) * 196 / 255);
-  const TColor toned = WithLuma(c, 70 + luma * 110 / 255);
+  const TColor turned = WithLuma(c, 100 + (255 - luma) * 130 / 255);
+  const TColor toned = WithLuma(c, low + luma * (high - low) / 255);
   return Mix(turned, toned, std::min(255, spread * 4));
+}
+
+}  // namespace
+
+TColor DarkSurface(TColor c) {
+  return Darkened(c, 30, 110);
+}
+
+TColor DarkInk(TColor c) {
+  return Darkened(c, 80, 190);
 }
 
 TColor DarkText(TColor c) {

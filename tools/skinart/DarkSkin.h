@@ -13,9 +13,12 @@ namespace skinart {
 
 inline constexpr const char* DarkSkinName = "Velora Gelap";
 
-// A surface colour in the dark skin: greys turn over (white becomes near black), coloured
-// accents keep their hue at a middle brightness.
+// A surface colour in the dark skin: greys turn over (white becomes a dark grey), coloured
+// accents keep their hue and go dark.
 platform::TColor DarkSurface(platform::TColor color);
+// A colour of the pictures' artwork (edges, marks, symbols): greys turn over as on surfaces,
+// accents stay bright enough to be seen on the dark faces.
+platform::TColor DarkInk(platform::TColor color);
 // A text colour: dark text turns light, light text stays.
 platform::TColor DarkText(platform::TColor color);
 

@@ -88,7 +88,8 @@ Drawing DrawingFor(const TListedImage& image) {
   if (p == "SliderMask") return Cells(SliderArt(false));
   if (p == "SliderVMask") return Cells(SliderArt(true));
   if (p == "GaugeProgressMask") return Mask(ProgressLook);
-  if (IsBackgroundPicture(image)) return Texture(p == "Imagefile" ? FormFace : Mix(FormFace, White, 40));
+  if (IsBackgroundPicture(image))
+    return Texture(p == "Imagefile" ? FormFace : Mix(FormFace, White, 40));
   static const std::map<std::string, TitleIcon> icons = {{"BIconClose", TitleIcon::Close},
                                                          {"BIconHelp", TitleIcon::Help},
                                                          {"BIconMax", TitleIcon::Max},
