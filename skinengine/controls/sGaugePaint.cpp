@@ -2,7 +2,6 @@
 #include <cmath>
 #include <cstddef>
 #include <numbers>
-#include <optional>
 #include <utility>
 
 #include "platform/graphics/Canvas.h"
@@ -61,11 +60,8 @@ void TsGauge::PaintLook() {
 // frame is a bevel.
 void TsGauge::PaintFrame(Bitmap& cache, sBevels::TsControlBevel bevel) {
   if (sStyle_->MaskIndex() < 0) {
-    // The corners a mask cut off go with the skin that had the mask.
-    if (sStyle_->RegionStale()) {
-      SetWindowRgn(Handle(), std::nullopt, true);
-      sStyle_->SetRegionStale(false);
-    }
+    // The corners a skin's mask cut give way to the style's own, with the skin that had it.
+    sStyle_->UpdateRegion();
     sGraphUtils::PaintBevel(cache, ClientRect(), bevelWidth_, sStyle_->SoftControl(), bevel);
     return;
   }
