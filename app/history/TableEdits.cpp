@@ -86,6 +86,7 @@ TTableState TTableEdits::Capture() const {
 void TTableEdits::Begin() {
   if (depth_++ != 0) return;
   before_ = Capture();
+  beganSelected_ = selected_;
   // Undo goes back to the state after the step before, selection included.
   before_.Selected = stepSelected_;
 }
@@ -94,10 +95,14 @@ void TTableEdits::End() {
   if (--depth_ != 0) return;
   TTableStep step = Difference(before_, Capture());
   before_ = {};
-  stepSelected_ = selected_;
-  const bool changed = !step.Empty() || step.SelectedBefore != step.SelectedAfter;
-  if (!step.Empty()) history_.Record(std::move(step));
-  if (changed) Changed();
+  const bool reselected = selected_ != beganSelected_;
+  if (!step.Empty()) {
+    stepSelected_ = selected_;
+    history_.Record(std::move(step));
+  } else if (!reselected) {
+    return;
+  }
+  Changed();
 }
 
 void TTableEdits::Undo() {

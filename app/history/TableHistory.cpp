@@ -16,6 +16,7 @@ void TTableHistory::Record(TTableStep step) {
 
 std::optional<TTableStep> TTableHistory::Undo() {
   if (done_.empty()) return std::nullopt;
+  ++moves_;
   TTableStep step = std::move(done_.back());
   done_.pop_back();
   bytes_ -= step.Bytes();
@@ -25,6 +26,7 @@ std::optional<TTableStep> TTableHistory::Undo() {
 
 std::optional<TTableStep> TTableHistory::Redo() {
   if (undone_.empty()) return std::nullopt;
+  ++moves_;
   TTableStep step = std::move(undone_.back());
   undone_.pop_back();
   bytes_ += step.Bytes();

@@ -26,11 +26,14 @@ class TTableHistory {
   bool CanUndo() const { return !done_.empty(); }
   bool CanRedo() const { return !undone_.empty(); }
   std::size_t UndoCount() const { return done_.size(); }
+  // Undos and redos carried out so far, for watchers that tell them from new steps.
+  std::size_t Moves() const { return moves_; }
 
  private:
   std::deque<TTableStep> done_;
   std::vector<TTableStep> undone_;
   std::size_t bytes_ = 0;
+  std::size_t moves_ = 0;
 };
 
 }  // namespace Bezier

@@ -53,6 +53,13 @@ TVec3 AlongNearestAxis(const TCamera& camera, double viewZ, double dx, double dy
   return move;
 }
 
+// The first view: turned a little from looking along Z, so that the surface shows its depth.
+TCamera FirstCamera() {
+  TCamera camera;
+  camera.Orbit(-45, -35, {});
+  return camera;
+}
+
 }  // namespace
 
 // A control point being moved by the mouse: one step of the table's history from press to
@@ -68,7 +75,7 @@ struct TViewPanel::TDrag {
 };
 
 TViewPanel::TViewPanel(framework::TComponent* owner, TForm1& table)
-    : TCustomControl(owner), table_(table), edits_(*table.TableEdits) {
+    : TCustomControl(owner), table_(table), edits_(*table.TableEdits), camera_(FirstCamera()) {
   listener_ = edits_.Listen([this] { TableChanged(); });
   TableChanged();
 }
@@ -85,7 +92,7 @@ void TViewPanel::TableChanged() {
                                 return row < grid.RowCount() ? grid.Cells(col, row) : std::string();
                               }),
                       options_);
-  if (!fitted_ && scene_.Bounds && camera_.Oblique == false) FitToWindow();
+  if (!fitted_) FitToWindow();
   Invalidate();
 }
 
@@ -114,8 +121,9 @@ void TViewPanel::ShowFixedView(TFixedView view) {
 }
 
 void TViewPanel::FitToWindow() {
-  if (camera_.Oblique) camera_.Oblique = false;
-  if (scene_.Bounds) {
+  camera_.Oblique = false;
+  // Before the window has its size, the fit waits for it.
+  if (scene_.Bounds && ClientWidth() > 0 && ClientHeight() > 0) {
     camera_.Fit(*scene_.Bounds, ValidPoints(scene_.Net), ClientWidth(), ClientHeight());
     fitted_ = true;
   }

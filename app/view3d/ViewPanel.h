@@ -61,7 +61,7 @@ class TViewPanel : public framework::TCustomControl {
   TForm1& table_;
   TTableEdits& edits_;
   int listener_;
-  TCamera camera_ = TCamera::ObliqueView();
+  TCamera camera_;
   bool fitted_ = false;
   TViewOptions options_;
   TViewScene scene_;

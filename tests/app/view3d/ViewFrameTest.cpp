@@ -46,13 +46,15 @@ TEST(ViewFrame, LightScalesTheColour) {
 }
 
 TEST(ViewFrame, FarAwayAndBrokenShapesStayInside) {
-  constexpr double Huge = 1e300, Nan = std::numeric_limits<double>::quiet_NaN();
+  // Huge squared still fits a double; Huger does not, and is left out.
+  constexpr double Huge = 1e150, Huger = 1e300, Nan = std::numeric_limits<double>::quiet_NaN();
   for (const int size : {1, 3}) {
     TViewFrame frame;
     frame.Reset(size, size, 0);
     frame.Triangle(At(-Huge, -Huge, 1), At(Huge, -Huge, 1), At(0, Huge, 1), Near);
     frame.Triangle(At(Nan, 0, 1), At(1, 0, 1), At(0, 1, 1), Far);
-    frame.Line({-Huge, 0, 0}, {Huge, 0, 0}, Far, 0);
+    frame.Triangle(At(-Huger, -Huger, 0), At(Huger, -Huger, 0), At(0, Huger, 0), Far);
+    frame.Line({-Huger, 0, 5}, {Huger, 0, 5}, Far, 0);  // behind the triangle
     frame.Line({Nan, 0, 0}, {0, 0, 0}, Far, 0);
     frame.Marker({1 << 30, -(1 << 30)}, MarkerHalf, Far, Far);
     EXPECT_EQ(frame.Pixels().Pixel(0, 0), Near) << size;  // the huge triangle covers it
