@@ -80,7 +80,7 @@ class TTableEdits {
   int depth_ = 0;
   TTableState before_;
   int selected_ = -1;
-  int stepSelected_ = -1;  // at the end of the last step, undo or redo
+  int stepSelected_ = -1;   // at the end of the last step, undo or redo
   int beganSelected_ = -1;  // when the open step began
   std::map<int, TListener> listeners_;
   int nextListener_ = 0;

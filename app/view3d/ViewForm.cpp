@@ -105,6 +105,7 @@ void TViewForm::Open() {
 
 void TViewForm::VisibleChanged() {
   if (!Visible()) {
+    panel_->EndGesture();
     TViewPlacement& placement = View3DPlacement().emplace();
     placement.Maximized = WindowState() == framework::wsMaximized;
     if (placement.Maximized) SetWindowState(framework::wsNormal);

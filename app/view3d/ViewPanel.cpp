@@ -92,7 +92,7 @@ void TViewPanel::TableChanged() {
                                 return row < grid.RowCount() ? grid.Cells(col, row) : std::string();
                               }),
                       options_);
-  if (!fitted_) FitToWindow();
+  if (!fitted_) Refit();
   Invalidate();
 }
 
@@ -110,6 +110,7 @@ void TViewPanel::SetProjection(TProjection projection) {
 void TViewPanel::ShowFixedView(TFixedView view) {
   if (view == TFixedView::Oblique) {
     camera_ = TCamera::ObliqueView();
+    autoFit_ = false;
     Invalidate();
     return;
   }
@@ -122,8 +123,13 @@ void TViewPanel::ShowFixedView(TFixedView view) {
 
 void TViewPanel::FitToWindow() {
   camera_.Oblique = false;
-  // Before the window has its size, the fit waits for it.
-  if (scene_.Bounds && ClientWidth() > 0 && ClientHeight() > 0) {
+  autoFit_ = true;
+  Refit();
+}
+
+void TViewPanel::Refit() {
+  // Before the window has its size, the fit waits for it; the main window's picture stays.
+  if (scene_.Bounds && ClientWidth() > 0 && ClientHeight() > 0 && !camera_.Oblique) {
     camera_.Fit(*scene_.Bounds, ValidPoints(scene_.Net), ClientWidth(), ClientHeight());
     fitted_ = true;
   }
@@ -175,6 +181,7 @@ void TViewPanel::Paint() {
 void TViewPanel::WndProc(framework::TMessage& message) {
   if (message.Msg == platform::WM_MOUSEWHEEL) {
     const platform::TPoint at = ScreenToClient(platform::PointOf(message));
+    autoFit_ = false;
     camera_.Zoom(std::pow(ZoomPerNotch, platform::WheelDeltaOf(message) /
                                             static_cast<double>(platform::WHEEL_DELTA)),
                  at.X, at.Y);
@@ -182,7 +189,11 @@ void TViewPanel::WndProc(framework::TMessage& message) {
     message.Result = 0;
     return;
   }
-  if (message.Msg == platform::WM_SIZE && !fitted_) FitToWindow();
+  // A gesture that loses the mouse ends there, so that a drag's step never stays open.
+  if (message.Msg == platform::WM_CAPTURECHANGED || message.Msg == platform::WM_CANCELMODE)
+    EndGesture();
+  // A fitted view stays fitted as the window changes its size.
+  if (message.Msg == platform::WM_SIZE && (autoFit_ || !fitted_)) Refit();
   TCustomControl::WndProc(message);
 }
 
@@ -213,10 +224,12 @@ void TViewPanel::MouseMove(TShiftState shift, int x, int y) {
   switch (gesture_) {
     case TGesture::Turn:
       if (scene_.Bounds) camera_.Orbit(dx, dy, scene_.Bounds->Centre());
+      autoFit_ = false;
       Invalidate();
       break;
     case TGesture::Pan:
       camera_.Pan(dx, dy);
+      autoFit_ = false;
       Invalidate();
       break;
     case TGesture::Drag:
@@ -239,6 +252,10 @@ void TViewPanel::DragTo(TShiftState shift, int x, int y) {
 
 void TViewPanel::MouseUp(framework::TMouseButton button, TShiftState shift, int x, int y) {
   TCustomControl::MouseUp(button, shift, x, y);
+  EndGesture();
+}
+
+void TViewPanel::EndGesture() {
   gesture_ = TGesture::None;
   drag_.reset();
 }

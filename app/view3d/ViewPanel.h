@@ -33,8 +33,11 @@ class TViewPanel : public framework::TCustomControl {
   void SetOptions(const TViewOptions& options);
   void SetProjection(TProjection projection);
   void ShowFixedView(TFixedView view);
-  // Fits the surface into the window, the orientation kept.
+  // Fits the surface into the window, the orientation kept, and keeps it fitted as the window
+  // changes its size until the camera is moved.
   void FitToWindow();
+  // Ends a turn, pan or drag; a drag's step is recorded as it stands.
+  void EndGesture();
   // Moves the selected point one unit along the axis nearest the screen direction (dx, dy).
   void NudgeSelected(int dx, int dy);
 
@@ -52,6 +55,7 @@ class TViewPanel : public framework::TCustomControl {
   struct TDrag;
 
   void TableChanged();
+  void Refit();
   // The selected point, as an index into the net; -1 for none.
   int SelectedPoint() const;
   // Writes the point's table row.
@@ -62,7 +66,8 @@ class TViewPanel : public framework::TCustomControl {
   TTableEdits& edits_;
   int listener_;
   TCamera camera_;
-  bool fitted_ = false;
+  bool fitted_ = false;  // once there was a surface to fit
+  bool autoFit_ = true;  // fitted and not moved since: a new size fits again
   TViewOptions options_;
   TViewScene scene_;
   TViewFrame frame_;

@@ -53,8 +53,8 @@ echo "turned: $n pixels changed"
 [ "$n" -gt 0 ] || { echo "the view did not turn"; exit 1; }
 
 # A marker's centre: the first pixel of its colour, one row and column in.
-marker=$(convert "$out/turned.png" -crop "640x480+$vx+$vy" +repage txt:- |
-  awk -F'[,: ]+' '/#1030A0/ {print $1 + 1, $2 + 1; exit}')
+convert "$out/turned.png" -crop "640x480+$vx+$vy" +repage "$out/turned.txt"
+marker=$(awk -F'[,: ]+' '/#1030A0/ {print $1 + 1, $2 + 1; exit}' "$out/turned.txt")
 read -r mx my <<<"$marker"
 echo "a marker at $mx,$my"
 xdotool mousemove $((vx + mx)) $((vy + my)) mousedown 1

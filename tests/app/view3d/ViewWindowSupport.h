@@ -3,6 +3,7 @@
 // The main window with its 3-D view open, and the helpers the view's tests drive it by.
 
 #include "app/view3d/ViewForm.h"
+#include "app/view3d/ViewPlacement.h"
 #include "app/view3d/ViewRender.h"
 #include "tests/app/MainWindowSupport.h"
 
@@ -10,14 +11,17 @@ namespace Bezier::testing {
 
 class ViewWindow : public MainWindow {
  protected:
-  // A screen large enough for a view of 4000 x 3000.
-  ViewWindow() : MainWindow(1, {0, 0, 4400, 3400}) {}
+  // A screen large enough for a view of 4000 x 3000; the view at its first place.
+  ViewWindow() : MainWindow(1, {0, 0, 4400, 3400}) { View3DPlacement().reset(); }
 
   // Tampilan > "Tampilan 3-D" by mouse.
   TViewForm& OpenView() {
     ChooseMenuItem(2, 0);
+    return View();
+  }
+  TViewForm& View() {
     auto* view = dynamic_cast<TViewForm*>(form->FindComponent(TViewForm::Name));
-    if (!view) throw std::logic_error("the view did not open");
+    if (!view) throw std::logic_error("the view was never opened");
     return *view;
   }
   TViewPanel& Panel() { return OpenView().Panel(); }

@@ -2,7 +2,6 @@
 // keys, picking and dragging control points, moving them by arrows, at any window size.
 #include <limits>
 
-#include "app/view3d/ViewPlacement.h"
 #include "framework/runtime/Conversions.h"
 #include "platform/window/Input.h"
 #include "tests/app/view3d/ViewWindowSupport.h"
@@ -79,11 +78,11 @@ TEST_F(ViewWindow, KeysChooseTheViews) {
   }
   // View 0 is the main window's picture: the point (100, 100, 0) at 20 + 100 both ways.
   form->TableEdits->Select(-1);
-  Settle(OpenView());
+  Settle(View());
   EXPECT_EQ(panel.Frame().Pixels().Pixel(120, 120), ViewColors.Marker);
   session.PressKey('P');
   EXPECT_EQ(panel.Camera().Projection, TProjection::Perspective);
-  EXPECT_TRUE(OpenView().Command("Perspektif")->Checked());
+  EXPECT_TRUE(View().Command("Perspektif")->Checked());
   session.PressKey('S');
   EXPECT_FALSE(panel.Options().Shaded);
   session.PressKey(platform::VK_PRIOR);
@@ -100,7 +99,7 @@ TEST_F(ViewWindow, AClickPicksTheNearestPointOrNone) {
   EXPECT_EQ(form->SGInput->Row(), 2);
   session.Click(MarkerOnScreen(panel, 2));
   EXPECT_EQ(form->TableEdits->Selected(), 3);
-  Settle(OpenView());
+  Settle(View());
   const TPoint lit = *MarkerPixel(panel.Camera(), panel.Scene().Net.Points[2]);
   EXPECT_EQ(panel.Frame().Pixels().Pixel(lit.X, lit.Y), ViewColors.Selected);
   session.Click(OnPanel(panel, {3, 3}));
@@ -141,6 +140,21 @@ TEST_F(ViewWindow, DraggingMovesThePointAsOneStep) {
   form->TableEdits->Redo();
   EXPECT_EQ(Row(1), (std::array<std::string, 3>{"5", "-10", "0"}));
   EXPECT_EQ(panel.Scene().Net.Points[0], (TVec3{5, -10, 0}));
+}
+
+// A drag cut short by closing the view is still one step, and undo works afterwards.
+TEST_F(ViewWindow, ClosingTheViewEndsADrag) {
+  EnterNet(Square);
+  TViewPanel& panel = Panel();
+  session.PressKey('3');
+  const std::size_t steps = form->TableEdits->History().UndoCount();
+  const TPoint from = MarkerOnScreen(panel, 0);
+  session.Press(from);
+  session.MoveMouse({from.X + 22, from.Y});
+  View().Close();
+  EXPECT_EQ(form->TableEdits->History().UndoCount(), steps + 1);
+  form->TableEdits->Undo();
+  EXPECT_EQ(Row(1), (std::array<std::string, 3>{"0", "0", "0"}));
 }
 
 // A point near the top of the 32-bit range dragged far right stops at its edge.
