@@ -13,6 +13,14 @@ start_desktop "$out" 1600x1000
 start_bezier
 
 click() { xdotool mousemove "$((cx + $1))" "$((cy + $2))" click 1; sleep 0.3; }
+# A drag with the left button from (x, y) on the screen, in four steps of (dx, dy).
+drag() {
+  local x=$1 y=$2 dx=$3 dy=$4 step
+  xdotool mousemove "$x" "$y" mousedown 1
+  for step in 1 2 3 4; do xdotool mousemove $((x + dx * step)) $((y + dy * step)); sleep 0.1; done
+  xdotool mouseup 1
+  sleep 0.5
+}
 
 click $((8 + 120 + 20)) $((8 + 24 + 10))  # the m field
 xdotool type --delay 50 3
@@ -26,13 +34,10 @@ click $((8 + 42)) $((464 + 11))    # "Randomize"
 shot filled
 
 xdotool key F3
-wait_for xdotool search --onlyvisible --name '^Tampilan 3-D$'
-view=$(xdotool search --onlyvisible --name '^Tampilan 3-D$' | head -n1)
-eval "$(xdotool getwindowgeometry --shell "$view" | sed 's/^/V/')"
-echo "view at $VX,$VY size ${VWIDTH}x$VHEIGHT"
+find_window 'Tampilan 3-D'
 # The drawing area fills the client area inside the 4-pixel frame, 640 x 480 at first.
-vx=$((VX + 4))
-vy=$((VY + VHEIGHT - 4 - 480))
+vx=$((X + 4))
+vy=$((Y + HEIGHT - 4 - 480))
 sleep 1
 shot opened
 # The markers of the points are drawn in #1030A0; the view must show nine of them somewhere.
@@ -43,10 +48,7 @@ markers() {
 [ "$(markers opened)" -gt 0 ] || { echo "no marker in the view"; exit 1; }
 
 # A turn: a drag that starts in a corner, away from the surface.
-xdotool mousemove $((vx + 630)) $((vy + 470)) mousedown 1
-for step in 1 2 3 4; do xdotool mousemove $((vx + 630 - 15 * step)) $((vy + 470 - 5 * step)); sleep 0.1; done
-xdotool mouseup 1
-sleep 0.5
+drag $((vx + 630)) $((vy + 470)) -15 -5
 shot turned
 n=$(changed opened turned "$vx" "$vy" 640 480)
 echo "turned: $n pixels changed"
@@ -57,10 +59,7 @@ convert "$out/turned.png" -crop "640x480+$vx+$vy" +repage "$out/turned.txt"
 marker=$(awk -F'[,: ]+' '/#1030A0/ {print $1 + 1, $2 + 1; exit}' "$out/turned.txt")
 read -r mx my <<<"$marker"
 echo "a marker at $mx,$my"
-xdotool mousemove $((vx + mx)) $((vy + my)) mousedown 1
-for step in 1 2 3 4; do xdotool mousemove $((vx + mx + 6 * step)) $((vy + my + 4 * step)); sleep 0.1; done
-xdotool mouseup 1
-sleep 0.5
+drag $((vx + mx)) $((vy + my)) 6 4
 shot dragged
 n=$(changed turned dragged "$vx" "$vy" 640 480)
 echo "dragged: $n pixels of the view changed"
