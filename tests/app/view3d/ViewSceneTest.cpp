@@ -125,8 +125,9 @@ TEST(ViewScene, DegenerateNetsStillDraw) {
         RenderView(frame, 90, 70, camera, scene, TViewOptions{}, 0);
         // The selected marker, in its colour, at the first point.
         const platform::TPoint at = *MarkerPixel(camera, scene.Net.Points[0]);
-        if (at.X >= 0 && at.X < 90 && at.Y >= 0 && at.Y < 70)
+        if (at.X >= 0 && at.X < 90 && at.Y >= 0 && at.Y < 70) {
           EXPECT_EQ(frame.Pixels().Pixel(at.X, at.Y), ViewColors.Selected);
+        }
       }
     }
   }
