@@ -100,19 +100,19 @@ int RunCommand(const TCommand& command, int argc, const char* const* argv,
                const std::function<void(const TArguments&)>& body) {
   const TParsed parsed = Parse(command, argc, argv);
   const TArguments& arguments = parsed.Arguments;
-  // Asking for help is never wrong, whatever else stands beside it.
+  // Asking for help or the version is never wrong, whatever else stands beside it.
   if (arguments.Has(HelpOption.Name)) {
     std::fputs(Help(command).c_str(), stdout);
+    return 0;
+  }
+  if (arguments.Has(VersionOption.Name)) {
+    std::printf("%s %s\n", std::string(command.Name).c_str(), BEZIER_VERSION);
     return 0;
   }
   if (!parsed.Problem.empty()) {
     std::fprintf(stderr, "%s: %s\n%s", std::string(command.Name).c_str(), parsed.Problem.c_str(),
                  UsageLine(command).c_str());
     return ExitUsage;
-  }
-  if (arguments.Has(VersionOption.Name)) {
-    std::printf("%s %s\n", std::string(command.Name).c_str(), BEZIER_VERSION);
-    return 0;
   }
   try {
     body(arguments);

@@ -84,19 +84,25 @@ TEST_P(Commands, NameTheFileAndTheReasonOfEveryFailure) {
     std::string Picture;
     std::string File;  // named in the message
     std::string Reason;
+    // The window of bezier-shot draws a file's rows as File > Open leaves them: a missing point
+    // line is an empty cell there.
+    std::string ShotReason = "";
   } const failures[] = {
       {complete, folder.Path("missing.txt"), png, folder.Path("missing.txt"), "does not exist"},
       {complete, aFolder, png, aFolder, "is a folder"},
       {complete, points, aFolder, aFolder, "is a folder"},
       {complete, points, noFolder, noFolder, "is in a folder that does not exist"},
       // The tool's own messages about a file's content.
-      {incomplete, points, png, points, "Cek Seluruh Input yang harus diisi ... !"},
+      {incomplete, points, png, points, "Cek Seluruh Input yang harus diisi ... !",
+       "'' is not a valid integer value"},
       {"1x1\r\n1 2 z\r\n", points, png, points, "'z' is not a valid integer value"},
   };
   for (const auto& failure : failures) {
     WriteBytes(points, failure.Content);
     EXPECT_EQ(Run(command.Operands(failure.PointFile, failure.Picture)), 1) << failure.Reason;
-    EXPECT_EQ(ReadBytes(errors), command.Name + ": " + failure.File + ": " + failure.Reason + "\n");
+    const bool shot = command.Name == "bezier-shot" && !failure.ShotReason.empty();
+    EXPECT_EQ(ReadBytes(errors), command.Name + ": " + failure.File + ": " +
+                                     (shot ? failure.ShotReason : failure.Reason) + "\n");
     EXPECT_FALSE(std::filesystem::exists(png)) << failure.Reason;
   }
 }
