@@ -14,19 +14,25 @@ mkdir -p "$out/files"
 cd "$out/files"
 start_bezier
 
+# The keyboard goes to the window the window manager made active a moment after it did.
+has_keyboard() { active_is "$1" && [ "$(xdotool getwindowfocus)" = "$(xdotool getactivewindow)" ]; }
+
 save_as() {
-  wait_for active_is Bezier
-  sleep 0.5  # the window manager gives the keyboard back a moment after the dialog goes
+  wait_for has_keyboard Bezier
+  sleep 0.3
   xdotool key F10 Down Down Return  # File, Open, Save
-  wait_for active_is Save
+  wait_for has_keyboard Save
   sleep 0.5
   shot "save-$1"
   xdotool type --delay 50 "$1"
+  sleep 0.3
+  shot "typed-$1"
   xdotool key Return
   wait_for active_is Bezier
 }
 
 for name in a.txt b c.txt d; do save_as "$name"; done
+wait_for test -e d.txt  # written once the dialog has gone
 expected="a.txt b.txt c.txt d.txt"
 written=$(ls | tr '\n' ' ' | sed 's/ $//')
 [ "$written" = "$expected" ] || { echo "the files written are '$written', not '$expected'"; exit 1; }
