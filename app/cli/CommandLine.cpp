@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <exception>
-#include <optional>
+#include <initializer_list>
 
 #include "app/cli/CommandFailure.h"
 
@@ -13,6 +13,12 @@ namespace {
 
 const TOption HelpOption{"--help", "", "show this help and exit"};
 const TOption VersionOption{"--version", "", "show the version and exit"};
+
+std::string Joined(std::initializer_list<std::string_view> parts) {
+  std::string text;
+  for (const std::string_view part : parts) text.append(part);
+  return text;
+}
 
 const TOption* FindOption(const TCommand& command, std::string_view name) {
   if (name == HelpOption.Name) return &HelpOption;
@@ -29,8 +35,7 @@ std::size_t ValueWords(const TOption& option) {
 }
 
 std::string OptionLine(const TOption& option) {
-  std::string head = "  " + std::string(option.Name);
-  if (!option.Value.empty()) head += " " + std::string(option.Value);
+  std::string head = Joined({"  ", option.Name, option.Value.empty() ? "" : " ", option.Value});
   head.resize(std::max<std::size_t>(head.size() + 2, 24), ' ');
   return head + std::string(option.Help) + "\n";
 }
@@ -62,16 +67,16 @@ TParsed Parse(const TCommand& command, int argc, const char* const* argv) {
     }
     const TOption* option = FindOption(command, word);
     if (option == nullptr) {
-      parsed.Problem = "unknown option '" + std::string(word) + "'";
+      parsed.Problem = Joined({"unknown option '", word, "'"});
       return parsed;
     }
     const std::size_t words = ValueWords(*option);
     if (static_cast<std::size_t>(argc - 1 - i) < words) {
-      parsed.Problem = "the option " + std::string(word) + " needs " + std::string(option->Value);
+      parsed.Problem = Joined({"the option ", word, " needs ", option->Value});
       return parsed;
     }
     std::string value;
-    for (std::size_t k = 0; k < words; ++k) value += (k ? " " : "") + std::string(argv[++i]);
+    for (std::size_t k = 0; k < words; ++k) value.append(k ? " " : "").append(argv[++i]);
     parsed.Arguments.Options[std::string(word)] = value;
   }
   const std::size_t count = parsed.Arguments.Operands.size();
@@ -92,8 +97,7 @@ int Fail(const TCommand& command, const std::string& file, const std::string& re
 }  // namespace
 
 std::string UsageLine(const TCommand& command) {
-  return "usage: " + std::string(command.Name) + " [OPTION]... " + std::string(command.Operands) +
-         "\n";
+  return Joined({"usage: ", command.Name, " [OPTION]... ", command.Operands, "\n"});
 }
 
 int RunCommand(const TCommand& command, int argc, const char* const* argv,

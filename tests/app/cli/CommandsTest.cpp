@@ -20,21 +20,22 @@ using tempfiles::WriteBytes;
 struct TCommandUnderTest {
   std::string Program;
   std::string Name;
-  std::string Usage;
-  // The operands for a point file and a picture, in the command's order.
-  std::string (*Operands)(const std::string& points, const std::string& png);
+  bool PointFileFirst;
+  std::string Usage() const {
+    return "usage: " + Name + " [OPTION]... " +
+           (PointFileFirst ? "POINTFILE OUT.png\n" : "OUT.png [POINTFILE]\n");
+  }
+  std::string Operands(const std::string& points, const std::string& png) const {
+    return PointFileFirst ? points + " " + png : png + " " + points;
+  }
 };
 
-const TCommandUnderTest CommandsUnderTest[] = {
-    {BEZIER_RENDER, "bezier-render", "usage: bezier-render [OPTION]... POINTFILE OUT.png\n",
-     [](const std::string& points, const std::string& png) { return points + " " + png; }},
-    {BEZIER_SHOT, "bezier-shot", "usage: bezier-shot [OPTION]... OUT.png [POINTFILE]\n",
-     [](const std::string& points, const std::string& png) { return png + " " + points; }},
-};
+const TCommandUnderTest CommandsUnderTest[] = {{BEZIER_RENDER, "bezier-render", true},
+                                               {BEZIER_SHOT, "bezier-shot", false}};
 
 class Commands : public ::testing::TestWithParam<TCommandUnderTest> {
  protected:
-  // Runs the command; its exit status, with what it wrote to each output in out and errors.
+  // The exit status, with the standard output in out and the error output in errors.
   int Run(const std::string& arguments) {
     return tempfiles::RunProgram(GetParam().Program, arguments + " >" + out, errors);
   }
@@ -45,72 +46,60 @@ class Commands : public ::testing::TestWithParam<TCommandUnderTest> {
 };
 
 TEST_P(Commands, AnswerHelpAndVersionAndRefuseWhatTheyDoNotKnow) {
-  const TCommandUnderTest& command = GetParam();
-  EXPECT_EQ(Run("--help"), 0);
-  EXPECT_TRUE(ReadBytes(out).starts_with(command.Usage)) << ReadBytes(out);
-  EXPECT_NE(ReadBytes(out).find("--version"), std::string::npos);
-  EXPECT_EQ(Run("--version"), 0);
-  EXPECT_EQ(ReadBytes(out), command.Name + " 1.0.0\n");
-
+  const TCommandUnderTest& c = GetParam();
   struct {
     std::string Arguments;
-    std::string Problem;
-  } const refused[] = {
-      {"--bogus a b", "unknown option '--bogus'"},
-      {"-x a b", "unknown option '-x'"},
-      {"", "wrong number of operands"},
-      {"a b c", "wrong number of operands"},
+    int Status;
+    std::string Out;  // the beginning of the standard output
+    std::string Errors;
+  } const calls[] = {
+      {"--help", 0, c.Usage(), ""},
+      {"--version a b c", 0, c.Name + " 1.0.0\n", ""},
+      {"--bogus a b", 2, "", c.Name + ": unknown option '--bogus'\n" + c.Usage()},
+      {"-x a b", 2, "", c.Name + ": unknown option '-x'\n" + c.Usage()},
+      {"a b c", 2, "", c.Name + ": wrong number of operands\n" + c.Usage()},
   };
-  for (const auto& call : refused) {
-    EXPECT_EQ(Run(call.Arguments), 2) << call.Arguments;
-    EXPECT_EQ(ReadBytes(errors), command.Name + ": " + call.Problem + "\n" + command.Usage);
+  for (const auto& call : calls) {
+    EXPECT_EQ(Run(call.Arguments), call.Status) << call.Arguments;
+    EXPECT_TRUE(ReadBytes(out).starts_with(call.Out)) << call.Arguments << ": " << ReadBytes(out);
+    EXPECT_EQ(ReadBytes(errors), call.Errors) << call.Arguments;
   }
   EXPECT_EQ(folder.EntryCount(), 2u) << "only out and errors: no picture named after an option";
 }
 
+// The tool's own messages about a file's content come after its name; bezier-shot draws a
+// file's rows as its window's File > Open leaves them, where a missing point line is an empty
+// cell.
 TEST_P(Commands, NameTheFileAndTheReasonOfEveryFailure) {
-  const TCommandUnderTest& command = GetParam();
-  const std::string points = folder.Path("points.txt");
-  const std::string png = folder.Path("picture.png");
-  const std::string aFolder = folder.Path("folder");
+  const TCommandUnderTest& c = GetParam();
+  const std::string points = folder.Path("points.txt"), png = folder.Path("picture.png");
+  const std::string aFolder = folder.Path("folder"), noFolder = folder.Path("none/picture.png");
+  const std::string missing = folder.Path("missing.txt");
   std::filesystem::create_directory(aFolder);
-  const std::string noFolder = folder.Path("no-folder/picture.png");
   const std::string incomplete = "2x2\r\n1 2 3\r\n4 5 6\r\n7 8 9\r\n";
-  const std::string complete = incomplete + "1 1 1\r\n";
-
   struct {
-    std::string Content;  // of points.txt
-    std::string PointFile;
-    std::string Picture;
-    std::string File;  // named in the message
-    std::string Reason;
-    // The window of bezier-shot draws a file's rows as File > Open leaves them: a missing point
-    // line is an empty cell there.
-    std::string ShotReason = "";
+    std::string Content, PointFile, Picture, Named, Reason;
   } const failures[] = {
-      {complete, folder.Path("missing.txt"), png, folder.Path("missing.txt"), "does not exist"},
-      {complete, aFolder, png, aFolder, "is a folder"},
-      {complete, points, aFolder, aFolder, "is a folder"},
-      {complete, points, noFolder, noFolder, "is in a folder that does not exist"},
-      // The tool's own messages about a file's content.
-      {incomplete, points, png, points, "Cek Seluruh Input yang harus diisi ... !",
-       "'' is not a valid integer value"},
+      {incomplete + "1 1 1\r\n", missing, png, missing, "does not exist"},
+      {"", aFolder, png, aFolder, "is a folder"},
+      {incomplete + "1 1 1\r\n", points, aFolder, aFolder, "is a folder"},
+      {incomplete + "1 1 1\r\n", points, noFolder, noFolder, "is in a folder that does not exist"},
+      {incomplete, points, png, points,
+       c.PointFileFirst ? "Cek Seluruh Input yang harus diisi ... !"
+                        : "'' is not a valid integer value"},
       {"1x1\r\n1 2 z\r\n", points, png, points, "'z' is not a valid integer value"},
   };
-  for (const auto& failure : failures) {
-    WriteBytes(points, failure.Content);
-    EXPECT_EQ(Run(command.Operands(failure.PointFile, failure.Picture)), 1) << failure.Reason;
-    const bool shot = command.Name == "bezier-shot" && !failure.ShotReason.empty();
-    EXPECT_EQ(ReadBytes(errors), command.Name + ": " + failure.File + ": " +
-                                     (shot ? failure.ShotReason : failure.Reason) + "\n");
-    EXPECT_FALSE(std::filesystem::exists(png)) << failure.Reason;
+  for (const auto& f : failures) {
+    WriteBytes(points, f.Content);
+    EXPECT_EQ(Run(c.Operands(f.PointFile, f.Picture)), 1) << f.Reason;
+    EXPECT_EQ(ReadBytes(errors), c.Name + ": " + f.Named + ": " + f.Reason + "\n");
+    EXPECT_FALSE(std::filesystem::exists(png)) << f.Reason;
   }
 }
 
 INSTANTIATE_TEST_SUITE_P(BothCommands, Commands, ::testing::ValuesIn(CommandsUnderTest),
                          [](const auto& info) {
-                           return info.param.Name == "bezier-render" ? std::string("Render")
-                                                                     : std::string("Shot");
+                           return info.param.PointFileFirst ? "Render" : "Shot";
                          });
 
 // The arguments a command's body gets: options with their values in any place, operands in
