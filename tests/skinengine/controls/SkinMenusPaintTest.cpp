@@ -163,6 +163,7 @@ TEST_F(SkinMenusPaint, DividersAreAnEtchedLineAndCaptionItemsNothing) {
   const Bitmap divider = Drawn(*items[0], ItemRect(0));
   const TColor face = Drawn(Open(), ItemRect(1)).Pixel(9, 6);
   ASSERT_NE(face, Below);
+  drawn.clear();  // Open's
   const std::pair<platform::TPoint, TColor> pixels[] = {
       {{3, 3}, face},
       {{9, 3}, face},
