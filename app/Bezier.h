@@ -1,10 +1,12 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "app/BezierPointFile.h"
 #include "app/BezierSurface.h"
+#include "app/history/TableEdits.h"
 #include "framework/forms/Form.h"
 #include "platform/graphics/Canvas.h"
 
@@ -97,6 +99,8 @@ class TForm1 : public framework::TForm {
   MatA Points;
   bool LoadedFromFile = false;
   MatD FileLines;
+  // Change tracking and undo of the table, the 3-D view's source.
+  std::unique_ptr<TTableEdits> TableEdits;
 
   // Event handlers.
   void FormCreate(TObject* Sender);

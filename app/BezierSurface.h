@@ -55,6 +55,10 @@ std::vector<TSurfacePoint> SurfaceLines(std::int32_t q, std::int32_t p, const Ma
                                         TFixed fixed, std::span<const double> outer,
                                         std::span<const double> inner);
 
+// The oblique projection's factors kx and ky, formed in extended precision, kept as doubles.
+extern const double ObliqueKx;
+extern const double ObliqueKy;
+
 // res += vec x the upper-left 3 x 3 block of m (rows of m are stored one after the other).
 void MatMul(const std::array<double, 4>& vec, const std::array<std::array<double, 4>, 4>& m,
             std::array<double, 4>& res);

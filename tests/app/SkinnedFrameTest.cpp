@@ -108,23 +108,24 @@ TEST_F(SkinnedFrame, TheRegionIsTheWindowLessItsRoundedCorners) {
 }
 
 // The menu painter measures a bar item as its text plus the 4-pixel margin: "File" 17 + 4,
-// "Tabel" 27 + 4, "About" 28 + 4 with the default font, so the items lie at 4, 4 + 33, 37 + 43,
-// one 18-pixel line below the 23-pixel title. On a window 130 wide (room to 130 - 14 = 116)
-// "About" (80 + 44 = 124) starts a second line. The platform hit-tests what the frame drew.
+// "Tabel" 27 + 4, "Tampilan" 44 + 4, "About" 28 + 4 with the default font, so the items lie at
+// 4, 4 + 33, 37 + 43, 80 + 60, 140 + 44, one 18-pixel line below the 23-pixel title. On a
+// window 130 wide (room to 130 - 14 = 116) "Tampilan" (80 + 60 = 140) starts a second line, and
+// "About" (64 + 44 = 108) follows it there. The platform hit-tests what the frame drew.
 TEST_F(SkinnedFrame, TheMenuBarsItemsLieWhereThePlatformHitTestsThem) {
   const auto check = [&](const std::vector<TRect>& expected) {
     Provider().SetCacheStale(true);
     Provider().BuildCache();
-    for (int i = 0; i < 3; ++i) {
+    for (int i = 0; i < 4; ++i) {
       const TRect r = platform::GetMenuItemRect(form->Handle(), form->MainMenu->MenuHandle(), i);
       EXPECT_EQ(r.Offset(-form->Left(), -form->Top()), expected[static_cast<std::size_t>(i)]);
     }
   };
-  check({{4, 23, 37, 41}, {37, 23, 80, 41}, {80, 23, 124, 41}});
+  check({{4, 23, 37, 41}, {37, 23, 80, 41}, {80, 23, 140, 41}, {140, 23, 184, 41}});
   EXPECT_EQ(Provider().MenuLines(), 1);
   form->SetWidth(130);
   Settle();
-  check({{4, 23, 37, 41}, {37, 23, 80, 41}, {4, 41, 48, 59}});
+  check({{4, 23, 37, 41}, {37, 23, 80, 41}, {4, 41, 64, 59}, {64, 41, 108, 59}});
   EXPECT_EQ(Provider().MenuLines(), 2);
 }
 
