@@ -103,6 +103,10 @@ std::int64_t Round(long double value) {
 }
 
 TSurfacePoint SurfacePoint(std::int32_t q, std::int32_t p, const MatA& points, double u, double v) {
+  if (TakesTrueSurface(q, p)) {
+    const double at[] = {u, v};
+    return SurfaceLines(q, p, points, TFixed::U, std::span(at, 1), std::span(at + 1, 1)).front();
+  }
   const TNet net(q, p, points);
   TSurfaceSum sum(net);
   sum.SetU(u);

@@ -147,6 +147,7 @@ object Form1: TForm1
     Checked = True
     Alignment = taLeftJustify
     TabOrder = 4
+    TabStop = True
   end
   object BtnRandom: TsSpeedButton
     Left = 8
