@@ -3,12 +3,12 @@
 #include <cstdint>
 
 #include "app/Bezier.h"
+#include "app/cli/CommandFailure.h"
 #include "app/skins/SkinFolders.h"
 #include "app/skins/SkinSwitch.h"
 #include "framework/forms/Application.h"
 #include "framework/forms/Menus.h"
 #include "framework/runtime/Exceptions.h"
-#include "framework/runtime/Files.h"
 #include "platform/Error.h"
 #include "platform/headless/Headless.h"
 #include "platform/window/Paint.h"
@@ -51,10 +51,10 @@ void OpenAndDraw(platform::HeadlessSession& session, TForm1& form, const std::st
 
 TWindowShot ShootMainWindow(const std::optional<std::string>& pointFile,
                             const std::optional<std::string>& skinFolder) {
-  if (pointFile && !framework::FileExists(*pointFile))
-    throw framework::EFOpenError(*pointFile, "The file does not exist");
+  // The window skips a file it cannot read without a word; a command must say why.
+  if (pointFile) cli::ReadInputFile(*pointFile);
   if (skinFolder && !skins::IsSkinFolder(*skinFolder))
-    throw framework::EFOpenError(*skinFolder + "/Options.dat", "The file does not exist");
+    throw cli::TFailure(*skinFolder, "is not a skin folder: it holds no Options.dat");
   platform::HeadlessSession session;
   framework::TApplication application;
   auto* form = application.CreateForm<TForm1>();
@@ -63,9 +63,8 @@ TWindowShot ShootMainWindow(const std::optional<std::string>& pointFile,
   if (skinFolder) {
     try {
       skins::SwitchSkin(*form->sSkinManager1, {settings::TSkinKind::Folder, *skinFolder});
-    } catch (framework::Exception& e) {
-      e.SetMessage("skin \"" + *skinFolder + "\": " + e.Message());
-      throw;
+    } catch (const framework::Exception& e) {
+      throw cli::TFailure(*skinFolder, e.Message());
     }
   }
   session.Backend().ScheduleStep([&] {
@@ -74,8 +73,11 @@ TWindowShot ShootMainWindow(const std::optional<std::string>& pointFile,
     application.Terminate();
   });
   application.Run();
-  for (const platform::DialogRecord& dialog : session.Backend().Dialogs())
-    if (dialog.IsMessageBox) throw platform::Error(dialog.Box.Text);
+  for (const platform::DialogRecord& dialog : session.Backend().Dialogs()) {
+    if (!dialog.IsMessageBox) continue;
+    if (pointFile) throw cli::TFailure(*pointFile, dialog.Box.Text);
+    throw platform::Error(dialog.Box.Text);
+  }
   const platform::HWND window = form->Handle();
   platform::UpdateWindow(window);
   return {WindowAsShown(session, window),

@@ -22,15 +22,15 @@ struct TWindowShot {
   std::vector<std::string> SkinMissing;
 };
 
-// Starts the tool as it starts on the desktop, but on the headless desktop, and takes a
-// picture of its main window; with a point file, the file is first opened through File > Open
-// and drawn through the "Gambar Kurva" button. What lies outside the window's region is
-// white. A message the window shows on the way (a file that cannot be drawn) is raised as an
-// error. With a skin folder the window wears that skin first; a skin that cannot be loaded
-// raises its first problem.
 // A window's picture as a desktop shows it: what lies outside its region is white.
 platform::Bitmap WindowAsShown(platform::HeadlessSession& session, platform::HWND window);
 
+// Starts the tool as it starts on the desktop, but on the headless desktop, and takes a
+// picture of its main window as shown; with a point file, the file is first opened through
+// File > Open and drawn through the "Gambar Kurva" button. A point file that cannot be read,
+// and a message the window shows on the way (a file that cannot be drawn), raise cli::TFailure
+// naming the file. With a skin folder the window wears that skin first; a skin that cannot be
+// worn raises cli::TFailure naming the folder and its first problem.
 TWindowShot ShootMainWindow(const std::optional<std::string>& pointFile,
                             const std::optional<std::string>& skinFolder = std::nullopt);
 

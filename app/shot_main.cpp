@@ -2,61 +2,42 @@
 // after drawing a point file through File > Open and "Gambar Kurva", saved whole as a PNG;
 // with a skin folder in that skin, after a list of what the skin lacks.
 #include <cstdio>
-#include <exception>
 #include <optional>
 #include <string>
-#include <string_view>
-#include <vector>
 
 #include "app/BezierShot.h"
+#include "app/cli/CommandFailure.h"
+#include "app/cli/CommandLine.h"
 #include "platform/graphics/Png.h"
 #include "resources/Embedded.h"
 #include "skinengine/skin/sMaskData.h"
 
 namespace {
 
-struct TArguments {
-  std::string Out;
-  std::optional<std::string> PointFile;
-  std::optional<std::string> SkinFolder;
-};
+const Bezier::cli::TCommand Command{
+    "bezier-shot",
+    "OUT.png [POINTFILE]",
+    1,
+    2,
+    "Starts the tool on the headless desktop and saves its whole main window as a PNG; with a\n"
+    "point file, the file is first opened through File > Open and drawn with \"Gambar Kurva\".",
+    {{"--skin", "FOLDER", "wear the skin in FOLDER; first list what it lacks, one line each"}}};
 
-std::optional<TArguments> Parse(int argc, char** argv) {
-  TArguments arguments;
-  std::vector<std::string> positional;
-  for (int i = 1; i < argc; ++i) {
-    if (std::string_view(argv[i]) == "--skin") {
-      if (i + 1 == argc || arguments.SkinFolder) return std::nullopt;
-      arguments.SkinFolder = argv[++i];
-    } else {
-      positional.emplace_back(argv[i]);
-    }
-  }
-  if (positional.empty() || positional.size() > 2) return std::nullopt;
-  arguments.Out = positional[0];
-  if (positional.size() == 2) arguments.PointFile = positional[1];
-  return arguments;
+void Shoot(const Bezier::cli::TArguments& arguments) {
+  resources::RegisterEmbeddedResources();
+  // The skin engine's own border masks, for controls that choose one rather than a skin's.
+  sMaskData::LoadBuiltInMasks();
+  const std::optional<std::string> pointFile =
+      arguments.Operands.size() == 2 ? std::optional(arguments.Operands[1]) : std::nullopt;
+  const auto skin = arguments.Options.find("--skin");
+  const Bezier::TWindowShot shot = Bezier::ShootMainWindow(
+      pointFile, skin == arguments.Options.end() ? std::nullopt : std::optional(skin->second));
+  for (const std::string& missing : shot.SkinMissing) std::printf("%s\n", missing.c_str());
+  Bezier::cli::WriteOutputFile(arguments.Operands[0], platform::EncodePng(shot.Picture));
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  const std::optional<TArguments> arguments = Parse(argc, argv);
-  if (!arguments) {
-    std::fputs("usage: bezier-shot OUT.png [POINTFILE] [--skin FOLDER]\n", stderr);
-    return 2;
-  }
-  resources::RegisterEmbeddedResources();
-  try {
-    // The skin engine's own border masks, for controls that choose one rather than a skin's.
-    sMaskData::LoadBuiltInMasks();
-    const Bezier::TWindowShot shot =
-        Bezier::ShootMainWindow(arguments->PointFile, arguments->SkinFolder);
-    for (const std::string& missing : shot.SkinMissing) std::printf("%s\n", missing.c_str());
-    platform::SavePngFile(shot.Picture, arguments->Out);
-  } catch (const std::exception& e) {
-    std::fprintf(stderr, "bezier-shot: %s\n", e.what());
-    return 1;
-  }
-  return 0;
+  return Bezier::cli::RunCommand(Command, argc, argv, Shoot);
 }

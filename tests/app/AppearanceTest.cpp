@@ -92,7 +92,8 @@ class Appearance : public OwnSettings, public MainWindow {};
 
 TEST_F(Appearance, TheMenusListTheSkinsAndStylesWithTheChoiceInForceChecked) {
   const std::string stored = "Velora2 (internal)";
-  EXPECT_EQ(Captions(*form->Tampilan1), (std::vector<std::string>{"Skin", "Gaya Tabel"}));
+  EXPECT_EQ(Captions(*form->Tampilan1),
+            (std::vector<std::string>{"Tampilan 3-D", "Skin", "Gaya Tabel"}));
   EXPECT_EQ(
       Captions(*form->Skin1),
       (std::vector<std::string>{stored, "Velora Gelap", "-", "Buka folder skin...", "Tanpa skin"}));
