@@ -192,6 +192,7 @@ std::optional<TWindowPlacement> RememberedPlacement(std::string_view window) {
 
 void RememberPlacement(std::string_view window, const TWindowPlacement& placement) {
   const std::string path = SettingsPath();
+  if (path.empty()) return;  // nowhere to keep it
   TSettings settings = ReadSettings(path);
   settings.SetPlacement(window, placement);
   WriteSettings(path, settings);

@@ -68,7 +68,8 @@ void WriteSettings(const std::string& path, const TSettings& settings);
 
 // A window's placement in the settings file of SettingsPath(), for a window that opens where
 // it was last closed (the key names the window, View3DWindow for the 3-D view). Remembering
-// one keeps every other setting; either raises what keeps the file from being read or written.
+// one keeps every other setting, and does nothing when there is no settings path; either raises
+// what keeps the file from being read or written.
 std::optional<TWindowPlacement> RememberedPlacement(std::string_view window);
 void RememberPlacement(std::string_view window, const TWindowPlacement& placement);
 

@@ -1,13 +1,17 @@
 #include "app/view3d/ViewForm.h"
 
+#include <cstdio>
+#include <exception>
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "app/Bezier.h"
+#include "app/settings/Settings.h"
 #include "app/view3d/ViewCommands.h"
-#include "app/view3d/ViewPlacement.h"
 #include "framework/forms/Menus.h"
 #include "framework/runtime/Exceptions.h"
+#include "platform/window/Windows.h"
 #include "skinengine/frame/sSkinProvider.h"
 
 namespace Bezier {
@@ -33,12 +37,27 @@ TMenuItem* AddItem(framework::TComponent* owner, TMenuItem& parent, const char* 
   return item;
 }
 
-}  // namespace
-
-std::optional<TViewPlacement>& View3DPlacement() {
-  static std::optional<TViewPlacement> placement;
-  return placement;
+// Where the view stood when it was last closed, in this run or before; a file that cannot be
+// read leaves it at its first place.
+std::optional<settings::TWindowPlacement> LastPlacement() {
+  try {
+    return settings::RememberedPlacement(settings::View3DWindow);
+  } catch (const std::exception& e) {
+    std::fprintf(stderr, "bezier: %s\n", e.what());
+    return std::nullopt;
+  }
 }
+
+void KeepPlacement(const settings::TWindowPlacement& placement) {
+  try {
+    settings::RememberPlacement(settings::View3DWindow, placement);
+  } catch (const std::exception& e) {
+    // The window closes all the same; only its place is not kept.
+    std::fprintf(stderr, "bezier: letak Tampilan 3-D tidak tersimpan: %s\n", e.what());
+  }
+}
+
+}  // namespace
 
 TViewForm::TViewForm(framework::TComponent* owner, TForm1& table) : TForm(owner) {
   SetName(Name);
@@ -93,23 +112,27 @@ void TViewForm::UpdateChecks() {
 }
 
 void TViewForm::Open() {
-  if (!Visible()) {
-    if (const auto& placement = View3DPlacement()) {
-      SetBounds(placement->Bounds.Left, placement->Bounds.Top, placement->Bounds.Width(),
-                placement->Bounds.Height());
-      if (placement->Maximized) SetWindowState(framework::wsMaximized);
-    }
-  }
+  const auto placement = Visible() ? std::nullopt : LastPlacement();
+  if (placement)
+    SetBounds(placement->Bounds.Left, placement->Bounds.Top, placement->Bounds.Width(),
+              placement->Bounds.Height());
   ShowForm();
+  // Maximised once shown, so that the bounds above are the ones it returns to.
+  if (placement && placement->State == platform::WindowState::Maximized)
+    SetWindowState(framework::wsMaximized);
 }
 
 void TViewForm::VisibleChanged() {
   if (!Visible()) {
     panel_->EndGesture();
-    TViewPlacement& placement = View3DPlacement().emplace();
-    placement.Maximized = WindowState() == framework::wsMaximized;
-    if (placement.Maximized) SetWindowState(framework::wsNormal);
-    placement.Bounds = BoundsRect();
+    // Its normal bounds are kept, so it goes back to them while the window is still shown (a
+    // hidden window keeps its state); a minimised view opens again at them.
+    const bool maximized = WindowState() == framework::wsMaximized;
+    if (maximized && HandleAllocated())
+      platform::ShowWindow(Handle(), platform::ShowCommand::Restore);
+    SetWindowState(framework::wsNormal);
+    KeepPlacement({BoundsRect(),
+                   maximized ? platform::WindowState::Maximized : platform::WindowState::Normal});
   }
   TForm::VisibleChanged();
 }

@@ -11,6 +11,7 @@
 #include "app/settings/Settings.h"
 #include "app/skins/Appearance.h"
 #include "app/skins/SkinSwitch.h"
+#include "app/view3d/ViewForm.h"
 #include "framework/forms/MessageBoxes.h"
 #include "platform/window/Windows.h"
 #include "skinengine/skin/sSkinManager.h"
@@ -54,13 +55,19 @@ struct Tool {
     form = app.CreateForm<TForm1>();
     form->ShowForm();
   }
+  // Tampilan > "Tampilan 3-D": the view's window beside the main window.
+  framework::TForm& OpenView() {
+    dynamic_cast<framework::TMenuItem&>(*form->FindComponent("View3D1")).Click();
+    return dynamic_cast<framework::TForm&>(*form->FindComponent(TViewForm::Name));
+  }
   // Every fade and pause run out, everything pending painted: the window as it rests.
-  platform::Bitmap Shot() {
+  platform::Bitmap Shot() { return Shot(*form); }
+  platform::Bitmap Shot(framework::TForm& window) {
     session.MoveMouse(form->ClientToScreen({1, 1}));
     for (int ms = 0; ms < 1000; ms += 10) session.Advance(10);
-    platform::UpdateWindow(form->Handle());
+    platform::UpdateWindow(window.Handle());
     framework::FreeDeviceContexts();
-    return WindowAsShown(session, form->Handle());
+    return WindowAsShown(session, window.Handle());
   }
   // The File menu's drop-down as it opens, its background painted from the skin.
   platform::Bitmap FileMenuShot() {
@@ -78,14 +85,6 @@ struct Tool {
   platform::HeadlessSession session;
   framework::TApplication app;
   TForm1* form = nullptr;
-};
-
-// Settings of their own for a test, in a folder that goes with it; set up before the window.
-struct OwnSettings {
-  std::string SettingsFile() const { return config.Path("bezier/settings.ini"); }
-
-  tempfiles::TempFolder config;
-  ScopedEnv env{"XDG_CONFIG_HOME", config.Path("")};
 };
 
 class Appearance : public OwnSettings, public MainWindow {};
@@ -114,8 +113,9 @@ TEST_F(Appearance, TheMenusListTheSkinsAndStylesWithTheChoiceInForceChecked) {
       << "every choice is remembered at once";
 }
 
-// After every switch, the window equals the window of a fresh start in that skin: nothing of
-// the skin before it (caches, frame region, menu bar, a fade half-way) is left over.
+// After every switch, each window (the main window, its File drop-down and the 3-D view) equals
+// that window of a fresh start in that skin: nothing of the skin before it (caches, frame
+// region, menu bar, a fade half-way) is left over.
 TEST(AppearanceSwitch, EverySwitchLooksLikeAFreshStartInThatSkin) {
   tempfiles::TempFolder config;
   ScopedEnv env("XDG_CONFIG_HOME", config.Path(""));
@@ -123,18 +123,21 @@ TEST(AppearanceSwitch, EverySwitchLooksLikeAFreshStartInThatSkin) {
       {"Velora2 (internal)", {}},
       {"Velora Gelap", {TSkinKind::Folder, DarkSkinFolder()}},
       {"Tanpa skin", {TSkinKind::None, {}}}};
-  std::map<std::string, platform::Bitmap> fresh, freshMenu;
+  std::map<std::string, platform::Bitmap> fresh, freshMenu, freshView;
   for (const auto& [caption, choice] : choices) {
     settings::WriteSettings(settings::SettingsPath(), {choice, {}, {}});
     Tool tool;
     tool.form->Appearance().ApplyRemembered();
+    freshView[caption] = tool.Shot(tool.OpenView());
     fresh[caption] = tool.Shot();
     freshMenu[caption] = tool.FileMenuShot();
   }
   EXPECT_NE(fresh["Velora Gelap"], fresh["Velora2 (internal)"]);
   EXPECT_NE(fresh["Tanpa skin"], fresh["Velora2 (internal)"]);
+  EXPECT_NE(freshView["Velora Gelap"], freshView["Tanpa skin"]);
 
   Tool tool;
+  framework::TForm& view = tool.OpenView();
   tool.FileMenuShot();  // a drop-down painted in the stored skin, to be forgotten
   for (const char* caption :
        {"Velora Gelap", "Tanpa skin", "Velora2 (internal)", "Tanpa skin", "Velora Gelap",
@@ -145,6 +148,7 @@ TEST(AppearanceSwitch, EverySwitchLooksLikeAFreshStartInThatSkin) {
     tool.session.MoveMouse(button.ClientToScreen({button.Width() / 2, button.Height() / 2}));
     tool.session.Advance(20);
     Item(*tool.form->Skin1, caption).Click();
+    EXPECT_EQ(tool.Shot(view), freshView[caption]);
     EXPECT_EQ(tool.Shot(), fresh[caption]);
     EXPECT_EQ(tool.FileMenuShot(), freshMenu[caption]);
   }

@@ -100,6 +100,10 @@ TEST(Settings, WritingMakesTheFolderAndKeepsWhatReadingGives) {
   RememberPlacement(View3DWindow, placement);
   EXPECT_EQ(RememberedPlacement(View3DWindow), placement);
   EXPECT_EQ(ReadSettings(SettingsPath()).Skin, settings.Skin) << "the other settings stay";
+
+  ScopedEnv noConfig("XDG_CONFIG_HOME", std::nullopt), noHome("HOME", std::nullopt);
+  EXPECT_NO_THROW(RememberPlacement(View3DWindow, placement)) << "nowhere to keep it";
+  EXPECT_EQ(RememberedPlacement(View3DWindow), std::nullopt);
 }
 
 }  // namespace

@@ -37,6 +37,14 @@ class ScopedEnv {
   std::optional<std::string> old_;
 };
 
+// Settings of their own for a test, in a folder that goes with it; set up before the window.
+struct OwnSettings {
+  std::string SettingsFile() const { return config.Path("bezier/settings.ini"); }
+
+  tempfiles::TempFolder config;
+  ScopedEnv env{"XDG_CONFIG_HOME", config.Path("")};
+};
+
 // A skin folder holding the given "Options.dat".
 inline std::string MakeSkinFolder(const std::string& path, const std::string& options) {
   std::filesystem::create_directories(path);

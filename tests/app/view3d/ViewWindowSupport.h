@@ -3,16 +3,17 @@
 // The main window with its 3-D view open, and the helpers the view's tests drive it by.
 
 #include "app/view3d/ViewForm.h"
-#include "app/view3d/ViewPlacement.h"
 #include "app/view3d/ViewRender.h"
 #include "tests/app/MainWindowSupport.h"
+#include "tests/app/SkinSupport.h"
 
 namespace Bezier::testing {
 
-class ViewWindow : public MainWindow {
+// The view remembers its place in settings of the test's own, so it opens at its first place.
+class ViewWindow : public OwnSettings, public MainWindow {
  protected:
-  // A screen large enough for a view of 4000 x 3000; the view at its first place.
-  ViewWindow() : MainWindow(1, {0, 0, 4400, 3400}) { View3DPlacement().reset(); }
+  // A screen large enough for a view of 4000 x 3000.
+  ViewWindow() : MainWindow(1, {0, 0, 4400, 3400}) {}
 
   // Tampilan > "Tampilan 3-D" by mouse.
   TViewForm& OpenView() {

@@ -1,7 +1,9 @@
 // The 3-D view as a user works it: opened from the menu, following the table, turned by
 // keys, picking and dragging control points, moving them by arrows, at any window size.
+#include <filesystem>
 #include <limits>
 
+#include "app/settings/Settings.h"
 #include "framework/runtime/Conversions.h"
 #include "platform/window/Input.h"
 #include "tests/app/view3d/ViewWindowSupport.h"
@@ -200,17 +202,43 @@ TEST_F(ViewWindow, AnyWindowSizeGivesAPicture) {
   EXPECT_EQ(view.Panel().ClientWidth(), 300 - (view.Width() - view.ClientWidth()));
 }
 
-// Closed and opened again, the view stands where it stood.
-TEST_F(ViewWindow, KeepsItsPlaceWhileTheToolRuns) {
+// Closed, the view keeps its normal bounds (200, 150) + (500, 400) and whether it was
+// maximised in the settings file; the same window opened again, and a window of a later run,
+// stand there.
+TEST_F(ViewWindow, KeepsItsPlaceAcrossRuns) {
+  const platform::TRect bounds{200, 150, 700, 550};
+  for (const bool maximized : {false, true}) {
+    TViewForm* view = &OpenView();
+    view->SetBounds(200, 150, 500, 400);
+    if (maximized) view->SetWindowState(framework::wsMaximized);
+    view->Close();
+    EXPECT_FALSE(view->Visible());
+    const auto state = maximized ? platform::WindowState::Maximized : platform::WindowState::Normal;
+    EXPECT_EQ(settings::RememberedPlacement(settings::View3DWindow),
+              (settings::TWindowPlacement{bounds, state}));
+    for (const bool laterRun : {false, true}) {
+      if (laterRun) delete view;
+      view = &OpenView();
+      EXPECT_EQ(view->WindowState() == framework::wsMaximized, maximized) << laterRun;
+      view->SetWindowState(framework::wsNormal);
+      EXPECT_EQ(view->BoundsRect(), bounds) << laterRun;
+      if (maximized) view->SetWindowState(framework::wsMaximized);
+      view->Close();
+    }
+    delete view;
+  }
+}
+
+// A settings file that cannot be read or written costs the view its remembered place only.
+TEST_F(ViewWindow, OpensAndClosesWhenItsPlaceCannotBeKept) {
+  std::filesystem::create_directories(SettingsFile());  // a folder where the file should be
   TViewForm& view = OpenView();
+  const platform::TRect first = view.BoundsRect();
   view.SetBounds(200, 150, 500, 400);
   view.Close();
   EXPECT_FALSE(view.Visible());
-  ASSERT_TRUE(View3DPlacement().has_value());
-  EXPECT_EQ(View3DPlacement()->Bounds, (platform::TRect{200, 150, 700, 550}));
-  EXPECT_EQ(&OpenView(), &view);
-  EXPECT_EQ(view.BoundsRect(), (platform::TRect{200, 150, 700, 550}));
+  delete &view;
+  EXPECT_EQ(OpenView().BoundsRect(), first);
 }
-
 }  // namespace
 }  // namespace Bezier::testing
