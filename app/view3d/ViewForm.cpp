@@ -13,6 +13,7 @@
 #include "framework/runtime/Exceptions.h"
 #include "platform/window/Windows.h"
 #include "skinengine/frame/sSkinProvider.h"
+#include "skinengine/skin/sSkinManager.h"
 
 namespace Bezier {
 
@@ -65,12 +66,14 @@ TViewForm::TViewForm(framework::TComponent* owner, TForm1& table) : TForm(owner)
   SetBorderStyle(framework::bsSizeable);
   new sSkinProvider::TsSkinProvider(this);
   menu_ = new framework::TMainMenu(this);
-  menu_->SetOwnerDraw(true);
   panel_ = new TViewPanel(this, table);
   panel_->SetParent(this);
   panel_->SetAlign(framework::alClient);
   SetMenu(menu_);
   BuildMenu();
+  // Made while no skin is in force, the bar is the platform's, as the main window's is once its
+  // skin goes; a skin that comes takes it over.
+  menu_->SetOwnerDraw(sSkinManager::SkinData().Active);
   SetBounds(table.Left() + table.Width() + FirstGap, table.Top(), FirstClientWidth,
             FirstClientHeight);
   SetClientWidth(FirstClientWidth);
