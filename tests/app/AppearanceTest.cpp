@@ -164,8 +164,8 @@ TEST_F(Appearance, ASkinThatCannotBeUsedLeavesTheSkinInForceAndSaysWhy) {
     Snapshot(*form);  // everything pending painted
     return WindowAsShown(session, form->Handle());
   };
-  // A box takes the keyboard and gives it back changed, and the gauge's corners go from the
-  // start's cut to its mask's blend once painted before a box: both pictures come after that.
+  // The gauge's first paint sets its mask's region, which asks for one more paint, and a box
+  // takes the keyboard and gives it back changed: both pictures come after both.
   shown();
   framework::MessageDlg("-", framework::mtInformation);
   const platform::Bitmap before = shown();
