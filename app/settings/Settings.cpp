@@ -81,6 +81,12 @@ std::optional<suiThemes::TsuiUIStyle> BuiltInStyle(std::string_view name) {
   return style;
 }
 
+// A section name is one line without brackets; a window key that cannot stand in one is
+// neither written nor taken.
+bool FitsSectionName(std::string_view window) {
+  return window.find_first_of("[]\r\n") == std::string_view::npos;
+}
+
 std::optional<TWindowPlacement> ReadPlacement(const framework::TMemIniFile& ini,
                                               const std::string& section) {
   const int left = ini.ReadInteger(section, "Left", 0);
@@ -143,7 +149,9 @@ TSettings ParseSettings(std::string_view text) {
   if (table.Kind != TTableKind::Theme) table.ThemeFile.clear();
 
   for (const std::string& section : ini.ReadSections()) {
-    if (!section.starts_with(WindowPrefix) || section.size() == WindowPrefix.size()) continue;
+    if (!section.starts_with(WindowPrefix) || section.size() == WindowPrefix.size() ||
+        !FitsSectionName(section))
+      continue;
     if (const auto placement = ReadPlacement(ini, section))
       settings.Placements.try_emplace(section.substr(WindowPrefix.size()), *placement);
   }
@@ -161,8 +169,7 @@ std::string SettingsText(const TSettings& settings) {
     w.Plain("Style", suiThemes::UIStyleType.Names[static_cast<std::size_t>(settings.Table.Style)]);
   if (settings.Table.Kind == TTableKind::Theme) w.Quoted("Theme", settings.Table.ThemeFile);
   for (const auto& [window, placement] : settings.Placements) {
-    // A section name is one trimmed line without brackets.
-    if (window.find_first_of("[]\r\n") != std::string::npos) continue;
+    if (!FitsSectionName(window)) continue;
     w.Section(std::string(WindowPrefix) + window);
     w.Plain("Left", std::to_string(placement.Bounds.Left));
     w.Plain("Top", std::to_string(placement.Bounds.Top));

@@ -43,7 +43,8 @@ TEST(Settings, TextGivesTheChoicesAndAnythingUnreadKeepsItsDefault) {
       {"[Table]\nKind=theme\n", {}},
       {"[Window Tampilan3D]\nLeft=10\nTop=-20\nWidth=0x12C\nHeight=200\nState=maximized\n", placed},
       {"[Window A]\nLeft=1\nTop=1\nWidth=0\nHeight=5\n[Window B]\nWidth=-3\nHeight=5\n"
-       "[Window C]\nLeft=2147483647\nWidth=5\nHeight=5\n[Window ]\nWidth=5\nHeight=5\n",
+       "[Window C]\nLeft=2147483647\nWidth=5\nHeight=5\n[Window ]\nWidth=5\nHeight=5\n"
+       "[Window D] x]\nWidth=5\nHeight=5\n",
        {}},
   };
   for (const Case& c : cases) {
