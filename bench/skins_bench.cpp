@@ -2,15 +2,12 @@
 // last window repainted, to the dark folder skin and back to the stored one; and start-up with
 // a remembered folder skin against the stored one.
 #include <benchmark/benchmark.h>
-#include <stdlib.h>
-#include <unistd.h>
-
-#include <filesystem>
 #include <string>
 
 #include "app/Bezier.h"
 #include "app/settings/Settings.h"
 #include "app/skins/Appearance.h"
+#include "bench/BenchSettings.h"
 #include "framework/forms/Application.h"
 #include "platform/headless/Headless.h"
 #include "platform/window/Paint.h"
@@ -47,6 +44,7 @@ struct MainWindow {
 // Argument 0 switches to the dark folder skin, 1 to the stored skin; the other switch of each
 // round is not timed.
 void BM_SwitchSkin(benchmark::State& state) {
+  const benchsupport::TBenchSettings own;
   MainWindow window;
   Bezier::skins::TAppearance& appearance = window.form->Appearance();
   const bool toFolder = state.range(0) == 0;
@@ -64,9 +62,7 @@ BENCHMARK(BM_SwitchSkin)->ArgName("to_stored")->Arg(0)->Arg(1)->Unit(benchmark::
 // Argument 0 starts in the stored skin, 1 in the remembered dark skin: the window created,
 // the remembered choices applied and everything painted.
 void BM_StartUp(benchmark::State& state) {
-  const std::filesystem::path config =
-      std::filesystem::temp_directory_path() / ("bezier_bench_" + std::to_string(::getpid()));
-  ::setenv("XDG_CONFIG_HOME", config.c_str(), 1);
+  const benchsupport::TBenchSettings own;
   Bezier::settings::TSettings settings;
   if (state.range(0) == 1) settings.Skin = DarkSkin;
   Bezier::settings::WriteSettings(Bezier::settings::SettingsPath(), settings);
@@ -79,7 +75,6 @@ void BM_StartUp(benchmark::State& state) {
     form->ShowForm();
     PaintAll(*form);
   }
-  std::filesystem::remove_all(config);
 }
 BENCHMARK(BM_StartUp)->ArgName("remembered_folder")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 

@@ -9,6 +9,7 @@
 #include "app/Bezier.h"
 #include "app/view3d/ViewForm.h"
 #include "app/view3d/ViewRender.h"
+#include "bench/BenchSettings.h"
 #include "framework/forms/Application.h"
 #include "platform/headless/Headless.h"
 #include "platform/window/Paint.h"
@@ -79,6 +80,7 @@ struct Tool {
     return *view;
   }
 
+  const benchsupport::TBenchSettings own;  // where the view remembers its place
   platform::HeadlessSession session{{0, 0, 2400, 1600}};
   framework::TApplication app;
   TForm1* form = nullptr;

@@ -125,17 +125,25 @@ void TViewForm::Open() {
     SetWindowState(framework::wsMaximized);
 }
 
+TViewForm::~TViewForm() {
+  if (Visible()) RememberPlace();
+}
+
+// Its normal bounds are kept, so it goes back to them while the window is still shown (a
+// hidden window keeps its state); a minimised view opens again at them.
+void TViewForm::RememberPlace() {
+  const bool maximized = WindowState() == framework::wsMaximized;
+  if (maximized && HandleAllocated())
+    platform::ShowWindow(Handle(), platform::ShowCommand::Restore);
+  SetWindowState(framework::wsNormal);
+  KeepPlacement(
+      {BoundsRect(), maximized ? platform::WindowState::Maximized : platform::WindowState::Normal});
+}
+
 void TViewForm::VisibleChanged() {
   if (!Visible()) {
     panel_->EndGesture();
-    // Its normal bounds are kept, so it goes back to them while the window is still shown (a
-    // hidden window keeps its state); a minimised view opens again at them.
-    const bool maximized = WindowState() == framework::wsMaximized;
-    if (maximized && HandleAllocated())
-      platform::ShowWindow(Handle(), platform::ShowCommand::Restore);
-    SetWindowState(framework::wsNormal);
-    KeepPlacement({BoundsRect(),
-                   maximized ? platform::WindowState::Maximized : platform::WindowState::Normal});
+    RememberPlace();
   }
   TForm::VisibleChanged();
 }

@@ -13,11 +13,13 @@ namespace Bezier {
 class TForm1;
 
 // The 3-D view's window: a skinned, resizable window with its menu bar and the drawing area.
-// Closing it only hides it, so that it keeps its camera and place while the tool runs.
+// Closing it only hides it, so that it keeps its camera while the tool runs; its place is
+// remembered in the settings file when it closes or the tool quits with it open.
 class TViewForm : public framework::TForm {
  public:
   static constexpr const char* Name = "View3DForm";
   TViewForm(framework::TComponent* owner, TForm1& table);
+  ~TViewForm() override;
 
   TViewPanel& Panel() const { return *panel_; }
   // The view's menu item with that caption (every command is in the menu).
@@ -32,6 +34,7 @@ class TViewForm : public framework::TForm {
 
  private:
   void BuildMenu();
+  void RememberPlace();
 
   framework::TMainMenu* menu_ = nullptr;
   TViewPanel* panel_ = nullptr;

@@ -10,7 +10,7 @@ out=$2
 source "$(dirname "$0")/desktop.sh"
 
 start_desktop "$out" 1280x1024
-settings=(XDG_CONFIG_HOME="$out/config" XDG_DATA_HOME="$out/data")
+settings=(XDG_DATA_HOME="$out/data")
 
 colour() {
   convert "$out/$1.png" -crop "1x1+$2+$3" +repage -depth 8 -format '%[hex:p{0,0}]' info:

@@ -96,9 +96,10 @@ find_window() {
 
 # Starts the tool of the script ($tool), with VAR=value settings given first, waits for its main
 # window and reads its place into window, X, Y, WIDTH and HEIGHT and its client area's origin
-# into cx and cy (at scale 1); its process is tool_pid.
+# into cx and cy (at scale 1); its process is tool_pid. Its settings file lies in the output
+# folder, made anew by each run, unless XDG_CONFIG_HOME is given.
 start_bezier() {
-  env "$@" SDL_VIDEODRIVER=x11 ASAN_OPTIONS=detect_leaks=0 "$tool" >"$out/tool.log" 2>&1 &
+  env XDG_CONFIG_HOME="$out/config" "$@" SDL_VIDEODRIVER=x11 ASAN_OPTIONS=detect_leaks=0 "$tool" >"$out/tool.log" 2>&1 &
   tool_pid=$!
   pids+=("$tool_pid")
   find_window Bezier

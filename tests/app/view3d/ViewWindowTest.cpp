@@ -204,16 +204,16 @@ TEST_F(ViewWindow, AnyWindowSizeGivesAPicture) {
 
 // Closed, the view keeps its normal bounds (200, 150) + (500, 400) and whether it was
 // maximised in the settings file; the same window opened again, and a window of a later run,
-// stand there.
+// stand there. Open when the tool quits, it keeps where it was moved: (300, 250) + (500, 400).
 TEST_F(ViewWindow, KeepsItsPlaceAcrossRuns) {
-  const platform::TRect bounds{200, 150, 700, 550};
+  const platform::TRect bounds{200, 150, 700, 550}, moved{300, 250, 800, 650};
   for (const bool maximized : {false, true}) {
+    const auto state = maximized ? platform::WindowState::Maximized : platform::WindowState::Normal;
     TViewForm* view = &OpenView();
     view->SetBounds(200, 150, 500, 400);
     if (maximized) view->SetWindowState(framework::wsMaximized);
     view->Close();
     EXPECT_FALSE(view->Visible());
-    const auto state = maximized ? platform::WindowState::Maximized : platform::WindowState::Normal;
     EXPECT_EQ(settings::RememberedPlacement(settings::View3DWindow),
               (settings::TWindowPlacement{bounds, state}));
     for (const bool laterRun : {false, true}) {
@@ -223,9 +223,14 @@ TEST_F(ViewWindow, KeepsItsPlaceAcrossRuns) {
       view->SetWindowState(framework::wsNormal);
       EXPECT_EQ(view->BoundsRect(), bounds) << laterRun;
       if (maximized) view->SetWindowState(framework::wsMaximized);
-      view->Close();
+      if (!laterRun) view->Close();
     }
+    view->SetWindowState(framework::wsNormal);
+    view->SetBounds(300, 250, 500, 400);
+    if (maximized) view->SetWindowState(framework::wsMaximized);
     delete view;
+    EXPECT_EQ(settings::RememberedPlacement(settings::View3DWindow),
+              (settings::TWindowPlacement{moved, state}));
   }
 }
 
