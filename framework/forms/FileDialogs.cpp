@@ -50,6 +50,7 @@ bool TOpenDialog::Execute() {
   params.DefaultExt = defaultExt_;
   params.InitialDir = initialDir_;
   params.FileName = fileName_;
+  params.OverwriteQuestion = overwriteQuestion_;
   const auto result = Kind() == platform::FileDialogKind::Open ? platform::GetOpenFileName(params)
                                                                : platform::GetSaveFileName(params);
   if (!result) return false;
