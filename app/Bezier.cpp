@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "app/export/WindowExports.h"
 #include "framework/classes/ClassBuilder.h"
 #include "framework/classes/ClassRegistry.h"
 #include "framework/controls/GroupBox.h"
@@ -47,6 +48,7 @@ TForm1::TForm1(TComponent* owner) : TForm(owner) {
   const auto text = platform::LoadResource(DescriptionName);
   LoadDescription(std::string_view(reinterpret_cast<const char*>(text.data()), text.size()),
                   Classes(), EmbeddedFile);
+  Exports = std::make_unique<TWindowExports>(*this);
 }
 
 TForm1::~TForm1() {

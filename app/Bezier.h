@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "app/BezierPointFile.h"
@@ -46,6 +47,7 @@ class TsSkinProvider;
 namespace Bezier {
 
 using framework::TObject;
+class TWindowExports;
 
 // The tool's main window: the count fields, the control-point table, the drawing area and
 // every command. It is read from its stored description, the embedded resource "Bezier".
@@ -97,6 +99,9 @@ class TForm1 : public framework::TForm {
   MatA Points;
   bool LoadedFromFile = false;
   MatD FileLines;
+
+  // File > "Simpan Gambar..." and the table through the clipboard.
+  std::unique_ptr<TWindowExports> Exports;
 
   // Event handlers.
   void FormCreate(TObject* Sender);

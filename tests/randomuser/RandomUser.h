@@ -60,6 +60,9 @@ class TRandomUser {
     std::size_t Dialogs = 0;
     // The content of the pending answer's file, and of the file a save would write.
     std::optional<std::string> Opened, Saved;
+    // The content of the file a picture save would write, and whether anything has its name.
+    std::optional<std::string> Pictured;
+    bool PictureNameTaken = false;
   };
 
   void Start();
@@ -99,6 +102,7 @@ class TRandomUser {
   void CheckDialogs(const TBefore& before);
   void CheckOpen(const TBefore& before, const std::vector<std::string>& messages);
   void CheckSave(const TBefore& before, const std::vector<std::string>& messages);
+  void CheckPictureSave(const TBefore& before, const std::vector<std::string>& messages);
   void CheckPainting();
   std::vector<std::string> NewMessages(const TBefore& before) const;
 

@@ -1,0 +1,94 @@
+#!/usr/bin/env bash
+# The table through the desktop's clipboard and the picture through the desktop's save dialog:
+# a drawn table copied with Ctrl+C, randomized anew, pasted back with Ctrl+V and drawn again
+# must show the same drawing; File > "Simpan Gambar..." must write the bytes bezier-render
+# writes for the saved table, and ask before it replaces that file. Screenshots stay in the
+# output folder for a look.
+set -euo pipefail
+tool=$1
+out=$2
+render="$(dirname "$tool")/bezier-render"
+
+source "$(dirname "$0")/desktop.sh"
+start_desktop "$out" 1280x1024
+start_bezier
+
+click() { xdotool mousemove "$((cx + $1))" "$((cy + $2))" click 1; sleep 0.3; }
+# File menu item k (Open, Save, "Simpan Gambar...", Close), 24 pixels each under the bar.
+file_item() { click 13 -11 && click 36 $((10 + 24 * $1)); }
+# The drawing area is the panel's client area: 503 x 455 at (281, 9).
+area="503x455+$((cx + 281))+$((cy + 9))"
+crop_area() { convert "$out/$1.png" -crop "$area" +repage "$out/$1-area.png"; }
+
+click $((8 + 120 + 20)) $((8 + 24 + 10))
+xdotool type --delay 50 3
+xdotool key Tab
+sleep 0.3
+xdotool type --delay 50 2
+xdotool key Tab
+sleep 0.3
+click $((104 + 42)) $((176 + 11))  # "Nilai (M x N)"
+click $((8 + 42)) $((464 + 11))    # "Randomize"
+click $((184 + 42)) $((464 + 11))  # "Gambar Kurva"
+sleep 1
+shot first && crop_area first
+
+click $((8 + 65 + 32)) $((216 + 25 + 12))  # cell (1, 1): a single cell copies every row
+xdotool key ctrl+c
+sleep 0.3
+click $((8 + 42)) $((464 + 11))            # "Randomize" changes every cell
+shot randomized
+click $((8 + 65 + 32)) $((216 + 25 + 12))
+xdotool key ctrl+v
+sleep 0.3
+shot pasted
+click $((184 + 42)) $((464 + 11))
+sleep 1
+shot second && crop_area second
+if ! cmp -s "$out/first-area.png" "$out/second-area.png"; then
+  echo "the pasted table does not draw as the copied one"
+  exit 1
+fi
+
+points="$out/points.txt"
+picture="$out/picture.png"
+file_item 1
+wait_for active_is Save
+xdotool type --delay 20 "$points"
+xdotool key Return
+wait_for active_is Bezier
+file_item 2
+wait_for active_is "Simpan Gambar"
+shot save-dialog
+xdotool type --delay 20 "${picture%.png}"  # the extension comes from the dialog
+xdotool key Return
+wait_for active_is Bezier
+wait_for test -s "$picture"
+"$render" "$points" "$out/rendered.png"
+if ! cmp -s "$picture" "$out/rendered.png"; then
+  echo "the saved picture is not what bezier-render draws for the saved table"
+  exit 1
+fi
+
+# The same name again: the question names the file; Escape answers No and the dialog comes
+# back, which Escape cancels.
+before=$(stat -c %Y.%s "$picture")
+file_item 2
+wait_for active_is "Simpan Gambar"
+xdotool type --delay 20 "${picture%.png}"
+xdotool key Return
+wait_for xdotool search --onlyvisible --name '^Simpan Gambar$'
+sleep 0.5
+shot question
+xdotool key Escape
+sleep 0.5
+wait_for active_is "Simpan Gambar"
+xdotool key Escape
+wait_for active_is Bezier
+[ "$(stat -c %Y.%s "$picture")" = "$before" ] || { echo "the picture was replaced without a yes"; exit 1; }
+if [ -s "$out/tool.log" ]; then
+  echo "the tool wrote to its error output:"
+  sort "$out/tool.log" | uniq -c | head -n 20
+  exit 1
+fi
+echo "bezier exports end-to-end: passed"
