@@ -5,20 +5,25 @@
 # writes for the saved table, and ask before it replaces that file. Screenshots stay in the
 # output folder for a look.
 set -euo pipefail
-tool=$1
-out=$2
+tool=$(realpath "$1")
+out=$(realpath -m "$2")
 render="$(dirname "$tool")/bezier-render"
 
 source "$(dirname "$0")/desktop.sh"
 start_desktop "$out" 1280x1024
+# The dialogs open in the working folder, so that a plain name is typed into them.
+cd "$out"
 start_bezier
 
 click() { xdotool mousemove "$((cx + $1))" "$((cy + $2))" click 1; sleep 0.3; }
 # File menu item k (Open, Save, "Simpan Gambar...", Close), 24 pixels each under the bar.
-file_item() { click 13 -11 && click 36 $((10 + 24 * $1)); }
+file_item() { click 13 -11 && shot file-menu && click 36 $((10 + 24 * $1)); }
 # The drawing area is the panel's client area: 503 x 455 at (281, 9).
 area="503x455+$((cx + 281))+$((cy + 9))"
 crop_area() { convert "$out/$1.png" -crop "$area" +repage "$out/$1-area.png"; }
+# GTK's file chooser takes a typed name only once it has looked at it: until then its button,
+# and so Return, does nothing.
+confirm() { sleep 1 && xdotool key Return; }
 
 click $((8 + 120 + 20)) $((8 + 24 + 10))
 xdotool type --delay 50 3
@@ -30,7 +35,9 @@ sleep 0.3
 click $((104 + 42)) $((176 + 11))  # "Nilai (M x N)"
 click $((8 + 42)) $((464 + 11))    # "Randomize"
 click $((184 + 42)) $((464 + 11))  # "Gambar Kurva"
-sleep 1
+has_surface() { shot probe && [ "$(red_points "$area")" -gt 0 ]; }
+wait_for has_surface
+sleep 1  # the gauge ran first, and the drawing ends before the picture shows it
 shot first && crop_area first
 
 click $((8 + 65 + 32)) $((216 + 25 + 12))  # cell (1, 1): a single cell copies every row
@@ -43,9 +50,12 @@ xdotool key ctrl+v
 sleep 0.3
 shot pasted
 click $((184 + 42)) $((464 + 11))
-sleep 1
-shot second && crop_area second
-if ! cmp -s "$out/first-area.png" "$out/second-area.png"; then
+# The crops' files differ in their time stamps; their pixels must not, once drawn.
+same_drawing() {
+  shot second && crop_area second &&
+    [ "$(compare -metric AE "$out/first-area.png" "$out/second-area.png" null: 2>&1)" = 0 ]
+}
+if ! wait_for same_drawing; then
   echo "the pasted table does not draw as the copied one"
   exit 1
 fi
@@ -54,14 +64,14 @@ points="$out/points.txt"
 picture="$out/picture.png"
 file_item 1
 wait_for active_is Save
-xdotool type --delay 20 "$points"
-xdotool key Return
+xdotool type --delay 20 points.txt
+confirm
 wait_for active_is Bezier
 file_item 2
 wait_for active_is "Simpan Gambar"
 shot save-dialog
-xdotool type --delay 20 "${picture%.png}"  # the extension comes from the dialog
-xdotool key Return
+xdotool type --delay 20 picture  # the extension comes from the dialog
+confirm
 wait_for active_is Bezier
 wait_for test -s "$picture"
 "$render" "$points" "$out/rendered.png"
@@ -75,8 +85,8 @@ fi
 before=$(stat -c %Y.%s "$picture")
 file_item 2
 wait_for active_is "Simpan Gambar"
-xdotool type --delay 20 "${picture%.png}"
-xdotool key Return
+xdotool type --delay 20 picture
+confirm
 wait_for xdotool search --onlyvisible --name '^Simpan Gambar$'
 sleep 0.5
 shot question
