@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "app/export/WindowExports.h"
+#include "app/view3d/ViewForm.h"
 #include "framework/classes/ClassBuilder.h"
 #include "framework/classes/ClassRegistry.h"
 #include "framework/controls/GroupBox.h"
@@ -48,6 +49,8 @@ TForm1::TForm1(TComponent* owner) : TForm(owner) {
   const auto text = platform::LoadResource(DescriptionName);
   LoadDescription(std::string_view(reinterpret_cast<const char*>(text.data()), text.size()),
                   Classes(), EmbeddedFile);
+  TableEdits = std::make_unique<TTableEdits>(*this);
+  InstallView3D(*this);
   Exports = std::make_unique<TWindowExports>(*this);
 }
 

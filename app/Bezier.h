@@ -6,6 +6,7 @@
 
 #include "app/BezierPointFile.h"
 #include "app/BezierSurface.h"
+#include "app/history/TableEdits.h"
 #include "framework/forms/Form.h"
 #include "platform/graphics/Canvas.h"
 
@@ -99,6 +100,8 @@ class TForm1 : public framework::TForm {
   MatA Points;
   bool LoadedFromFile = false;
   MatD FileLines;
+  // Change tracking and undo of the table, the 3-D view's source.
+  std::unique_ptr<TTableEdits> TableEdits;
 
   // File > "Simpan Gambar..." and the table through the clipboard.
   std::unique_ptr<TWindowExports> Exports;

@@ -3,10 +3,9 @@
 #include <cstdint>
 
 #include "app/Bezier.h"
+#include "app/cli/CommandFailure.h"
 #include "framework/forms/Application.h"
 #include "framework/forms/Menus.h"
-#include "framework/runtime/Exceptions.h"
-#include "framework/runtime/Files.h"
 #include "platform/Error.h"
 #include "platform/headless/Headless.h"
 #include "platform/window/Paint.h"
@@ -46,8 +45,8 @@ void OpenAndDraw(platform::HeadlessSession& session, TForm1& form, const std::st
 }  // namespace
 
 TWindowShot ShootMainWindow(const std::optional<std::string>& pointFile) {
-  if (pointFile && !framework::FileExists(*pointFile))
-    throw framework::EFOpenError(*pointFile, "The file does not exist");
+  // The window skips a file it cannot read without a word; a command must say why.
+  if (pointFile) cli::ReadInputFile(*pointFile);
   platform::HeadlessSession session;
   framework::TApplication application;
   auto* form = application.CreateForm<TForm1>();
@@ -57,8 +56,11 @@ TWindowShot ShootMainWindow(const std::optional<std::string>& pointFile) {
     application.Terminate();
   });
   application.Run();
-  for (const platform::DialogRecord& dialog : session.Backend().Dialogs())
-    if (dialog.IsMessageBox) throw platform::Error(dialog.Box.Text);
+  for (const platform::DialogRecord& dialog : session.Backend().Dialogs()) {
+    if (!dialog.IsMessageBox) continue;
+    if (pointFile) throw cli::TFailure(*pointFile, dialog.Box.Text);
+    throw platform::Error(dialog.Box.Text);
+  }
   const platform::HWND window = form->Handle();
   platform::UpdateWindow(window);
   TWindowShot shot{platform::WindowSnapshot(window), platform::ClientToScreen(window, {0, 0}) -

@@ -13,6 +13,9 @@
 
 namespace Bezier {
 
+const double ObliqueKx = static_cast<double>(0.3L * std::cos(0.78539816339744830963L));
+const double ObliqueKy = static_cast<double>(0.3L * std::sin(0.78539816339744830963L));
+
 namespace {
 
 // The low 32 bits, as a 32-bit store of a wider integer keeps them.
@@ -29,9 +32,8 @@ std::uint32_t WrappedFactorial(std::int64_t k) {
   return result;
 }
 
-// The oblique projection's factors, formed in extended precision and kept as doubles.
-const double kx = static_cast<double>(0.3L * std::cos(0.78539816339744830963L));
-const double ky = static_cast<double>(0.3L * std::sin(0.78539816339744830963L));
+const double kx = ObliqueKx;
+const double ky = ObliqueKy;
 
 // The stepping of the surface loops: each step adds in extended precision and rounds to double.
 std::vector<double> Steps(double first, long double step, long double limit, bool includeLimit) {
@@ -101,6 +103,10 @@ std::int64_t Round(long double value) {
 }
 
 TSurfacePoint SurfacePoint(std::int32_t q, std::int32_t p, const MatA& points, double u, double v) {
+  if (TakesTrueSurface(q, p)) {
+    const double at[] = {u, v};
+    return SurfaceLines(q, p, points, TFixed::U, std::span(at, 1), std::span(at + 1, 1)).front();
+  }
   const TNet net(q, p, points);
   TSurfaceSum sum(net);
   sum.SetU(u);

@@ -35,8 +35,15 @@ std::int64_t Round(long double value);
 
 using TSurfacePoint = std::array<std::int32_t, 3>;
 
-// S(u, v) of the net of q+1 curves of p+1 points, every term rounded on its own; the store
-// must hold the net (framework::EListError otherwise).
+// Nets of up to this many points in each direction are summed term by term, every term
+// rounded on its own. Beyond it the factorials of that sum wrap, so a larger net takes the
+// true surface point instead: exact weights, the terms summed in double precision and rounded
+// once (to the nearest integer, halves to even; beyond 32 bits to the nearest 32-bit value,
+// NaN to the least, both far off the drawing area).
+inline constexpr std::int32_t MaxSummedCount = 13;
+
+// S(u, v) of the net of q+1 curves of p+1 points, as above; the store must hold the net
+// (framework::EListError otherwise).
 TSurfacePoint SurfacePoint(std::int32_t q, std::int32_t p, const MatA& points, double u, double v);
 
 // The parameter that stays fixed along each line of a surface pass: u in pass A, v in pass B.
@@ -47,6 +54,10 @@ enum class TFixed { U, V };
 std::vector<TSurfacePoint> SurfaceLines(std::int32_t q, std::int32_t p, const MatA& points,
                                         TFixed fixed, std::span<const double> outer,
                                         std::span<const double> inner);
+
+// The oblique projection's factors kx and ky, formed in extended precision, kept as doubles.
+extern const double ObliqueKx;
+extern const double ObliqueKy;
 
 // res += vec x the upper-left 3 x 3 block of m (rows of m are stored one after the other).
 void MatMul(const std::array<double, 4>& vec, const std::array<std::array<double, 4>, 4>& m,

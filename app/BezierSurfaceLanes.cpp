@@ -1,7 +1,8 @@
-// The surface passes, fast: each term is estimated in double precision, several points side by
-// side, and the estimate is kept only where a proven error bound shows that the term, formed as
-// stated in extended precision, rounds to the same integer. Everything else is summed the exact
-// way (TSurfaceSum), so every point is exactly SurfacePoint's.
+// The surface passes, fast. For nets summed term by term, each term is estimated in double
+// precision, several points side by side, and the estimate is kept only where a proven error
+// bound shows that the term, formed in extended precision, rounds to the same integer.
+// Everything else is summed the exact way (TSurfaceSum), so every point is exactly
+// SurfacePoint's. Larger nets take the true surface, one basis per line.
 #include <algorithm>
 #include <cfloat>
 #include <cmath>
@@ -10,16 +11,17 @@
 #include "app/BezierSurface.h"
 #include "app/BezierSurfaceSum.h"
 #include "app/BezierTermLanes.h"
+#include "app/surface/Patch.h"
 
 namespace Bezier {
 
 namespace {
 
-// Nets up to this degree take the lanes. Every power of a double up to the 12th lies within
+// Nets summed term by term take the lanes. Every power of a double up to the 12th lies within
 // 10^-3900..10^3700, so no product of a term whose two groups (below) are normal doubles can
-// leave the extended range, which the error bound relies on. Larger nets (the meaningless
-// drawings of wrapped factorials) are summed the exact way throughout.
-constexpr std::int32_t MaxLaneDegree = 12;
+// leave the extended range, which the error bound relies on.
+constexpr std::int32_t MaxLaneDegree = MaxSummedCount - 1;
+static_assert(MaxLaneDegree <= 12);
 
 // Why a lane value decides a term. The term T multiplies six factors left to right, each
 // product rounded to extended precision (relative error 2^-64). The lane value T' = F x G
@@ -159,11 +161,34 @@ bool TakesLanes(const TNet& net) {
   return net.q >= 0 && net.p >= 0 && net.q <= MaxLaneDegree && net.p <= MaxLaneDegree;
 }
 
+std::int32_t RoundedOnce(double coordinate) {
+  if (std::isnan(coordinate)) return std::numeric_limits<std::int32_t>::min();
+  const double limited = std::clamp(coordinate, double{std::numeric_limits<std::int32_t>::min()},
+                                    double{std::numeric_limits<std::int32_t>::max()});
+  return static_cast<std::int32_t>(std::nearbyint(limited));
+}
+
+std::vector<TSurfacePoint> TrueSurfaceLines(std::int32_t q, std::int32_t p, const MatA& points,
+                                            TFixed fixed, std::span<const double> outer,
+                                            std::span<const double> inner) {
+  const std::vector<TVec3> exact = LinePoints(PatchOf(q, p, points), fixed, outer, inner);
+  std::vector<TSurfacePoint> result;
+  result.reserve(exact.size());
+  for (const TVec3& s : exact)
+    result.push_back({RoundedOnce(s.X), RoundedOnce(s.Y), RoundedOnce(s.Z)});
+  return result;
+}
+
 }  // namespace
+
+bool TakesTrueSurface(std::int32_t q, std::int32_t p) {
+  return q >= 0 && p >= 0 && (q >= MaxSummedCount || p >= MaxSummedCount);
+}
 
 std::vector<TSurfacePoint> SurfaceLines(std::int32_t q, std::int32_t p, const MatA& points,
                                         TFixed fixed, std::span<const double> outer,
                                         std::span<const double> inner) {
+  if (TakesTrueSurface(q, p)) return TrueSurfaceLines(q, p, points, fixed, outer, inner);
   const TNet net(q, p, points);
   std::vector<TSurfacePoint> result(outer.size() * inner.size());
   if (inner.empty()) return result;

@@ -10,6 +10,9 @@
 // each comes out exactly as if it were formed afresh.
 namespace Bezier {
 
+// Whether the net of degrees q and p is too large to be summed term by term (MaxSummedCount).
+bool TakesTrueSurface(std::int32_t q, std::int32_t p);
+
 // Raises framework::EListError unless the store holds points [0..q][0..p][0..2].
 void CheckNet(std::int32_t q, std::int32_t p, const MatA& points);
 

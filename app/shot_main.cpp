@@ -1,30 +1,38 @@
 // bezier-shot OUT.png [POINTFILE]: the tool's main window as it starts, or after drawing a
 // point file through File > Open and "Gambar Kurva", saved whole as a PNG.
-#include <cstdio>
-#include <exception>
 #include <optional>
 #include <string>
 
 #include "app/BezierShot.h"
+#include "app/cli/CommandFailure.h"
+#include "app/cli/CommandLine.h"
 #include "platform/graphics/Png.h"
 #include "resources/Embedded.h"
 #include "skinengine/skin/sMaskData.h"
 
-int main(int argc, char** argv) {
-  if (argc != 2 && argc != 3) {
-    std::fputs("usage: bezier-shot OUT.png [POINTFILE]\n", stderr);
-    return 2;
-  }
+namespace {
+
+const Bezier::cli::TCommand Command{
+    "bezier-shot",
+    "OUT.png [POINTFILE]",
+    1,
+    2,
+    "Starts the tool on the headless desktop and saves its whole main window as a PNG; with a\n"
+    "point file, the file is first opened through File > Open and drawn with \"Gambar Kurva\".",
+    {}};
+
+void Shoot(const Bezier::cli::TArguments& arguments) {
   resources::RegisterEmbeddedResources();
-  try {
-    // The skin engine's own border masks, for controls that choose one rather than a skin's.
-    sMaskData::LoadBuiltInMasks();
-    const std::optional<std::string> pointFile =
-        argc == 3 ? std::optional<std::string>(argv[2]) : std::nullopt;
-    platform::SavePngFile(Bezier::ShootMainWindow(pointFile).Picture, argv[1]);
-  } catch (const std::exception& e) {
-    std::fprintf(stderr, "bezier-shot: %s\n", e.what());
-    return 1;
-  }
-  return 0;
+  // The skin engine's own border masks, for controls that choose one rather than a skin's.
+  sMaskData::LoadBuiltInMasks();
+  const std::optional<std::string> pointFile =
+      arguments.Operands.size() == 2 ? std::optional(arguments.Operands[1]) : std::nullopt;
+  const Bezier::TWindowShot shot = Bezier::ShootMainWindow(pointFile);
+  Bezier::cli::WriteOutputFile(arguments.Operands[0], platform::EncodePng(shot.Picture));
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  return Bezier::cli::RunCommand(Command, argc, argv, Shoot);
 }

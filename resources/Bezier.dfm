@@ -147,6 +147,7 @@ object Form1: TForm1
     Checked = True
     Alignment = taLeftJustify
     TabOrder = 4
+    TabStop = True
   end
   object BtnRandom: TsSpeedButton
     Left = 8
@@ -221,6 +222,22 @@ object Form1: TForm1
       object Reset1: TMenuItem
         Caption = 'Reset'
         OnClick = Reset1Click
+      end
+      object N1: TMenuItem
+        Caption = '-'
+      end
+      object Undo1: TMenuItem
+        Caption = 'Urungkan'
+      end
+      object Redo1: TMenuItem
+        Caption = 'Ulangi'
+      end
+    end
+    object Tampilan1: TMenuItem
+      Caption = 'Tampilan'
+      object View3D1: TMenuItem
+        Caption = 'Tampilan 3-D'
+        ShortCut = 114
       end
     end
     object About1: TMenuItem

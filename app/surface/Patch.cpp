@@ -83,6 +83,22 @@ TSurfaceFrame TPatch::Frame(double u, double v) const {
   return f;
 }
 
+std::vector<TVec3> LinePoints(const TPatch& patch, TFixed fixed, std::span<const double> outer,
+                              std::span<const double> inner) {
+  std::vector<TVec3> points;
+  points.reserve(outer.size() * inner.size());
+  for (const double value : outer) {
+    const std::vector<TVec3> curve =
+        fixed == TFixed::U ? patch.CurveAtU(value) : patch.CurveAtV(value);
+    std::vector<double> basis(curve.size());
+    for (const double t : inner) {
+      Bernstein(static_cast<int>(curve.size()) - 1, t, basis);
+      points.push_back(Combine(basis, curve));
+    }
+  }
+  return points;
+}
+
 TPatch PatchOf(std::int32_t q, std::int32_t p, const MatA& points) {
   CheckNet(q, p, points);
   std::vector<TVec3> net;

@@ -45,6 +45,12 @@ class TPatch {
   std::vector<TVec3> points_;
 };
 
+// The points of lines along which one parameter stays fixed (u for TFixed::U): for each outer
+// value of it, the point at every inner value of the other, in that order. One basis per line
+// and one per point, so a line costs the net once and each point only its curve.
+std::vector<TVec3> LinePoints(const TPatch& patch, TFixed fixed, std::span<const double> outer,
+                              std::span<const double> inner);
+
 // The net of the point store's [0..q][0..p].
 TPatch PatchOf(std::int32_t q, std::int32_t p, const MatA& points);
 

@@ -146,6 +146,12 @@ void TApplication::CancelHint() {
 
 void TApplication::ShowHintNow() {
   if (!hintControl_ || hintControl_ != MouseControl()) return;
+  // A control that holds the mouse hears of the pointer far away from it; its hint is shown
+  // only beside it.
+  const TPoint origin = hintControl_->ClientToScreen({0, 0});
+  const TRect bounds{origin.X, origin.Y, origin.X + hintControl_->Width(),
+                     origin.Y + hintControl_->Height()};
+  if (!bounds.Contains(GetCursorPos())) return;
   // Hints are for the window the user works in, as they go when it is deactivated.
   TCustomForm* form = GetParentForm(hintControl_);
   if (!form || !form->HandleAllocated() || form->Handle() != GetActiveWindow()) return;

@@ -402,7 +402,8 @@ bool TMenu::IsShortCut(std::uint16_t key, TShiftState shift) {
     TMenuItem* item = pending.back();
     pending.pop_back();
     if (!item->visible_ || !item->enabled_) continue;
-    if (item->shortCut_ == wanted) {
+    if (item->shortCut_ == wanted ||
+        std::ranges::find(item->secondaryShortCuts_, wanted) != item->secondaryShortCuts_.end()) {
       item->Click();
       return true;
     }

@@ -4,6 +4,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "framework/classes/Events.h"
@@ -61,6 +62,9 @@ class TMenuItem : public TComponent {
   void SetCaption(const std::string& caption);
   TShortCut ShortCut() const { return shortCut_; }
   void SetShortCut(TShortCut shortCut);
+  // Further keys that run the item; the menu shows only ShortCut. Not stored.
+  const std::vector<TShortCut>& SecondaryShortCuts() const { return secondaryShortCuts_; }
+  void SetSecondaryShortCuts(std::vector<TShortCut> keys) { secondaryShortCuts_ = std::move(keys); }
   bool Enabled() const { return enabled_; }
   void SetEnabled(bool enabled);
   bool Visible() const { return visible_; }
@@ -110,6 +114,7 @@ class TMenuItem : public TComponent {
 
   std::string caption_;
   TShortCut shortCut_ = 0;
+  std::vector<TShortCut> secondaryShortCuts_;
   bool enabled_ = true;
   bool visible_ = true;
   bool checked_ = false;

@@ -47,9 +47,11 @@ std::vector<std::string> ReadTextFileLines(const std::string& fileName) {
   int error = 0;
   std::optional<std::string> data = ReadWholeFile(fileName, error);
   if (!data) throw ReadError(error);
-  std::string_view text(*data);
-  text = text.substr(0, text.find('\x1A'));
+  return SplitTextLines(*data);
+}
 
+std::vector<std::string> SplitTextLines(std::string_view text) {
+  text = text.substr(0, text.find('\x1A'));
   std::vector<std::string> lines;
   while (!text.empty()) {
     const std::size_t end = text.find('\n');

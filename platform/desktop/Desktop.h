@@ -16,8 +16,8 @@ struct DesktopIdentity {
   std::vector<RgbaImage> Icons;
 };
 
-// The back end for a real display: SDL2 windows, GTK 3 dialogs. Throws platform::Error when
-// no display can be opened.
+// The back end for a real display: SDL2 windows, GTK 3 dialogs. Throws platform::Error
+// ("cannot open display NAME") when no X display can be opened.
 std::unique_ptr<Backend> CreateDesktopBackend(DesktopIdentity identity = {});
 
 }  // namespace platform

@@ -14,6 +14,7 @@
 #include "platform/desktop/WindowIdentity.h"
 #include "platform/desktop/WindowShape.h"
 #include "platform/desktop/X11Window.h"
+#include "platform/desktop/XDisplay.h"
 #include "platform/desktop/XErrors.h"
 #include "platform/desktop/XResources.h"
 #include "platform/window/Input.h"
@@ -89,6 +90,7 @@ MouseButton ToButton(std::uint8_t sdlButton) {
 }  // namespace
 
 std::unique_ptr<Backend> CreateDesktopBackend(DesktopIdentity identity) {
+  RequireDisplay();
   return std::make_unique<DesktopBackend>(std::move(identity));
 }
 
@@ -102,6 +104,8 @@ DesktopBackend::DesktopBackend(DesktopIdentity identity)
   // Pixels go straight to the window; an accelerated surface would make SDL recreate the
   // native window on first use, losing its shape.
   SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+  // The windows' shapes, icons and identity are X's; no other video driver would show them.
+  SDL_SetHint(SDL_HINT_VIDEODRIVER, "x11");
   IgnoreWakeupsToDestroyedWindows();
   if (SDL_Init(SDL_INIT_VIDEO) != 0)
     throw Error(std::string("Cannot open the display: ") + SDL_GetError());
@@ -141,9 +145,16 @@ HWND DesktopBackend::WindowOf(std::uint32_t sdlWindowId) const {
 }
 
 TPoint DesktopBackend::ScreenPoint(std::uint32_t sdlWindowId, int x, int y) const {
+  SDL_Window* native = SDL_GetWindowFromID(sdlWindowId);
+  if (native == nullptr) {
+    // An event of a window gone meanwhile (a popup that a click has closed) is relative to
+    // where that window was; the pointer's own place stands in, so that a window moved by
+    // the mouse does not jump.
+    SDL_GetGlobalMouseState(&x, &y);
+    return scale_.ToLogical(TPoint{x, y});
+  }
   int left = 0, top = 0;
-  if (SDL_Window* native = SDL_GetWindowFromID(sdlWindowId))
-    SDL_GetWindowPosition(native, &left, &top);
+  SDL_GetWindowPosition(native, &left, &top);
   return scale_.ToLogical(TPoint{left + x, top + y});
 }
 

@@ -98,6 +98,15 @@ void SizeFileDialog(GtkWidget* dialog, const DialogOwner& owner) {
   g_list_free(children);
 }
 
+// The name a save dialog offers (the last one saved) is selected whole, so that a name typed
+// over it replaces it as typed; the dialog itself selects only the part before the extension,
+// and "c.txt" typed over "a.txt" would become "c.txt.txt".
+void SelectWholeName(GtkWidget* dialog, gpointer) {
+  GtkWidget* focus = gtk_window_get_focus(GTK_WINDOW(dialog));
+  if (focus != nullptr && GTK_IS_ENTRY(focus))
+    gtk_editable_select_region(GTK_EDITABLE(focus), 0, -1);
+}
+
 // Reads the chosen name while the dialog still exists.
 void OnFileResponse(GtkDialog* dialog, gint response, gpointer data) {
   if (response != GTK_RESPONSE_ACCEPT) return;
@@ -143,6 +152,7 @@ std::optional<FileDialogResult> RunGtkFileDialog(const FileDialogParams& params,
   gtk_file_chooser_set_current_folder(chooser, params.InitialDir.c_str());
   if (save) {
     gtk_file_chooser_set_current_name(chooser, params.FileName.c_str());
+    g_signal_connect_after(dialog, "map", G_CALLBACK(SelectWholeName), nullptr);
   } else if (!params.FileName.empty()) {
     const auto file = std::filesystem::path(params.InitialDir) / params.FileName;
     gtk_file_chooser_select_filename(chooser, file.c_str());

@@ -38,8 +38,8 @@ void InputText(std::string_view utf8);
 // The native side activated or deactivated one of our top-level windows.
 void InputActivate(HWND window, bool active);
 
-// Moving (HTCAPTION) or sizing (a border code) a window by the mouse until the left button
-// is released; Escape cancels.
+// Moving (HTCAPTION) or sizing (a border code) a window by the mouse or the arrow keys until
+// the left button is released or Enter is pressed; Escape cancels.
 void BeginMouseTracking(HWND window, int hitCode);
 bool IsMouseTracking();
 

@@ -48,6 +48,15 @@ char32_t NextCodePoint(std::string_view s, std::size_t& i) {
   return cp;
 }
 
+// Alt with a letter or a digit went out as a system character (a menu's access key) when the
+// key went down; the desktop's text for the same key is not typed as well. AltGr (Ctrl+Alt
+// here, or a character other than the key's own) still types.
+bool IsAltCharacter(const InputState& in, char32_t cp) {
+  if (!in.KeysDown[VK_MENU] || in.KeysDown[VK_CONTROL]) return false;
+  const char32_t key = cp >= 'a' && cp <= 'z' ? cp - 'a' + 'A' : cp;
+  return ((key >= 'A' && key <= 'Z') || (key >= '0' && key <= '9')) && in.KeysDown[key];
+}
+
 }  // namespace
 
 void InputKey(std::uint32_t vk, bool down) {
@@ -59,7 +68,7 @@ void InputKey(std::uint32_t vk, bool down) {
   if (down) in.AltAlone = vk == VK_MENU;
   if (sys.Menus->HandleKey(vk, down)) return;
   if (in.Tracking != TrackingKind::None) {
-    if (down && vk == VK_ESCAPE) CancelMouseTracking();
+    if (down) TrackingKey(vk);
     return;
   }
   const bool alt = in.KeysDown[VK_MENU];
@@ -88,6 +97,7 @@ void InputText(std::string_view utf8) {
   WindowSystem& sys = Sys();
   for (std::size_t i = 0; i < utf8.size();) {
     const char32_t cp = NextCodePoint(utf8, i);
+    if (IsAltCharacter(sys.Input, cp)) continue;
     if (sys.Menus->HandleChar(cp)) continue;
     if (sys.Input.Focus != NullWindow)
       SendMessage(sys.Input.Focus, WM_CHAR, cp, KeyParam(false, false, true));

@@ -139,8 +139,37 @@ bool IsMouseTracking() {
   return Sys().Input.Tracking != TrackingKind::None;
 }
 
-void CancelMouseTracking() {
-  if (IsMouseTracking()) EndTracking(true);
+void TrackingKey(std::uint32_t vk) {
+  if (!IsMouseTracking()) return;
+  // As far as an arrow key moves the pointer in a window's own move mode.
+  constexpr int KeyStep = 8;
+  TPoint step{};
+  switch (vk) {
+    case VK_ESCAPE:
+      EndTracking(true);
+      return;
+    case VK_RETURN:
+      EndTracking(false);
+      return;
+    case VK_LEFT:
+      step.X = -KeyStep;
+      break;
+    case VK_RIGHT:
+      step.X = KeyStep;
+      break;
+    case VK_UP:
+      step.Y = -KeyStep;
+      break;
+    case VK_DOWN:
+      step.Y = KeyStep;
+      break;
+    default:
+      return;
+  }
+  // The pointer's own moves count on from where the keys took the window.
+  InputState& in = Sys().Input;
+  in.TrackStart = in.TrackStart - step;
+  ContinueTracking(in.Cursor);
 }
 
 void InputMouseMove(TPoint screen) {
@@ -161,7 +190,13 @@ void InputMouseButton(TPoint screen, MouseButton button, bool down) {
   InputState& in = sys.Input;
   const int b = static_cast<int>(button);
   in.Cursor = screen;
+  // A capture outlives its press when the release went to a dialog that opened meanwhile (or
+  // came before the capture was set, as a press that opens a message box sets it afterwards).
+  // A press with no other button held starts afresh, where the pointer is.
+  bool othersDown = false;
+  for (int k = 0; k < 3; ++k) othersDown = othersDown || (k != b && in.ButtonsDown[k]);
   in.ButtonsDown[b] = down;
+  if (down && !othersDown && in.Capture != NullWindow) ReleaseCapture();
   if (sys.Menus->HandleMouseButton(screen, b, down)) return;
   if (in.Tracking != TrackingKind::None) {
     if (button == MouseButton::Left) EndTracking(false);

@@ -156,8 +156,9 @@ void InvalidateWhole(HWND h);
 }  // namespace platform
 
 namespace platform {
-// Puts a window being moved or sized by the mouse back where it was.
-void CancelMouseTracking();
+// A key pressed while a window is moved or sized: the arrows move it (or its border) on,
+// Enter keeps it where it is, Escape puts it back.
+void TrackingKey(std::uint32_t vk);
 // What DefWindowProc does with a system command.
 void DefaultSysCommand(HWND h, TMessage& m);
 }  // namespace platform

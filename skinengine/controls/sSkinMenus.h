@@ -6,6 +6,7 @@
 #include "framework/classes/ClassInfo.h"
 #include "framework/controls/Label.h"
 #include "framework/forms/Menus.h"
+#include "framework/graphics/Bitmap.h"
 #include "framework/graphics/Canvas.h"
 #include "framework/graphics/Font.h"
 #include "platform/graphics/Geometry.h"
@@ -98,7 +99,10 @@ class TsSkinableMenus : public sSkinManager::TsMenuPainter {
                 framework::TOwnerDrawState state);
   void BarDraw(framework::TObject* sender, framework::TCanvas* canvas, platform::TRect rect,
                framework::TOwnerDrawState state);
-  void PaintDivider(framework::TCanvas& canvas, const platform::TRect& rect) const;
+  void PaintDivider(const framework::TMenuItem& item, framework::TCanvas& canvas,
+                    const platform::TRect& rect) const;
+  void PaintItemFace(framework::TBitmap& bitmap, const framework::TMenuItem& item,
+                     bool selected) const;
   void PaintNormalItem(framework::TMenuItem& item, framework::TCanvas& canvas,
                        const platform::TRect& rect, framework::TOwnerDrawState state);
   void PaintCheck(platform::Canvas& canvas, const framework::TMenuItem& item, int height) const;

@@ -62,7 +62,7 @@ void TsSkinableMenus::ItemDraw(framework::TObject* sender, TCanvas* canvas, TRec
   if (!item || !canvas || !canvas->Handle() || rect.IsEmpty()) return;
   switch (ItemType(*item)) {
     case smDivider:
-      PaintDivider(*canvas, rect);
+      PaintDivider(*item, *canvas, rect);
       return;
     case smCaption:
       return;
@@ -71,12 +71,34 @@ void TsSkinableMenus::ItemDraw(framework::TObject* sender, TCanvas* canvas, TRec
   }
 }
 
-void TsSkinableMenus::PaintDivider(TCanvas& canvas, const TRect& rect) const {
+// The divider lies on the face its neighbours have, so that the line alone stands out and
+// its inset ends show no face of another colour.
+void TsSkinableMenus::PaintDivider(const TMenuItem& item, TCanvas& canvas,
+                                   const TRect& rect) const {
+  framework::TBitmap bitmap;
+  bitmap.Data() = WhatLiesBelow(*canvas.Handle(), rect);
+  PaintItemFace(bitmap, item, false);
+  canvas.Handle()->Draw(rect.Left, rect.Top, bitmap.Data());
   const int inset = borderWidth_ + margin_;
   int count = 1;
   sGraphUtils::PaintFrame3D(*canvas.Handle(),
                             {rect.Left + inset, rect.Top, rect.Right - inset, rect.Bottom},
                             FrameShadow, count, platform::clWhite);
+}
+
+// One background for the whole popup, under its first item, seen through every item from
+// where the item lies among the popup's items (the popup's frame is no part of it), with the
+// "MENUITEM" section over it.
+void TsSkinableMenus::PaintItemFace(framework::TBitmap& bitmap, const TMenuItem& item,
+                                    bool selected) const {
+  TCanvas& b = *bitmap.Canvas();
+  const TMenuItem* first = item.Parent() ? item.Parent()->Items(0) : &item;
+  b.SetFont(font_.get());
+  const TsPopupPlace place = PopupPlace(b, item, margin_);
+  const platform::Bitmap& background = PopupBackground(first, bitmap.Data().Width(), place.Height);
+  const int section = sSkinManager::FindSectionIndex("MENUITEM");
+  sStyleUtil::PaintSection(bitmap.Data(), bitmap.Data().BoundsRect(), section, selected, true,
+                           sStyleUtil::TsSectionParent{&background, {0, place.Top}});
 }
 
 void TsSkinableMenus::PaintNormalItem(TMenuItem& item, TCanvas& canvas, const TRect& rect,
@@ -86,16 +108,8 @@ void TsSkinableMenus::PaintNormalItem(TMenuItem& item, TCanvas& canvas, const TR
   framework::TBitmap bitmap;
   bitmap.Data() = WhatLiesBelow(*canvas.Handle(), rect);
   TCanvas& b = *bitmap.Canvas();
-  // One background for the whole popup, under its first item, seen through every item from
-  // where the item lies among the popup's items (the popup's frame is no part of it).
-  const TMenuItem* first = item.Parent() ? item.Parent()->Items(0) : &item;
-  b.SetFont(font_.get());
-  const TsPopupPlace place = PopupPlace(b, item, margin_);
-  const platform::Bitmap& background = PopupBackground(first, w, place.Height);
+  PaintItemFace(bitmap, item, state.Contains(odSelected));
   const int section = sSkinManager::FindSectionIndex("MENUITEM");
-  sStyleUtil::PaintSection(bitmap.Data(), bitmap.Data().BoundsRect(), section,
-                           state.Contains(odSelected), true,
-                           sStyleUtil::TsSectionParent{&background, {0, place.Top}});
   if (state.Contains(odChecked)) PaintCheck(*b.Handle(), item, h);
   const framework::TImageList* images = item.GetImageList();
   if (images && item.ImageIndex() >= 0) {

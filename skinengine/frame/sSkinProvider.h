@@ -89,8 +89,9 @@ class TsSkinProvider : public framework::TComponent, public sSkinManager::TsFram
   bool FormActive() const { return formActive_; }
   bool CacheStale() const { return cacheStale_; }
   bool RegionApplied() const { return regionApplied_; }
-  // One-pixel-high rectangles of the title's transparent corners, in window coordinates.
-  const std::vector<platform::TRect>& TitleCutOuts() const { return cutOuts_; }
+  // One-pixel-high rectangles of the window's transparent corners (the title's at the top, the
+  // frame's at the bottom), in window coordinates.
+  const std::vector<platform::TRect>& CornerCutOuts() const { return cutOuts_; }
   int MenuLines() const { return menuLines_; }
 
   // The tests the system menu shares with the title buttons.

@@ -6,6 +6,7 @@
 #include "platform/window/Paint.h"
 #include "platform/window/Windows.h"
 #include "skinengine/frame/sSkinProvider.h"
+#include "skinengine/skin/sMaskData.h"
 #include "skinengine/skin/sSkinLists.h"
 #include "skinengine/style/sStyleUtil.h"
 
@@ -32,20 +33,55 @@ void AddRuns(std::vector<TRect>& runs, const Bitmap& mask, int from, int to, int
   }
 }
 
+// Whether a pixel of a border mask's picture half lies outside the shape: transparent, or
+// letting more than half of what is below through (below lies the frame's own face, which
+// would show as a light pixel beyond the rounded border).
+bool Outside(const Bitmap& mask, int x, int y) {
+  const int below = mask.Height() / 2;
+  return mask.Pixel(x, y) == sSkinManager::SkinTransparentColor ||
+         (mask.Pixel(x, y + below) & 0xFF) > 0x7F;
+}
+
+// The outer pixels of the normal block's bottom corner slices, row by row from the window's
+// edge inwards up to the first pixel of the shape, placed at the window's bottom corners.
+void AddBottomCorners(std::vector<TRect>& runs, const Bitmap& mask, TSize window) {
+  const TSize slice = sMaskData::SliceSize(mask);
+  for (int row = 0; row < slice.cy; ++row) {
+    const int y = 2 * slice.cy + row;
+    const int top = window.cy - slice.cy + row;
+    int left = 0;
+    while (left < slice.cx && Outside(mask, left, y)) ++left;
+    int right = 0;
+    while (right < slice.cx && Outside(mask, 3 * slice.cx - 1 - right, y)) ++right;
+    if (left > 0) runs.push_back({0, top, left, top + 1});
+    if (right > 0) runs.push_back({window.cx - right, top, window.cx, top + 1});
+  }
+}
+
+const Bitmap* SectionMask(const char* section) {
+  const int index =
+      sSkinManager::FindImageIndex(sSkinManager::FindSectionIndex(section), section, "BORDERSMASK");
+  return index < 0 ? nullptr
+                   : &sSkinManager::SkinImages()[static_cast<std::size_t>(index)].Bitmap->Data();
+}
+
 }  // namespace
 
 // The title's rounded corners: the magenta of the normal block's corner columns in the
-// "FORMTITLE" mask, the left ones at the window's left edge, the right ones at its right.
+// "FORMTITLE" mask, the left ones at the window's left edge, the right ones at its right. The
+// frame's rounded bottom corners: what lies outside the "FORM" mask's bottom corners.
 void TsSkinProvider::ComputeCutOuts() {
   regionMustBeComputed_ = false;
   cutOuts_.clear();
-  const int section = sSkinManager::FindSectionIndex("FORMTITLE");
-  const int index = sSkinManager::FindImageIndex(section, "FORMTITLE", "BORDERSMASK");
-  if (index < 0) return;
-  const Bitmap& mask = sSkinManager::SkinImages()[static_cast<std::size_t>(index)].Bitmap->Data();
-  const int third = mask.Width() / 3;
-  AddRuns(cutOuts_, mask, 0, mask.Width() / 9, 0);
-  AddRuns(cutOuts_, mask, 2 * mask.Width() / 9, third, form_->Width() - third);
+  if (const Bitmap* title = SectionMask("FORMTITLE")) {
+    const int third = title->Width() / 3;
+    AddRuns(cutOuts_, *title, 0, title->Width() / 9, 0);
+    AddRuns(cutOuts_, *title, 2 * title->Width() / 9, third, form_->Width() - third);
+  }
+  const Bitmap* frame = SectionMask("FORM");
+  if (frame && form_->Width() >= 2 * sMaskData::SliceSize(*frame).cx &&
+      form_->Height() >= 2 * sMaskData::SliceSize(*frame).cy)
+    AddBottomCorners(cutOuts_, *frame, {form_->Width(), form_->Height()});
 }
 
 void TsSkinProvider::ApplyRegion() {

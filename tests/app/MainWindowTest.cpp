@@ -33,7 +33,7 @@ TEST_F(MainWindow, IsBuiltAsStored) {
   EXPECT_EQ(form->OpenDialog->Filter(), "*.txt|*.txt|*.bak|*.BAK");
   EXPECT_EQ(form->SaveDialog->DefaultExt(), "txt");
   EXPECT_EQ(form->Menu(), form->MainMenu);
-  EXPECT_EQ(form->MainMenu->Items()->Count(), 3);
+  EXPECT_EQ(form->MainMenu->Items()->Count(), 4);  // File, Tabel, Tampilan, About
   EXPECT_EQ(form->Image2->Caption(), "Tabel");
 }
 

@@ -65,8 +65,9 @@ TEST_F(SkinnedFrame, HitCodesOverTheTitleBand) {
 
 // The window's region is the whole window less the magenta of the "FORMTITLE" mask's corner
 // columns (the normal block's left and right slices, in the picture half), the left ones at
-// the window's left edge and the right ones at its right edge.
-TEST_F(SkinnedFrame, TheRegionIsTheWindowLessTheTitleMasksMagentaCorners) {
+// the window's left edge and the right ones at its right edge, and less what lies outside the
+// frame's rounded bottom corners.
+TEST_F(SkinnedFrame, TheRegionIsTheWindowLessItsRoundedCorners) {
   const int section = sSkinManager::FindSectionIndex("FormTitle");
   const int index = sSkinManager::FindImageIndex(section, "FORMTITLE", "BORDERSMASK");
   ASSERT_GE(index, 0);
@@ -86,29 +87,45 @@ TEST_F(SkinnedFrame, TheRegionIsTheWindowLessTheTitleMasksMagentaCorners) {
     }
   }
   EXPECT_GT(cut, 0) << "the stored skin's title has rounded corners";
+  // The bottom corners: in the last four rows of the window 1, 1, 2 and 4 pixels at each side,
+  // the "FORM" mask's magenta and the two pixels whose mask (0x8F) lets the light face through,
+  // at (0, 11) and (3, 14) of its 15 x 15 corner slice.
+  const int bottom = window.Height();
+  const struct {
+    int Row, Cut;
+  } corners[] = {
+      {bottom - 5, 0}, {bottom - 4, 1}, {bottom - 3, 1}, {bottom - 2, 2}, {bottom - 1, 4}};
+  for (const auto& c : corners) {
+    EXPECT_FALSE(c.Cut > 0 && shape.Contains({c.Cut - 1, c.Row})) << c.Row;
+    EXPECT_TRUE(shape.Contains({c.Cut, c.Row})) << c.Row;
+    EXPECT_FALSE(c.Cut > 0 && shape.Contains({window.Width() - c.Cut, c.Row})) << c.Row;
+    EXPECT_TRUE(shape.Contains({window.Width() - c.Cut - 1, c.Row})) << c.Row;
+    cut += 2 * c.Cut;
+  }
   long area = 0;
   for (const TRect& r : shape.Rects()) area += static_cast<long>(r.Width()) * r.Height();
   EXPECT_EQ(area, static_cast<long>(window.Width()) * window.Height() - cut);
 }
 
 // The menu painter measures a bar item as its text plus the 4-pixel margin: "File" 17 + 4,
-// "Tabel" 27 + 4, "About" 28 + 4 with the default font, so the items lie at 4, 4 + 33, 37 + 43,
-// one 18-pixel line below the 23-pixel title. On a window 130 wide (room to 130 - 14 = 116)
-// "About" (80 + 44 = 124) starts a second line. The platform hit-tests what the frame drew.
+// "Tabel" 27 + 4, "Tampilan" 44 + 4, "About" 28 + 4 with the default font, so the items lie at
+// 4, 4 + 33, 37 + 43, 80 + 60, 140 + 44, one 18-pixel line below the 23-pixel title. On a
+// window 130 wide (room to 130 - 14 = 116) "Tampilan" (80 + 60 = 140) starts a second line, and
+// "About" (64 + 44 = 108) follows it there. The platform hit-tests what the frame drew.
 TEST_F(SkinnedFrame, TheMenuBarsItemsLieWhereThePlatformHitTestsThem) {
   const auto check = [&](const std::vector<TRect>& expected) {
     Provider().SetCacheStale(true);
     Provider().BuildCache();
-    for (int i = 0; i < 3; ++i) {
+    for (int i = 0; i < 4; ++i) {
       const TRect r = platform::GetMenuItemRect(form->Handle(), form->MainMenu->MenuHandle(), i);
       EXPECT_EQ(r.Offset(-form->Left(), -form->Top()), expected[static_cast<std::size_t>(i)]);
     }
   };
-  check({{4, 23, 37, 41}, {37, 23, 80, 41}, {80, 23, 124, 41}});
+  check({{4, 23, 37, 41}, {37, 23, 80, 41}, {80, 23, 140, 41}, {140, 23, 184, 41}});
   EXPECT_EQ(Provider().MenuLines(), 1);
   form->SetWidth(130);
   Settle();
-  check({{4, 23, 37, 41}, {37, 23, 80, 41}, {4, 41, 48, 59}});
+  check({{4, 23, 37, 41}, {37, 23, 80, 41}, {4, 41, 64, 59}, {64, 41, 108, 59}});
   EXPECT_EQ(Provider().MenuLines(), 2);
 }
 

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The tool's skinned frame on Xvfb with openbox, used as a user uses a window: dragged by its
-# caption, not resized by its fixed edge, the system menu opened by a right click on the
-# caption and its Move followed, the File menu opened under its bar item, and Alt+F4 closing
+# caption, not resized by its fixed edge, its rounded corners cut out, the system menu opened by
+# a right click on the caption and its Move followed by the keys and the pointer, the File menu opened under its bar item, and Alt+F4 closing
 # the program. Screenshots stay in the output folder for a look.
 set -euo pipefail
 tool=$1
@@ -48,6 +48,12 @@ colour() {
 desktop=$(colour $((X - 1)) "$Y")
 [ "$(colour "$X" "$Y")" = "$desktop" ] && [ "$(colour $((X + WIDTH - 1)) "$Y")" = "$desktop" ] &&
   [ "$(colour $((X + 400)) "$Y")" != "$desktop" ] || { echo "the title's corners are not cut out"; exit 1; }
+# So are the frame's bottom corners, without a light pixel of the face beyond the border.
+bottom=$((Y + HEIGHT - 1))
+for at in "$X $bottom" "$((X + 1)) $bottom" "$X $((bottom - 1))" "$((X + 1)) $((bottom - 1))" \
+  "$((X + WIDTH - 1)) $bottom" "$((X + WIDTH - 2)) $bottom" "$((X + WIDTH - 2)) $((bottom - 1))"; do
+  [ "$(colour $at)" = "$desktop" ] || { echo "a bottom corner shows $(colour $at) at $at"; exit 1; }
+done
 # The task bar finds the title and the icon. grep reads all of xprop's long listing: quitting
 # at the first match would end xprop by a broken pipe, which pipefail reads as no icon.
 xprop -id "$window" _NET_WM_NAME _NET_WM_ICON | grep 'Icon (' >/dev/null || { echo "no icon"; exit 1; }
@@ -61,10 +67,50 @@ cp "$out/probe.png" "$out/system-menu.png"
 xdotool key Escape
 wait_for popup_closed "$menu_x" $((menu_y + 12)) 120 108
 
-# Its Move makes the window follow the pointer until a click.
+# Its Move leaves the window where it is until a key or the pointer moves it: an arrow moves it
+# 8 pixels, Enter keeps it there.
 xdotool mousemove "$menu_x" "$menu_y" click 3
 wait_for popup_open "$menu_x" "$menu_y" 120 120
 xdotool key Down Down Return  # Restore (disabled), then Move
+sleep 0.5
+geometry
+[ "$X,$Y" = "$((menu_x - 300)),$((menu_y - 12))" ] || { echo "Move put the window at $X,$Y"; exit 1; }
+xdotool key Right Right Down Return
+wait_for moved_to $((menu_x - 300 + 16)) $((menu_y - 12 + 8))
+geometry
+echo "moved by the keys to $X,$Y"
+xdotool mousemove $((X + 400)) $((Y + 200))
+sleep 0.5
+shot rest
+
+# Move clicked and the pointer moved on at once: events of the closed menu that were still on
+# their way must not fling the window away; it moves by no more than a few pixels.
+menu_x=$((X + 300))
+menu_y=$((Y + 12))
+start_x=$X
+start_y=$Y
+xdotool mousemove "$menu_x" "$menu_y" click 3
+wait_for popup_open "$menu_x" "$menu_y" 120 120
+xdotool mousemove $((menu_x + 30)) $((menu_y + 38))  # Move, the second item
+sleep 0.3
+xdotool click 1 mousemove_relative 1 0 mousemove_relative 1 0
+sleep 0.5
+xdotool click 1
+sleep 0.3
+geometry
+[ "$((Y - start_y))" -ge -4 ] && [ "$((Y - start_y))" -le 4 ] &&
+  [ "$((X - start_x))" -ge -4 ] && [ "$((X - start_x))" -le 4 ] ||
+  { echo "Move clicked flung the window from $start_x,$start_y to $X,$Y"; exit 1; }
+xdotool mousemove $((X + 400)) $((Y + 200))
+sleep 0.5
+shot rest
+
+# Then the window follows the pointer until a click.
+menu_x=$((X + 300))
+menu_y=$((Y + 12))
+xdotool mousemove "$menu_x" "$menu_y" click 3
+wait_for popup_open "$menu_x" "$menu_y" 120 120
+xdotool key Down Down Return
 sleep 0.3
 for _ in 1 2 3 4; do xdotool mousemove_relative -- -10 10; sleep 0.1; done
 xdotool click 1

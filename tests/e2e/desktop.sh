@@ -85,6 +85,15 @@ red_points() {
     -fill black +opaque '#FF0000' -fill white -opaque '#FF0000' -format '%[fx:round(w*h*mean)]' info:
 }
 
+# Waits for the shown window of this title and reads its id into window and its place into
+# X, Y, WIDTH and HEIGHT.
+find_window() {
+  wait_for xdotool search --onlyvisible --name "^$1\$"
+  window=$(xdotool search --onlyvisible --name "^$1\$" | head -n1)
+  eval "$(xdotool getwindowgeometry --shell "$window")"
+  echo "$1 at $X,$Y size ${WIDTH}x$HEIGHT"
+}
+
 # Starts the tool of the script ($tool), with VAR=value settings given first, waits for its main
 # window and reads its place into window, X, Y, WIDTH and HEIGHT and its client area's origin
 # into cx and cy (at scale 1); its process is tool_pid.
@@ -92,10 +101,7 @@ start_bezier() {
   env "$@" SDL_VIDEODRIVER=x11 ASAN_OPTIONS=detect_leaks=0 "$tool" >"$out/tool.log" 2>&1 &
   tool_pid=$!
   pids+=("$tool_pid")
-  wait_for xdotool search --onlyvisible --name '^Bezier$'
-  window=$(xdotool search --onlyvisible --name '^Bezier$' | head -n1)
-  eval "$(xdotool getwindowgeometry --shell "$window")"
-  echo "window at $X,$Y size ${WIDTH}x$HEIGHT"
+  find_window Bezier
   # The client area lies inside the 4-pixel frame, below the caption and the menu bar.
   cx=$((X + 4))
   cy=$((Y + HEIGHT - 4 - 495))

@@ -1,5 +1,5 @@
 // Any table and any parameters: the fast surface sums must give the stated arithmetic's point
-// every time. Layout of an input: m and n (1 to 14), the fixed parameter and the kind of
+// every time. Layout of an input: m and n (1 to 13), the fixed parameter and the kind of
 // parameters (the drawing's own, by index, or any double), the numbers of outer (1 to 2) and
 // inner (1 to 17) values, the values, then the coordinates as 32-bit integers, repeated as often
 // as the table needs.
@@ -51,8 +51,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   static const std::vector<double> outerChoices = Bezier::OuterParameters();
   static const std::vector<double> innerChoices = Bezier::InnerParameters(false);
   TInput in(data, size);
-  const std::int32_t m = in.Byte() % 14 + 1;
-  const std::int32_t n = in.Byte() % 14 + 1;
+  const std::int32_t m = in.Byte() % Bezier::MaxSummedCount + 1;
+  const std::int32_t n = in.Byte() % Bezier::MaxSummedCount + 1;
   const std::uint8_t kind = in.Byte();
   const Bezier::TFixed fixed = (kind & 1) != 0 ? Bezier::TFixed::V : Bezier::TFixed::U;
   const bool drawing = (kind & 2) == 0;

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <vector>
+
 #include "WindowTestSupport.h"
 #include "platform/window/Input.h"
 
@@ -163,6 +166,78 @@ TEST_F(WindowInputTest, AltMakesSystemKeysAndControlLettersMakeControlCharacters
   InputKey(VK_CONTROL, true);
   InputKey('C', true);
   EXPECT_EQ(log.Last(WM_CHAR)->WParam, WPARAM{3});
+}
+
+// Alt with a letter or digit is a menu's access key, never typed; a character the key does
+// not make by itself (AltGr's) still is.
+TEST_F(WindowInputTest, TextTypedWithAltIsTheAccessKeyNotACharacter) {
+  struct {
+    bool Alt;
+    std::uint32_t Key;
+    const char* Text;
+    std::vector<WPARAM> Typed;
+  } const cases[] = {
+      {true, 'F', "f", {}},     {true, 'F', "F", {}},
+      {true, '5', "5", {}},     {true, 'E', "\xE2\x82\xAC", {0x20AC}},  // the euro sign on AltGr+E
+      {false, 'F', "f", {'f'}},
+  };
+  SetFocus(a);
+  for (const auto& c : cases) {
+    log.Clear();
+    if (c.Alt) InputKey(VK_MENU, true);
+    InputKey(c.Key, true);
+    InputText(c.Text);
+    InputKey(c.Key, false);
+    if (c.Alt) InputKey(VK_MENU, false);
+    std::vector<WPARAM> typed;
+    for (const auto& e : log.entries)
+      if (e.Msg == WM_CHAR) typed.push_back(e.WParam);
+    EXPECT_EQ(typed, c.Typed) << c.Text;
+  }
+}
+
+// A capture whose press lost its release (to a dialog that opened meanwhile) does not take the
+// next press: that one goes where it points. A press while another button is held still goes
+// to the capture.
+TEST_F(WindowInputTest, APressWithNoOtherButtonHeldEndsAStaleCapture) {
+  SetWindowProc(a, log.Proc([](HWND w, TMessage& m) {
+    if (m.Msg == WM_LBUTTONDOWN || m.Msg == WM_RBUTTONDOWN) SetCapture(w);
+    return false;
+  }));
+  struct {
+    const char* What;
+    std::function<void()> Before;
+    MouseButton Button;
+    HWND Expected;
+  } const cases[] = {
+      {"capture set after the release",
+       [&] {
+         session.Click({20, 20});
+       },
+       MouseButton::Left, b},
+      {"release lost",
+       [&] {
+         session.Press({20, 20});
+       },
+       MouseButton::Left, b},
+      {"another button held",
+       [&] {
+         session.Press({20, 20});
+       },
+       MouseButton::Right, a},
+  };
+  for (const auto& c : cases) {
+    c.Before();
+    if (c.Button == MouseButton::Left) SetCapture(a);  // as the press of a message box leaves it
+    log.Clear();
+    session.Press({200, 50}, c.Button);
+    const std::uint32_t down = c.Button == MouseButton::Left ? WM_LBUTTONDOWN : WM_RBUTTONDOWN;
+    ASSERT_NE(log.Last(down), nullptr) << c.What;
+    EXPECT_EQ(log.Last(down)->Window, c.Expected) << c.What;
+    session.Release({200, 50}, c.Button);
+    session.Release({200, 50});
+    ReleaseCapture();
+  }
 }
 
 TEST_F(WindowInputTest, DisabledChildrenPassTheMouseToTheirParentAndDisabledWindowsGetNothing) {

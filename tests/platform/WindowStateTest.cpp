@@ -98,6 +98,35 @@ TEST_F(WindowStateTest, EscapeCancelsAMoveAndAMaximizedWindowDoesNotMove) {
   EXPECT_EQ(GetWindowRect(h), (TRect{0, 0, 1000, 700}));
 }
 
+// The system menu's Move and Size: the window stays until the pointer or a key moves it; an
+// arrow moves it (or its bottom right corner) 8 pixels, Enter keeps, Escape restores, and
+// the pointer's own moves add to the keys'.
+TEST_F(WindowStateTest, MoveAndSizeFromTheSystemMenuFollowTheArrowKeys) {
+  struct {
+    std::uint32_t Command;
+    std::vector<std::uint32_t> Keys;
+    TPoint PointerMove;
+    TRect Expected;
+  } const cases[] = {
+      {SC_MOVE, {}, {}, {100, 100, 400, 300}},
+      {SC_MOVE, {VK_RIGHT, VK_RIGHT, VK_DOWN, VK_RETURN}, {}, {116, 108, 416, 308}},
+      {SC_MOVE, {VK_LEFT, VK_UP, VK_ESCAPE}, {}, {100, 100, 400, 300}},
+      {SC_MOVE, {VK_RIGHT}, {5, -3}, {113, 97, 413, 297}},  // 8 + 5, -3
+      {SC_SIZE, {VK_RIGHT, VK_DOWN, VK_DOWN, VK_RETURN}, {}, {100, 100, 408, 316}},
+  };
+  for (const auto& c : cases) {
+    SetWindowBounds(h, {100, 100, 400, 300});
+    session.MoveMouse({500, 500});
+    SendMessage(h, WM_SYSCOMMAND, c.Command);
+    for (const std::uint32_t key : c.Keys) session.PressKey(key);
+    if (c.PointerMove != TPoint{}) session.MoveMouse(TPoint{500, 500} + c.PointerMove);
+    EXPECT_EQ(GetWindowRect(h), c.Expected) << c.Command << ", " << c.Keys.size() << " keys";
+    InputKey(VK_RETURN, true);
+    InputKey(VK_RETURN, false);
+    EXPECT_FALSE(IsMouseTracking());
+  }
+}
+
 TEST_F(WindowStateTest, DraggingABorderResizesWithinAMinimum) {
   session.Press({398, 200});
   session.MoveMouse({448, 200});

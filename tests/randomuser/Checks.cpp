@@ -110,6 +110,7 @@ TRandomUser::TBefore TRandomUser::Observe() const {
   before.Cells = CellsOf(*form_->SGInput);
   before.RecordedLines = form_->ListGrid->Items()->Lines();
   before.Dialogs = session_->Backend().Dialogs().size();
+  before.HistoryMoves = form_->TableEdits->History().Moves();
   if (pending_.Kind != TAnswerKind::Cancel) {
     before.Opened = Content(pending_.Path);
     before.Saved = Content(platform::ApplyDefaultExt(pending_.Path, "txt"));
@@ -123,7 +124,7 @@ TRandomUser::TBefore TRandomUser::Observe() const {
 
 void TRandomUser::Check(const TBefore& before) {
   CheckDialogs(before);
-  CheckRows();
+  CheckRows(before);
   // A snapshot of the whole window costs more than most actions; every few actions still
   // finds a window that stopped painting, and the repeat command stops right after it.
   if (++actions_ % PaintCheckEvery == 0) CheckPainting();
@@ -255,7 +256,10 @@ void TRandomUser::CheckPictureSave(const TBefore& before,
     Fail(target + " does not hold the drawing area as shown");
 }
 
-void TRandomUser::CheckRows() {
+void TRandomUser::CheckRows(const TBefore& before) {
+  // Undo and redo give the table the rows it had at that step.
+  if (form_->TableEdits->History().Moves() != before.HistoryMoves)
+    expectedRows_ = form_->SGInput->RowCount();
   if (sizedBy_) {
     const std::int32_t count =
         framework::StrToInt(sizedBy_->first) * framework::StrToInt(sizedBy_->second);

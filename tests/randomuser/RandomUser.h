@@ -58,6 +58,7 @@ class TRandomUser {
     std::vector<std::vector<std::string>> Cells;
     std::vector<std::string> RecordedLines;
     std::size_t Dialogs = 0;
+    std::size_t HistoryMoves = 0;  // undos and redos of the table so far
     // The content of the pending answer's file, and of the file a save would write.
     std::optional<std::string> Opened, Saved;
     // The content of the file a picture save would write, and whether anything has its name.
@@ -98,7 +99,7 @@ class TRandomUser {
   void PrepareAnswer();
   TBefore Observe() const;
   void Check(const TBefore& before);
-  void CheckRows();
+  void CheckRows(const TBefore& before);
   void CheckDialogs(const TBefore& before);
   void CheckOpen(const TBefore& before, const std::vector<std::string>& messages);
   void CheckSave(const TBefore& before, const std::vector<std::string>& messages);

@@ -156,18 +156,24 @@ TEST_F(SkinMenusPaint, ACheckedItemGetsItsSquareAndKeepsItsCaption) {
 }
 
 // The divider's outline runs from 3 + 3 + 4 = 10 to 123 - 7 = 116: grey along the top and the
-// left, white along the bottom and the right.
+// left, white along the bottom and the right. Its row beyond both ends of the line carries the
+// face of the items round it, not what lay below the popup.
 TEST_F(SkinMenusPaint, DividersAreAnEtchedLineAndCaptionItemsNothing) {
   painter.SetBorderWidth(3);
   const Bitmap divider = Drawn(*items[0], ItemRect(0));
+  const TColor face = Drawn(Open(), ItemRect(1)).Pixel(9, 6);
+  ASSERT_NE(face, Below);
+  drawn.clear();  // Open's
   const std::pair<platform::TPoint, TColor> pixels[] = {
-      {{9, 3}, Below},
+      {{3, 3}, face},
+      {{9, 3}, face},
       {{10, 3}, 0x808080},
       {{114, 3}, 0x808080},
       {{115, 3}, platform::clWhite},
       {{10, 4}, platform::clWhite},
       {{115, 4}, platform::clWhite},
-      {{116, 4}, Below},
+      {{116, 4}, face},
+      {{122, 4}, face},
   };
   for (const auto& [at, color] : pixels)
     EXPECT_EQ(divider.Pixel(at.X, at.Y), color) << at.X << "," << at.Y;

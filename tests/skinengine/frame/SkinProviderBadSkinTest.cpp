@@ -47,7 +47,7 @@ TEST_F(Fallbacks, WithoutMenuLineTheBarKeepsTheFormsLook) {
 TEST_F(Fallbacks, WithoutTheTitleMaskTheWindowKeepsItsCorners) {
   LoadSkin({.TitleMask = false});
   Show();
-  EXPECT_TRUE(provider->TitleCutOuts().empty());
+  EXPECT_TRUE(provider->CornerCutOuts().empty());
   ASSERT_TRUE(Native().Shape.has_value());
   EXPECT_EQ(*Native().Shape, platform::Region(TRect{0, 0, 400, 300}));
 }

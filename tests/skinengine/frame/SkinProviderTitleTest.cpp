@@ -194,7 +194,7 @@ TEST_F(Title, TheRegionCutsTheMagentaOfTheTitleCornersOut) {
   LoadSkin();
   Show();
   const std::vector<TRect> cuts{{0, 0, 2, 1}, {4, 0, 5, 1}, {0, 1, 1, 2}, {398, 0, 400, 1}};
-  EXPECT_EQ(provider->TitleCutOuts(), cuts);
+  EXPECT_EQ(provider->CornerCutOuts(), cuts);
   ASSERT_TRUE(Native().Shape.has_value());
   const platform::Region expected =
       platform::Region(TRect{0, 0, 400, 300}).Difference(platform::Region::FromRects(cuts));
@@ -202,7 +202,7 @@ TEST_F(Title, TheRegionCutsTheMagentaOfTheTitleCornersOut) {
 
   form->SetWidth(300);
   Settle();
-  EXPECT_EQ(provider->TitleCutOuts().back(), (TRect{298, 0, 300, 1})) << "follows the width";
+  EXPECT_EQ(provider->CornerCutOuts().back(), (TRect{298, 0, 300, 1})) << "follows the width";
   EXPECT_FALSE(Native().Shape->Contains({299, 0}));
   EXPECT_TRUE(Native().Shape->Contains({297, 0}));
 }
