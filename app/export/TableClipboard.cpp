@@ -18,7 +18,7 @@ std::string CopiedText(const framework::TStringGrid& grid) {
   return TableText(rows);
 }
 
-std::vector<TCellChange> PasteChanges(const framework::TStringGrid& grid, std::string_view text) {
+void PasteText(framework::TStringGrid& grid, std::string_view text) {
   const std::vector<TPointValues> points = ParseTableText(text);
   const int first = grid.Selection().Top;
   const int room = grid.RowCount() - first;
@@ -26,22 +26,15 @@ std::vector<TCellChange> PasteChanges(const framework::TStringGrid& grid, std::s
     throw framework::Exception("Papan klip berisi " + std::to_string(points.size()) +
                                " titik, tetapi tabel hanya punya " + std::to_string(room) +
                                " baris dari baris " + std::to_string(first));
-  std::vector<TCellChange> changes;
-  changes.reserve(points.size() * 4);
-  const auto change = [&](int col, int row, std::string after) {
-    std::string before = grid.Cells(col, row);
-    if (before != after) changes.push_back({col, row, std::move(before), std::move(after)});
+  // Cells that keep their text are left alone, so they are not painted again.
+  const auto set = [&](int col, int row, const std::string& text) {
+    if (grid.Cells(col, row) != text) grid.SetCells(col, row, text);
   };
   for (std::size_t k = 0; k < points.size(); ++k) {
     const int row = first + static_cast<int>(k);
-    if (grid.Cells(0, row).empty()) change(0, row, std::to_string(row));
-    for (int axis = 0; axis < 3; ++axis) change(axis + 1, row, std::to_string(points[k][axis]));
+    if (grid.Cells(0, row).empty()) set(0, row, std::to_string(row));
+    for (int axis = 0; axis < 3; ++axis) set(axis + 1, row, std::to_string(points[k][axis]));
   }
-  return changes;
-}
-
-void ApplyChanges(framework::TStringGrid& grid, const std::vector<TCellChange>& changes) {
-  for (const TCellChange& c : changes) grid.SetCells(c.Col, c.Row, c.After);
 }
 
 }  // namespace Bezier

@@ -22,7 +22,7 @@ TWindowExports::TWindowExports(TForm1& form) : form_(form), pictureDialog_(new T
   pictureDialog_->SetTitle("Simpan Gambar");
   pictureDialog_->SetFilter("*.png|*.png");
   pictureDialog_->SetDefaultExt("png");
-  pictureDialog_->SetOverwriteQuestion("Berkas \"%s\" sudah ada.\nGanti berkas itu?");
+  pictureDialog_->SetOverwriteQuestion(OverwriteQuestion);
   auto& item = dynamic_cast<TMenuItem&>(*form.FindComponent(SavePictureItem));
   item.OnClick = [this](TObject* sender) { SavePictureClick(sender); };
   form.SGInput->OnKeyDown = [this](TObject* sender, std::uint16_t& key, TShiftState shift) {
@@ -49,7 +49,8 @@ void TWindowExports::TableKeyDown(TObject*, std::uint16_t& key, TShiftState shif
 }
 
 void TWindowExports::PasteTable() {
-  ApplyChanges(*form_.SGInput, PasteChanges(*form_.SGInput, platform::GetClipboardText()));
+  const std::string text = platform::GetClipboardText();
+  form_.TableEdits->AsOneStep([&] { PasteText(*form_.SGInput, text); });
   // A pasted table can be drawn at once, as one that was opened or randomized.
   form_.Gambar->SetEnabled(true);
 }

@@ -124,9 +124,17 @@ TEST_F(WindowExports, CopiedRowsPasteIntoAnEmptyTableAsTheyWere) {
   ChooseMenuItem(TabelMenu, 0);  // Reset empties the cells
   Backend().SetClipboardText(TableText(filled));
   ClickCell(1, 1);
+  const std::vector<TCellTexts> reset = Rows();
+  const std::size_t steps = form->TableEdits->History().UndoCount();
   PressCtrl('V');
   EXPECT_EQ(Rows(), filled);
   EXPECT_TRUE(form->Gambar->Enabled());
+  // The whole paste is one step: one Ctrl+Z takes it back, one Ctrl+Y brings it again.
+  EXPECT_EQ(form->TableEdits->History().UndoCount(), steps + 1);
+  PressCtrl('Z');
+  EXPECT_EQ(Rows(), reset);
+  PressCtrl('Y');
+  EXPECT_EQ(Rows(), filled);
 }
 
 TEST_F(WindowExports, SpreadsheetTextPastesFromTheSelectedRowOn) {
@@ -151,6 +159,7 @@ TEST_F(WindowExports, RefusedPastesSayWhyAndChangeNothing) {
   FillTable({{"1", "1", "1"}, {"2", "2", "2"}, {"3", "3", "3"}, {"4", "4", "4"}});
   const std::vector<TCellTexts> filled = Rows();
   ClickCell(1, 3);
+  const std::size_t steps = form->TableEdits->History().UndoCount();
   for (const auto& [text, message] : refused) {
     SCOPED_TRACE(message);
     Backend().SetClipboardText(text);
@@ -160,6 +169,7 @@ TEST_F(WindowExports, RefusedPastesSayWhyAndChangeNothing) {
     EXPECT_EQ(Messages().back(), std::make_pair(app.Title(), message));
     EXPECT_EQ(Rows(), filled);
     EXPECT_FALSE(form->Gambar->Enabled());
+    EXPECT_EQ(form->TableEdits->History().UndoCount(), steps);
   }
 }
 
