@@ -2,8 +2,9 @@
 # The table through the desktop's clipboard and the picture through the desktop's save dialog:
 # a drawn table copied with Ctrl+C, randomized anew, pasted back with Ctrl+V and drawn again
 # must show the same drawing; File > "Simpan Gambar..." must write the bytes bezier-render
-# writes for the saved table, and ask before it replaces that file. Screenshots stay in the
-# output folder for a look.
+# writes for the saved table, and ask before it replaces that file; the 3-D view's File menu
+# must save its picture at the window's size and the surface as a mesh. Screenshots stay in
+# the output folder for a look.
 set -euo pipefail
 tool=$(realpath "$1")
 out=$(realpath -m "$2")
@@ -16,8 +17,21 @@ cd "$out"
 start_bezier
 
 click() { xdotool mousemove "$((cx + $1))" "$((cy + $2))" click 1; sleep 0.3; }
-# File menu item k (Open, Save, "Simpan Gambar...", Close), 24 pixels each under the bar.
-file_item() { click 13 -11 && shot file-menu && click 36 $((10 + 24 * $1)); }
+# The keyboard goes to the window the window manager made active a moment after it did.
+has_keyboard() { active_is "$1" && [ "$(xdotool getwindowfocus)" = "$(xdotool getactivewindow)" ]; }
+# Item k of the File menu of the window of that title, by the keys: F10, Down opens the menu
+# at its first item.
+menu_item() {
+  wait_for has_keyboard "$1"
+  sleep 0.3
+  xdotool key F10 Down
+  sleep 0.3
+  shot "$2"
+  for ((k = 0; k < $3; ++k)); do xdotool key Down; done
+  xdotool key Return
+}
+# Open, Save, "Simpan Gambar...", Close.
+file_item() { menu_item Bezier file-menu "$1"; }
 # The drawing area is the panel's client area: 503 x 455 at (281, 9).
 area="503x455+$((cx + 281))+$((cy + 9))"
 crop_area() { convert "$out/$1.png" -crop "$area" +repage "$out/$1-area.png"; }
@@ -96,6 +110,30 @@ wait_for active_is "Simpan Gambar"
 xdotool key Escape
 wait_for active_is Bezier
 [ "$(stat -c %Y.%s "$picture")" = "$before" ] || { echo "the picture was replaced without a yes"; exit 1; }
+# The 3-D view: its File menu saves the view at the window's size and the surface as a mesh of
+# 64 x 64 cells, both offered first.
+xdotool key F3
+# "Simpan Gambar...", "Ekspor Mesh...".
+view_item() { menu_item 'Tampilan 3-D' view-menu "$1"; }
+view_item 0
+wait_for active_is "Simpan Gambar"
+shot view-save-dialog
+xdotool type --delay 20 view
+confirm
+wait_for active_is 'Tampilan 3-D'
+wait_for test -s "$out/view.png"
+[ "$(identify -format %wx%h "$out/view.png")" = 640x480 ] || { echo "the view's picture is not 640 x 480"; exit 1; }
+view_item 1
+wait_for active_is "Ekspor Mesh"
+shot mesh-dialog
+xdotool type --delay 20 surface
+confirm
+wait_for active_is 'Tampilan 3-D'
+wait_for test -s "$out/surface.obj"
+# 65 x 65 points of a 3 x 2 net that collapses nowhere, two triangles a cell.
+[ "$(grep -c '^v ' "$out/surface.obj")" = 4225 ] || { echo "the mesh has not 65 x 65 points"; exit 1; }
+[ "$(grep -c '^f ' "$out/surface.obj")" = 8192 ] || { echo "the mesh has not 2 x 64 x 64 triangles"; exit 1; }
+
 if [ -s "$out/tool.log" ]; then
   echo "the tool wrote to its error output:"
   sort "$out/tool.log" | uniq -c | head -n 20
