@@ -1,12 +1,12 @@
 // bezier-render POINTFILE OUT.png: draws a point file as "Gambar Kurva" would on a fresh
 // drawing area, and saves the area as a PNG; with --mesh it also (or only) writes the surface
 // as a triangle mesh.
-#include <charconv>
 #include <cstdint>
 #include <optional>
 #include <span>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 
 #include "app/BezierPointFile.h"
 #include "app/cli/CommandFailure.h"
@@ -53,14 +53,29 @@ Bezier::TPointTable ReadTable(const std::string& pointFile) {
 int Steps(const TArguments& arguments) {
   const auto given = arguments.Options.find("--steps");
   if (given == arguments.Options.end()) return Bezier::DefaultMeshSteps;
-  const std::string& text = given->second;
-  int steps = 0;
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), steps);
-  if (error != std::errc() || end != text.data() + text.size() || steps < 1 ||
-      steps > Bezier::MaxMeshSteps)
-    throw TUsageError("the steps '" + text + "' are not a number from 1 to " +
+  const std::optional<int> steps = Bezier::cli::NumberIn(given->second, 1, Bezier::MaxMeshSteps);
+  if (!steps)
+    throw TUsageError("the steps '" + given->second + "' are not a number from 1 to " +
                       std::to_string(Bezier::MaxMeshSteps));
-  return steps;
+  return *steps;
+}
+
+// "WxH", both sides 1..MaxPictureSide.
+Bezier::TPictureSize Size(const TArguments& arguments) {
+  const auto given = arguments.Options.find("--size");
+  if (given == arguments.Options.end()) return {};
+  const std::string_view text = given->second;
+  const std::size_t x = text.find('x');
+  const auto side = [&](std::size_t from, std::size_t count) {
+    return x == text.npos
+               ? std::nullopt
+               : Bezier::cli::NumberIn(text.substr(from, count), 1, Bezier::MaxPictureSide);
+  };
+  const std::optional<int> width = side(0, x), height = side(x + 1, text.npos);
+  if (!width || !height)
+    throw TUsageError("the size '" + given->second + "' is not WxH with sides from 1 to " +
+                      std::to_string(Bezier::MaxPictureSide));
+  return {*width, *height};
 }
 
 void WriteMesh(const Bezier::TPointTable& table, const std::string& pointFile,
@@ -83,12 +98,7 @@ void Render(const TArguments& arguments) {
   if (!picture && !mesh) throw TUsageError("nothing to write: give OUT.png or --mesh OUT");
   if (!picture && arguments.Has("--size")) throw TUsageError("--size is for OUT.png");
   if (!mesh && arguments.Has("--steps")) throw TUsageError("--steps is for --mesh");
-  Bezier::TPictureSize size;
-  try {
-    if (arguments.Has("--size")) size = Bezier::PictureSizeOf(arguments.Options.at("--size"));
-  } catch (const std::invalid_argument& e) {
-    throw TUsageError(e.what());
-  }
+  const Bezier::TPictureSize size = Size(arguments);
   const int steps = Steps(arguments);
   const Bezier::TPointTable table = ReadTable(arguments.Operands[0]);
   if (mesh) WriteMesh(table, arguments.Operands[0], arguments.Options.at("--mesh"), steps);

@@ -1,6 +1,7 @@
 #include "app/cli/CommandLine.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cstdio>
 #include <exception>
 #include <initializer_list>
@@ -101,6 +102,15 @@ int UsageFailure(const TCommand& command, const std::string& problem) {
 }
 
 }  // namespace
+
+std::optional<int> NumberIn(std::string_view text, int least, int most) {
+  int value = 0;
+  const char* end = text.data() + text.size();
+  const auto [stop, error] = std::from_chars(text.data(), end, value);
+  if (text.empty() || error != std::errc() || stop != end || value < least || value > most)
+    return std::nullopt;
+  return value;
+}
 
 std::string UsageLine(const TCommand& command) {
   return Joined({"usage: ", command.Name, " [OPTION]... ", command.Operands, "\n"});

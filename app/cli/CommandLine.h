@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <functional>
 #include <map>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -55,6 +56,9 @@ inline constexpr int ExitUsage = 2;
 // options, so that a file name may begin with a dash.
 int RunCommand(const TCommand& command, int argc, const char* const* argv,
                const std::function<void(const TArguments&)>& body);
+
+// The whole number the text is, when it lies in least..most: an option's value.
+std::optional<int> NumberIn(std::string_view text, int least, int most);
 
 // "usage: NAME [OPTION]... OPERANDS", the first line of the help and of a usage error.
 std::string UsageLine(const TCommand& command);

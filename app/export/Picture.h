@@ -1,7 +1,5 @@
 #pragma once
 
-#include <string_view>
-
 #include "app/BezierPointFile.h"
 #include "app/BezierSurface.h"
 #include "platform/graphics/Bitmap.h"
@@ -17,10 +15,6 @@ struct TPictureSize {
 
 // The largest side: a picture of 8192 x 8192 takes 256 MiB while it is drawn.
 inline constexpr int MaxPictureSide = 8192;
-
-// "WxH" with both sides 1..MaxPictureSide; anything else raises std::invalid_argument saying
-// why.
-TPictureSize PictureSizeOf(std::string_view text);
 
 // The table drawn at the size. At another size than the drawing area's, the net is scaled by
 // min(W / 503, H / 455) about the table's origin first (coordinates rounded to whole units,
