@@ -30,18 +30,19 @@ std::string Choices(std::span<const T> choices, std::string (*describe)(T),
                     const std::string& pattern) {
   std::string filter;
   for (const T choice : choices)
-    filter += (filter.empty() ? "" : "|") + describe(choice) + "|" + pattern;
+    filter.append(filter.empty() ? "" : "|").append(describe(choice)).append("|").append(pattern);
   return filter;
 }
 
 std::string PictureChoice(int factor) {
-  return factor == 1 ? "PNG, ukuran jendela (*.png)"
-                     : "PNG, " + std::to_string(factor) + "x ukuran jendela (*.png)";
+  if (factor == 1) return "PNG, ukuran jendela (*.png)";
+  return std::string("PNG, ").append(std::to_string(factor)).append("x ukuran jendela (*.png)");
 }
 
 std::string MeshChoice(int steps) {
   const std::string size = std::to_string(steps);
-  return "Mesh " + size + " x " + size + " (*.obj, *.stl, *.ply)";
+  return std::string("Mesh ").append(size).append(" x ").append(size).append(
+      " (*.obj, *.stl, *.ply)");
 }
 
 // Shows a save dialog that offers the choices, the one at index first, and asks before it
@@ -93,7 +94,8 @@ void SaveViewPicture(TViewPanel& panel, TTableEdits&) {
 
 void ExportViewMesh(TViewPanel& panel, TTableEdits&) {
   const TViewNet& net = panel.Scene().Net;
-  if (!net.Complete()) throw framework::Exception("Permukaan belum lengkap: " + net.Hint);
+  if (!net.Complete())
+    throw framework::Exception(std::string("Permukaan belum lengkap: ").append(net.Hint));
   constexpr std::size_t defaultIndex = 2;
   static_assert(MeshSteps[defaultIndex] == DefaultMeshSteps);
   const std::optional<TSaved> saved =
@@ -102,8 +104,11 @@ void ExportViewMesh(TViewPanel& panel, TTableEdits&) {
   if (!saved) return;
   const std::optional<TMeshFormat> format = MeshFormatOf(saved->FileName);
   if (!format)
-    throw framework::Exception("Nama berkas mesh harus berakhiran " + MeshExtensions() + ": \"" +
-                               saved->FileName + "\"");
+    throw framework::Exception(std::string("Nama berkas mesh harus berakhiran ")
+                                   .append(MeshExtensions())
+                                   .append(": \"")
+                                   .append(saved->FileName)
+                                   .append("\""));
   const int steps = MeshSteps[saved->Choice];
   SaveFileData(saved->FileName, SurfaceMesh(TPatch(net.M, net.N, net.Points), steps, *format));
 }
