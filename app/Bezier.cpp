@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "app/export/WindowExports.h"
 #include "app/view3d/ViewForm.h"
 #include "framework/classes/ClassBuilder.h"
 #include "framework/classes/ClassRegistry.h"
@@ -53,6 +54,7 @@ TForm1::TForm1(TComponent* owner) : TForm(owner) {
                   Classes(), EmbeddedFile);
   TableEdits = std::make_unique<TTableEdits>(*this);
   InstallView3D(*this);
+  Exports = std::make_unique<TWindowExports>(*this);
 }
 
 TForm1::~TForm1() {

@@ -52,6 +52,7 @@ class TAppearance;
 }
 
 using framework::TObject;
+class TWindowExports;
 
 // The tool's main window: the count fields, the control-point table, the drawing area and
 // every command. It is read from its stored description, the embedded resource "Bezier".
@@ -108,6 +109,9 @@ class TForm1 : public framework::TForm {
   MatD FileLines;
   // Change tracking and undo of the table, the 3-D view's source.
   std::unique_ptr<TTableEdits> TableEdits;
+
+  // File > "Simpan Gambar..." and the table through the clipboard.
+  std::unique_ptr<TWindowExports> Exports;
 
   // Event handlers.
   void FormCreate(TObject* Sender);

@@ -2,9 +2,9 @@
 
 #include <cstddef>
 
+#include "app/export/SaveFile.h"
 #include "framework/runtime/Conversions.h"
 #include "framework/runtime/Exceptions.h"
-#include "framework/runtime/Files.h"
 #include "framework/runtime/Format.h"
 
 namespace Bezier {
@@ -82,9 +82,7 @@ std::string PointFileText(const std::vector<std::string>& lines) {
 }
 
 void SavePointFile(const std::string& fileName, const std::vector<std::string>& lines) {
-  int error = 0;
-  if (!framework::WriteWholeFile(fileName, PointFileText(lines), error))
-    throw framework::EFCreateError(fileName, framework::SysErrorMessage(error));
+  SaveFileData(fileName, PointFileText(lines));
 }
 
 }  // namespace Bezier

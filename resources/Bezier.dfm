@@ -209,6 +209,9 @@ object Form1: TForm1
         Caption = 'Save'
         OnClick = Save1Click
       end
+      object SimpanGambar1: TMenuItem
+        Caption = 'Simpan Gambar...'
+      end
       object Tutup1: TMenuItem
         Caption = 'Close'
         OnClick = Tutup1Click

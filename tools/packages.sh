@@ -8,6 +8,7 @@ RUN_PACKAGES=(
 TEST_PACKAGES=(
   clang libclang-rt-14-dev ccache googletest libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xdotool x11-apps x11-utils openbox imagemagick desktop-file-utils
+  libcgal-dev
 )
 
 ensure_packages() {

@@ -1,6 +1,7 @@
 #include "app/cli/CommandLine.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cstdio>
 #include <exception>
 #include <initializer_list>
@@ -94,7 +95,22 @@ int Fail(const TCommand& command, const std::string& file, const std::string& re
   return ExitFailure;
 }
 
+int UsageFailure(const TCommand& command, const std::string& problem) {
+  std::fprintf(stderr, "%s: %s\n%s", std::string(command.Name).c_str(), problem.c_str(),
+               UsageLine(command).c_str());
+  return ExitUsage;
+}
+
 }  // namespace
+
+std::optional<int> NumberIn(std::string_view text, int least, int most) {
+  int value = 0;
+  const char* end = text.data() + text.size();
+  const auto [stop, error] = std::from_chars(text.data(), end, value);
+  if (text.empty() || error != std::errc() || stop != end || value < least || value > most)
+    return std::nullopt;
+  return value;
+}
 
 std::string UsageLine(const TCommand& command) {
   return Joined({"usage: ", command.Name, " [OPTION]... ", command.Operands, "\n"});
@@ -113,14 +129,12 @@ int RunCommand(const TCommand& command, int argc, const char* const* argv,
     std::printf("%s %s\n", std::string(command.Name).c_str(), BEZIER_VERSION);
     return 0;
   }
-  if (!parsed.Problem.empty()) {
-    std::fprintf(stderr, "%s: %s\n%s", std::string(command.Name).c_str(), parsed.Problem.c_str(),
-                 UsageLine(command).c_str());
-    return ExitUsage;
-  }
+  if (!parsed.Problem.empty()) return UsageFailure(command, parsed.Problem);
   try {
     body(arguments);
     return 0;
+  } catch (const TUsageError& e) {
+    return UsageFailure(command, e.what());
   } catch (const TFailure& e) {
     return Fail(command, e.File(), e.what());
   } catch (const std::exception& e) {

@@ -3,6 +3,8 @@
 #include <cstddef>
 #include <functional>
 #include <map>
+#include <optional>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -36,17 +38,27 @@ struct TArguments {
   bool Has(std::string_view option) const { return Options.contains(option); }
 };
 
+// Raised by a command's body for options that do not go together; it ends as a usage error.
+class TUsageError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
 // Exit statuses, as command-line tools use them.
 inline constexpr int ExitFailure = 1;
 inline constexpr int ExitUsage = 2;
 
 // Reads the arguments and runs body with them. --help and --version print to the standard
 // output and end with 0; an unknown option, a missing option value or a wrong number of
-// operands prints the usage to the error output and ends with ExitUsage; a failure of body is
+// operands (or a TUsageError of body) prints the usage to the error output and ends with
+// ExitUsage; a failure of body is
 // one line "NAME: FILE: REASON" (or "NAME: REASON") and ends with ExitFailure. "--" ends the
 // options, so that a file name may begin with a dash.
 int RunCommand(const TCommand& command, int argc, const char* const* argv,
                const std::function<void(const TArguments&)>& body);
+
+// The whole number the text is, when it lies in least..most: an option's value.
+std::optional<int> NumberIn(std::string_view text, int least, int most);
 
 // "usage: NAME [OPTION]... OPERANDS", the first line of the help and of a usage error.
 std::string UsageLine(const TCommand& command);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "app/export/ViewExports.h"
 #include "app/history/TableEdits.h"
 #include "app/view3d/ViewPanel.h"
 #include "platform/window/Messages.h"
@@ -48,6 +49,8 @@ bool InPerspective(const TViewPanel& panel) {
 void Nothing(TViewPanel&, TTableEdits&) {}
 
 constexpr TViewCommand Commands[] = {
+    {"File", "Simpan Gambar...", 0, SaveViewPicture, nullptr},
+    {"File", "Ekspor Mesh...", 0, ExportViewMesh, nullptr},
     {"Tampilan", "Jaring Kontrol", 'N', Toggle<&TViewOptions::Net>, IsOn<&TViewOptions::Net>},
     {"Tampilan", "Garis Iso", 'I', Toggle<&TViewOptions::IsoLines>, IsOn<&TViewOptions::IsoLines>},
     {"Tampilan", "Permukaan Berbayang", 'S', Toggle<&TViewOptions::Shaded>,

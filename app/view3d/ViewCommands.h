@@ -19,7 +19,8 @@ struct TViewCommand {
   bool (*Checked)(const TViewPanel& panel);
 };
 
-// In menu order; the view's menu bar ends with "Sunting": undo and redo of the table.
+// In menu order: "File" with the view's picture and mesh, "Tampilan"; the view's menu bar ends with
+// "Sunting": undo and redo of the table.
 std::span<const TViewCommand> ViewCommands();
 
 }  // namespace Bezier

@@ -158,13 +158,7 @@ void TViewPanel::Paint() {
   const TAxisEnds ends =
       RenderView(frame_, width, height, camera_, scene_, options_, SelectedPoint());
   platform::Canvas canvas(frame_.Pixels());
-  canvas.GetBrush().Style = platform::BrushStyle::Clear;
-  static constexpr const char* AxisNames[] = {"X", "Y", "Z"};
-  for (std::size_t axis = 0; axis < 3; ++axis) {
-    if (!ends[axis]) continue;
-    canvas.GetFont().Color = ViewColors.Axes[axis];
-    canvas.TextOut(ends[axis]->X + 3, ends[axis]->Y + 3, AxisNames[axis]);
-  }
+  DrawAxisNames(canvas, ends);
   canvas.GetFont().Color = ViewColors.Net;
   if (!scene_.Net.Hint.empty()) canvas.TextOut(8, 6, scene_.Net.Hint);
   if (const int point = SelectedPoint(); point >= 0) {

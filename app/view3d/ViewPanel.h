@@ -29,6 +29,8 @@ class TViewPanel : public framework::TCustomControl {
   const TViewScene& Scene() const { return scene_; }
   const TViewFrame& Frame() const { return frame_; }
   TTableEdits& Edits() const { return edits_; }
+  // The selected point, as an index into the net; -1 for none.
+  int SelectedPoint() const;
 
   void SetOptions(const TViewOptions& options);
   void SetProjection(TProjection projection);
@@ -56,8 +58,6 @@ class TViewPanel : public framework::TCustomControl {
 
   void TableChanged();
   void Refit();
-  // The selected point, as an index into the net; -1 for none.
-  int SelectedPoint() const;
   // Writes the point's table row.
   void WritePoint(int point, const TVec3& position);
   void DragTo(framework::TShiftState shift, int x, int y);

@@ -189,4 +189,14 @@ int PickPoint(const TCamera& camera, const TViewNet& net, platform::TPoint click
   return best;
 }
 
+void DrawAxisNames(platform::Canvas& canvas, const TAxisEnds& ends) {
+  static constexpr const char* AxisNames[] = {"X", "Y", "Z"};
+  canvas.GetBrush().Style = platform::BrushStyle::Clear;
+  for (std::size_t axis = 0; axis < 3; ++axis) {
+    if (!ends[axis]) continue;
+    canvas.GetFont().Color = ViewColors.Axes[axis];
+    canvas.TextOut(ends[axis]->X + 3, ends[axis]->Y + 3, AxisNames[axis]);
+  }
+}
+
 }  // namespace Bezier

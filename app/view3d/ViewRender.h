@@ -6,6 +6,7 @@
 #include "app/view3d/Camera.h"
 #include "app/view3d/ViewFrame.h"
 #include "app/view3d/ViewScene.h"
+#include "platform/graphics/Canvas.h"
 #include "platform/graphics/Color.h"
 
 namespace Bezier {
@@ -43,6 +44,9 @@ using TAxisEnds = std::array<std::optional<platform::TPoint>, 3>;
 // none) lit up.
 TAxisEnds RenderView(TViewFrame& frame, int width, int height, const TCamera& camera,
                      const TViewScene& scene, const TViewOptions& options, int selected);
+
+// The axes' names "X", "Y" and "Z" beside their ends, in their colours.
+void DrawAxisNames(platform::Canvas& canvas, const TAxisEnds& ends);
 
 // Where a point's marker is drawn; none when it is behind the eye.
 std::optional<platform::TPoint> MarkerPixel(const TCamera& camera, const TVec3& point);

@@ -12,7 +12,8 @@ int Axis::FixedExtent() const {
 
 long long Axis::ScrolledExtent() const {
   long long extent = 0;
-  for (int i = Fixed; i < Count(); ++i) extent += Size(i) + Line;
+  for (int i = Fixed; i < Count() && extent <= static_cast<long long>(Extent) + Line; ++i)
+    extent += Size(i) + Line;
   return extent;
 }
 

@@ -19,7 +19,8 @@ struct Axis {
   int Count() const { return static_cast<int>(Sizes.size()); }
   int Size(int index) const { return Sizes[static_cast<std::size_t>(index)]; }
   int FixedExtent() const;
-  // The extent of all scrolled cells with their lines.
+  // The extent of all scrolled cells with their lines, summed only until it passes Extent by
+  // more than a line: whether they fit is all it tells, and a long grid costs no more.
   long long ScrolledExtent() const;
   // Where a cell starts, or nullopt when it is scrolled out of view or past the end.
   std::optional<int> Start(int index) const;

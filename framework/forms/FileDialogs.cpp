@@ -55,6 +55,7 @@ bool TOpenDialog::Execute() {
   params.DefaultExt = defaultExt_;
   params.InitialDir = initialDir_;
   params.FileName = fileName_;
+  params.OverwriteQuestion = overwriteQuestion_;
   const auto result = Kind() == platform::FileDialogKind::Open   ? platform::GetOpenFileName(params)
                       : Kind() == platform::FileDialogKind::Save ? platform::GetSaveFileName(params)
                                                                  : platform::GetFolderName(params);

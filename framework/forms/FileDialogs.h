@@ -36,6 +36,7 @@ class TOpenDialog : public TComponent {
 
  protected:
   virtual platform::FileDialogKind Kind() const { return platform::FileDialogKind::Open; }
+  std::string overwriteQuestion_;
 
  private:
   std::string defaultExt_;
@@ -52,6 +53,11 @@ class TSaveDialog : public TOpenDialog {
 
   static const TClassInfo& StaticClassInfo();
   const TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
+
+  // Asked ("Yes" or "No", %s for the file's name) before an existing file is chosen; empty,
+  // as at first, for none beyond what the desktop's dialog asks itself.
+  const std::string& OverwriteQuestion() const { return overwriteQuestion_; }
+  void SetOverwriteQuestion(const std::string& text) { overwriteQuestion_ = text; }
 
  protected:
   platform::FileDialogKind Kind() const override { return platform::FileDialogKind::Save; }

@@ -127,12 +127,14 @@ std::string GtkDisplayText(std::string_view text) {
 
 int RunGtkMessageBox(const MessageBoxParams& params, const GtkModal& modal) {
   EnsureGtk();
-  GtkWidget* dialog =
-      gtk_message_dialog_new(nullptr, GTK_DIALOG_MODAL, MessageType(params.Kind), GTK_BUTTONS_OK,
-                             "%s", GtkDisplayText(params.Text).c_str());
+  const bool question = params.Buttons == MessageBoxButtons::YesNo;
+  GtkWidget* dialog = gtk_message_dialog_new(nullptr, GTK_DIALOG_MODAL, MessageType(params.Kind),
+                                             question ? GTK_BUTTONS_YES_NO : GTK_BUTTONS_OK, "%s",
+                                             GtkDisplayText(params.Text).c_str());
   gtk_window_set_title(GTK_WINDOW(dialog), GtkDisplayText(params.Caption).c_str());
-  RunGtkModal(dialog, modal);
-  return IDOK;
+  const gint response = RunGtkModal(dialog, modal);
+  if (!question) return IDOK;
+  return response == GTK_RESPONSE_YES ? IDYES : IDNO;
 }
 
 std::optional<FileDialogResult> RunGtkFileDialog(const FileDialogParams& params,
@@ -147,7 +149,8 @@ std::optional<FileDialogResult> RunGtkFileDialog(const FileDialogParams& params,
       params.Title.empty() ? (save ? "Save" : "Open") : params.Title.c_str(), nullptr, action,
       "_Cancel", GTK_RESPONSE_CANCEL, save ? "_Save" : "_Open", GTK_RESPONSE_ACCEPT, nullptr);
   GtkFileChooser* chooser = GTK_FILE_CHOOSER(dialog);
-  gtk_file_chooser_set_do_overwrite_confirmation(chooser, TRUE);
+  // A dialog with a question of its own asks it about the name the extension completes.
+  gtk_file_chooser_set_do_overwrite_confirmation(chooser, params.OverwriteQuestion.empty());
   AddFilters(chooser, params);
   gtk_file_chooser_set_current_folder(chooser, params.InitialDir.c_str());
   if (save) {

@@ -88,7 +88,7 @@ void PlaceOver(GtkWidget* dialog, const DialogOwner& owner) {
 
 }  // namespace
 
-void RunGtkModal(GtkWidget* dialog, const GtkModal& modal) {
+gint RunGtkModal(GtkWidget* dialog, const GtkModal& modal) {
   const DialogOwner& owner = modal.Owner;
   Answer answer;
   answer.Owner = owner.XWindow;
@@ -114,6 +114,7 @@ void RunGtkModal(GtkWidget* dialog, const GtkModal& modal) {
   }
   gtk_widget_destroy(dialog);
   while (gtk_events_pending() != FALSE) gtk_main_iteration_do(FALSE);
+  return answer.Response;
 }
 
 // GTK's scale factor follows GDK_SCALE and so need not be ours.

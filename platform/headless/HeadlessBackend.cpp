@@ -86,7 +86,11 @@ void HeadlessBackend::RunDialogStep() {
 int HeadlessBackend::ShowMessageBox(const MessageBoxParams& params) {
   dialogs_.push_back(DialogRecord{true, params, {}});
   RunDialogStep();
-  return IDOK;
+  if (params.Buttons == MessageBoxButtons::Ok) return IDOK;
+  if (questionAnswers_.empty()) return IDNO;
+  const int answer = questionAnswers_.front();
+  questionAnswers_.pop_front();
+  return answer;
 }
 
 std::optional<FileDialogResult> HeadlessBackend::ShowFileDialog(const FileDialogParams& params) {

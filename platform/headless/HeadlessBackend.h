@@ -79,6 +79,9 @@ class HeadlessBackend : public Backend {
   // The answers of the next file dialogs, in order; nullopt cancels. Unanswered dialogs are
   // cancelled; message boxes are always confirmed with OK.
   void AnswerFileDialog(std::optional<std::string> fileName, int filterIndex = 1);
+  // The answers of the next questions ("Yes" and "No" boxes), in order; an unanswered one is
+  // answered "No", which changes nothing.
+  void AnswerQuestion(bool yes) { questionAnswers_.push_back(yes ? IDYES : IDNO); }
   // Runs inside the next dialog, while it is open, before it is answered.
   void WhileNextDialogOpen(std::function<void()> step) { dialogSteps_.push_back(std::move(step)); }
   const std::vector<DialogRecord>& Dialogs() const { return dialogs_; }
@@ -94,6 +97,7 @@ class HeadlessBackend : public Backend {
   std::map<HWND, NativeWindow> natives_;
   std::deque<std::function<void()>> steps_;
   std::deque<std::optional<FileDialogResult>> fileAnswers_;
+  std::deque<int> questionAnswers_;
   std::deque<std::function<void()>> dialogSteps_;
   std::vector<DialogRecord> dialogs_;
   std::string clipboard_;

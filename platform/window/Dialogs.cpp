@@ -37,15 +37,33 @@ void ChooseFolder(FileDialogParams& params) {
   params.FileName = std::filesystem::path(params.FileName).filename().string();
 }
 
+// Whether an existing file may be replaced; the question names the file where it has %s.
+bool MayReplace(const FileDialogParams& params, const std::string& fileName) {
+  std::error_code ec;
+  if (params.OverwriteQuestion.empty() || !std::filesystem::exists(fileName, ec)) return true;
+  std::string text = params.OverwriteQuestion;
+  if (const std::size_t at = text.find("%s"); at != std::string::npos)
+    text.replace(at, 2, fileName);
+  const MessageBoxParams question{params.Owner, MessageBoxKind::Warning, params.Title, text,
+                                  MessageBoxButtons::YesNo};
+  return CurrentBackend().ShowMessageBox(question) == IDYES;
+}
+
 std::optional<FileDialogResult> RunFileDialog(FileDialogParams params, FileDialogKind kind) {
   params.Kind = kind;
   ChooseFolder(params);
   const ModalScope modal;
-  auto result = CurrentBackend().ShowFileDialog(params);
-  if (!result) return result;
-  result->FileName = ApplyDefaultExt(result->FileName, params.DefaultExt);
-  Sys().DialogFolder = std::filesystem::path(result->FileName).parent_path().string();
-  return result;
+  for (;;) {
+    auto result = CurrentBackend().ShowFileDialog(params);
+    if (!result) return result;
+    result->FileName = ApplyDefaultExt(result->FileName, params.DefaultExt);
+    const std::filesystem::path chosen(result->FileName);
+    Sys().DialogFolder = chosen.parent_path().string();
+    if (MayReplace(params, result->FileName)) return result;
+    // "No" takes the user back to the dialog, at the name just chosen.
+    params.InitialDir = Sys().DialogFolder;
+    params.FileName = chosen.filename().string();
+  }
 }
 
 }  // namespace

@@ -10,14 +10,18 @@
 namespace platform {
 
 enum class MessageBoxKind { Error, Information, Warning, Custom };
+enum class MessageBoxButtons { Ok, YesNo };
 
 inline constexpr int IDOK = 1;
+inline constexpr int IDYES = 6;
+inline constexpr int IDNO = 7;
 
 struct MessageBoxParams {
   HWND Owner = NullWindow;
   MessageBoxKind Kind = MessageBoxKind::Information;
   std::string Caption;
   std::string Text;
+  MessageBoxButtons Buttons = MessageBoxButtons::Ok;
 };
 
 enum class FileDialogKind { Open, Save, Folder };
@@ -32,6 +36,9 @@ struct FileDialogParams {
   std::string DefaultExt;  // without the dot; appended to a name typed without one
   std::string InitialDir;
   std::string FileName;
+  // A save dialog asks this (a question with "Yes" and "No", %s standing for the file's name)
+  // before it answers with a file that exists, and is shown again on "No"; empty: not asked.
+  std::string OverwriteQuestion;
 };
 
 struct FileDialogResult {
@@ -39,7 +46,8 @@ struct FileDialogResult {
   int FilterIndex = 1;
 };
 
-// Modal message box with one "OK" button; answers IDOK. Our windows keep repainting while it
+// Modal message box with one "OK" button, answering IDOK, or with "Yes" and "No", answering
+// IDYES or IDNO. Our windows keep repainting while it
 // is open, but it has the mouse and the keyboard: the active window is deactivated until it
 // closes.
 int MessageBox(const MessageBoxParams& params);

@@ -67,19 +67,23 @@ class MainWindow : public ::testing::Test {
     return grid->ClientToScreen({x, y});
   }
   void ClickCell(int col, int row) { session.Click(CellCentre(col, row)); }
+  // The window given, or the main window when none is.
+  platform::HWND Or(platform::HWND window) const {
+    return window != platform::NullWindow ? window : form->Handle();
+  }
   // A menu item's centre on the screen: of the bar, or of an open drop-down.
-  platform::TPoint ItemCentre(platform::HMENU menu, int index) const {
-    const platform::TRect r = platform::GetMenuItemRect(form->Handle(), menu, index);
+  platform::TPoint ItemCentre(platform::HMENU menu, int index, platform::HWND window = {}) const {
+    const platform::TRect r = platform::GetMenuItemRect(Or(window), menu, index);
     return {(r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2};
   }
-  platform::HMENU DropDown(int barIndex) const {
-    return platform::GetMenuItemInfo(platform::GetMenu(form->Handle()), barIndex)->SubMenu;
+  platform::HMENU DropDown(int barIndex, platform::HWND window = {}) const {
+    return platform::GetMenuItemInfo(platform::GetMenu(Or(window)), barIndex)->SubMenu;
   }
   // Chooses a command by mouse, the bar item at barIndex, then the item of its drop-down, and
-  // lets it run.
-  void ChooseMenuItem(int barIndex, int itemIndex) {
-    session.Click(ItemCentre(platform::GetMenu(form->Handle()), barIndex));
-    session.Click(ItemCentre(DropDown(barIndex), itemIndex));
+  // lets it run; of the main window, or of the window given.
+  void ChooseMenuItem(int barIndex, int itemIndex, platform::HWND window = {}) {
+    session.Click(ItemCentre(platform::GetMenu(Or(window)), barIndex, window));
+    session.Click(ItemCentre(DropDown(barIndex, window), itemIndex, window));
     app.ProcessMessages();  // the chosen command comes as a posted message
   }
 

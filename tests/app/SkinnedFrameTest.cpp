@@ -144,7 +144,7 @@ TEST_F(SkinnedFrame, TheFileMenuStillWorks) {
       {"Open", 0, [&] { return form->LoadedFromFile && form->SGInput->Cells(1, 1) == "1"; }},
       {"Save", 1,
        [&] { return Backend().Dialogs().back().File.Kind == platform::FileDialogKind::Save; }},
-      {"Close", 2, [&] { return app.Terminated(); }},
+      {"Close", 3, [&] { return app.Terminated(); }},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.Name);
@@ -159,14 +159,15 @@ TEST_F(SkinnedFrame, TheFileMenuStillWorks) {
 }
 
 // The keyboard works the menus through the skinned bar: Alt selects the bar and Escape leaves
-// it; Alt and Enter open File on Open, two Downs pass Save to Close, and Enter chooses it.
+// it; Alt and Enter open File on Open, three Downs pass Save and "Simpan Gambar..." to Close,
+// and Enter chooses it.
 TEST_F(SkinnedFrame, TheKeyboardWorksTheMenusThroughTheBar) {
   session.PressKey(platform::VK_MENU);
   EXPECT_TRUE(platform::IsMenuActive());
   session.PressKey(platform::VK_ESCAPE);
   EXPECT_FALSE(platform::IsMenuActive());
   for (const std::uint32_t key : {platform::VK_MENU, platform::VK_RETURN, platform::VK_DOWN,
-                                  platform::VK_DOWN, platform::VK_RETURN})
+                                  platform::VK_DOWN, platform::VK_DOWN, platform::VK_RETURN})
     session.PressKey(key);
   app.ProcessMessages();
   EXPECT_TRUE(app.Terminated());

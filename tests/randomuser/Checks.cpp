@@ -2,6 +2,7 @@
 // and nothing lost by it, no file left half-saved, and a window that still paints.
 #include <algorithm>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <regex>
@@ -9,10 +10,12 @@
 
 #include "app/Bezier.h"
 #include "app/BezierPointFile.h"
+#include "app/export/WindowExports.h"
 #include "framework/controls/ListBox.h"
 #include "framework/runtime/Conversions.h"
 #include "framework/runtime/Exceptions.h"
 #include "framework/runtime/TextFile.h"
+#include "platform/graphics/Png.h"
 #include "platform/kernel/Files.h"
 #include "platform/window/Dialogs.h"
 #include "platform/window/Paint.h"
@@ -68,6 +71,10 @@ bool Known(const std::string& text) {
       "The table size -?[0-9]+ x -?[0-9]+ is not valid \\(1 to [0-9]+ points\\)|"
       "Cannot create file \"[\\s\\S]*\"\\. .+|File not found|Input/output error|"
       "The file changed while it was read|Bezier Surface curve ![\\s\\S]*|"
+      "Berkas \"[\\s\\S]*\" sudah ada\\.\nGanti berkas itu\\?|"
+      "Papan klip tidak berisi titik untuk ditempel|"
+      "Papan klip berisi [0-9]+ titik, tetapi tabel hanya punya [0-9]+ baris dari baris [0-9]+|"
+      "Baris [0-9]+ papan klip: [\\s\\S]*|"
       "(Skin|Tema) \"[\\s\\S]*\" tidak dapat dipakai: [\\s\\S]+|"
       "Folder \"[\\s\\S]*\" bukan folder skin: tidak ada \"Options.dat\"\\.");
   return std::regex_match(text, messages);
@@ -109,6 +116,10 @@ TRandomUser::TBefore TRandomUser::Observe() const {
   if (pending_.Kind != TAnswerKind::Cancel) {
     before.Opened = Content(pending_.Path);
     before.Saved = Content(platform::ApplyDefaultExt(pending_.Path, "txt"));
+    const std::string picture = platform::ApplyDefaultExt(pending_.Path, "png");
+    before.Pictured = Content(picture);
+    std::error_code ec;
+    before.PictureNameTaken = std::filesystem::exists(picture, ec);
   }
   return before;
 }
@@ -149,6 +160,9 @@ void TRandomUser::CheckDialogs(const TBefore& before) {
   if (file->File.Kind == platform::FileDialogKind::Open) {
     ++tally_.Opens;
     CheckOpen(before, messages);
+  } else if (file->File.DefaultExt == "png") {
+    ++tally_.Saves;
+    CheckPictureSave(before, messages);
   } else {
     ++tally_.Saves;
     CheckSave(before, messages);
@@ -221,6 +235,33 @@ void TRandomUser::CheckSave(const TBefore& before, const std::vector<std::string
   if (!messages.empty()) Fail("a good save showed a message: " + messages.front());
   if (now != Bezier::PointFileText(before.RecordedLines))
     Fail(target + " does not hold the last drawn table");
+}
+
+void TRandomUser::CheckPictureSave(const TBefore& before,
+                                   const std::vector<std::string>& messages) {
+  if (pending_.Kind == TAnswerKind::Cancel) {
+    if (!messages.empty()) Fail("a cancelled picture save showed a message");
+    return;
+  }
+  if (answers_.TemporariesLeft()) Fail("a picture save left a temporary file behind");
+  const std::string target = platform::ApplyDefaultExt(pending_.Path, "png");
+  const std::optional<std::string> now = Content(target);
+  // The question about a name that is taken goes unanswered here, which is "No".
+  if (before.PictureNameTaken) {
+    if (messages.size() != 1 || !messages[0].starts_with("Berkas \"" + target + "\" sudah ada"))
+      Fail("replacing " + target + " was not asked");
+    if (now != before.Pictured) Fail("a picture replaced " + target + " without a yes");
+    return;
+  }
+  if (!messages.empty()) {
+    if (messages.size() != 1 || !messages[0].starts_with("Cannot create file \"" + target + "\". "))
+      Fail("a failed picture save was not told: " + messages[0]);
+    if (now != before.Pictured) Fail("a failed picture save changed " + target);
+    return;
+  }
+  const std::vector<std::uint8_t> png = platform::EncodePng(Bezier::ShownDrawing(*form_));
+  if (now != std::string(png.begin(), png.end()))
+    Fail(target + " does not hold the drawing area as shown");
 }
 
 void TRandomUser::CheckRows(const TBefore& before) {

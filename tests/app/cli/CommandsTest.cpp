@@ -23,7 +23,7 @@ struct TCommandUnderTest {
   bool PointFileFirst;
   std::string Usage() const {
     return "usage: " + Name + " [OPTION]... " +
-           (PointFileFirst ? "POINTFILE OUT.png\n" : "OUT.png [POINTFILE]\n");
+           (PointFileFirst ? "POINTFILE [OUT.png]\n" : "OUT.png [POINTFILE]\n");
   }
   std::string Operands(const std::string& points, const std::string& png) const {
     return PointFileFirst ? points + " " + png : png + " " + points;
