@@ -12,7 +12,6 @@ start_desktop "$out" 1280x1024
 start_bezier
 import -window root "$out/started.png"
 
-click() { xdotool mousemove "$((cx + $1))" "$((cy + $2))" click 1; sleep 0.3; }
 
 # m in its group box at (8, 8), the field at (120, 24) inside it; n likewise at (8, 96).
 # A count out of range brings up the error box, which takes the keyboard by itself; Return

@@ -16,7 +16,6 @@ start_desktop "$out" 1280x1024
 cd "$out"
 start_bezier
 
-click() { xdotool mousemove "$((cx + $1))" "$((cy + $2))" click 1; sleep 0.3; }
 # The keyboard goes to the window the window manager made active a moment after it did.
 has_keyboard() { active_is "$1" && [ "$(xdotool getwindowfocus)" = "$(xdotool getactivewindow)" ]; }
 # Item k of the File menu of the window of that title, by the keys: F10, Down opens the menu
@@ -39,15 +38,7 @@ crop_area() { convert "$out/$1.png" -crop "$area" +repage "$out/$1-area.png"; }
 # and so Return, does nothing.
 confirm() { sleep 1 && xdotool key Return; }
 
-click $((8 + 120 + 20)) $((8 + 24 + 10))
-xdotool type --delay 50 3
-xdotool key Tab
-sleep 0.3
-xdotool type --delay 50 2
-xdotool key Tab
-sleep 0.3
-click $((104 + 42)) $((176 + 11))  # "Nilai (M x N)"
-click $((8 + 42)) $((464 + 11))    # "Randomize"
+fill_table 3 2
 click $((184 + 42)) $((464 + 11))  # "Gambar Kurva"
 has_surface() { shot probe && [ "$(red_points "$area")" -gt 0 ]; }
 wait_for has_surface

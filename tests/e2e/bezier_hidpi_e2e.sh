@@ -18,15 +18,7 @@ click() {
   xdotool mousemove "$((X + 2 * (4 + $1) + 1))" "$((Y + 2 * (541 - 4 - 495 + $2) + 1))" click 1
   sleep 0.3
 }
-click $((8 + 120 + 20)) $((8 + 24 + 10))  # the m field
-xdotool type --delay 50 3
-xdotool key Tab
-sleep 0.3
-xdotool type --delay 50 4
-xdotool key Tab
-sleep 0.3
-click $((104 + 42)) $((176 + 11))  # "Nilai (M x N)"
-click $((8 + 42)) $((464 + 11))    # "Randomize"
+fill_table 3 4
 click $((184 + 42)) $((464 + 11))  # "Gambar Kurva"
 
 # The drawing area, 503 x 455 logical at (281, 9) of the client area, doubled. The surface may

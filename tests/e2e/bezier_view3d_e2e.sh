@@ -12,7 +12,6 @@ start_desktop "$out" 1600x1000
 
 start_bezier
 
-click() { xdotool mousemove "$((cx + $1))" "$((cy + $2))" click 1; sleep 0.3; }
 # A drag with the left button from (x, y) on the screen, in four steps of (dx, dy).
 drag() {
   local x=$1 y=$2 dx=$3 dy=$4 step
@@ -22,15 +21,7 @@ drag() {
   sleep 0.5
 }
 
-click $((8 + 120 + 20)) $((8 + 24 + 10))  # the m field
-xdotool type --delay 50 3
-xdotool key Tab
-sleep 0.3
-xdotool type --delay 50 3
-xdotool key Tab
-sleep 0.3
-click $((104 + 42)) $((176 + 11))  # "Nilai (M x N)"
-click $((8 + 42)) $((464 + 11))    # "Randomize"
+fill_table 3 3
 shot filled
 
 xdotool key F3

@@ -108,3 +108,20 @@ start_bezier() {
   cy=$((Y + HEIGHT - 4 - 495))
   sleep 1
 }
+
+# A click at (x, y) of the main window's client area; a script that scales the window gives
+# its own.
+click() { xdotool mousemove "$((cx + $1))" "$((cy + $2))" click 1; sleep 0.3; }
+
+# Types m and n into their fields, sizes the table and fills it at random, through click.
+fill_table() {
+  click $((8 + 120 + 20)) $((8 + 24 + 10))  # the m field
+  xdotool type --delay 50 "$1"
+  xdotool key Tab
+  sleep 0.3
+  xdotool type --delay 50 "$2"
+  xdotool key Tab
+  sleep 0.3
+  click $((104 + 42)) $((176 + 11))  # "Nilai (M x N)"
+  click $((8 + 42)) $((464 + 11))    # "Randomize"
+}
