@@ -1,6 +1,7 @@
 // The edited cell after the table shrank past it: typing and double clicks act on the cell
 // the grid kept current, never on a row that is gone.
 #include "tests/app/MainWindowSupport.h"
+#include "tests/app/MenuPlaces.h"
 
 namespace Bezier::testing {
 namespace {
@@ -11,7 +12,7 @@ class EditedCell : public MainWindow {
   void OpenA2x2File() {
     tempfiles::WriteBytes(folder.Path("a.txt"), "2x2\r\n1 1 1\r\n2 2 2\r\n3 3 3\r\n4 4 4\r\n");
     Backend().AnswerFileDialog(folder.Path("a.txt"));
-    ChooseMenuItem(0, 0);
+    ChooseMenuItem(menus::Open.Bar, menus::Open.Item);
   }
 };
 

@@ -6,6 +6,7 @@
 
 #include "platform/kernel/FileSystem.h"
 #include "tests/app/MainWindowSupport.h"
+#include "tests/app/MenuPlaces.h"
 #include "tests/support/FailingDisk.h"
 
 namespace Bezier::testing {
@@ -14,17 +15,13 @@ namespace {
 using testsupport::FailingDisk;
 using Call = FailingDisk::Call;
 
-constexpr int FileMenu = 0;
-constexpr int OpenItem = 0;
-constexpr int SaveItem = 1;
-
 class FailingDiskWindow : public MainWindow {
  protected:
   // The command through the menu, as the user gives it, on the disk given.
-  void ChooseOn(platform::FileSystem& disk, const std::string& fileName, int item) {
+  void ChooseOn(platform::FileSystem& disk, const std::string& fileName, menus::TPlace command) {
     Backend().AnswerFileDialog(fileName);
     const platform::ScopedFileSystem failing(disk);
-    ChooseMenuItem(FileMenu, item);
+    ChooseMenuItem(command.Bar, command.Item);
   }
 };
 
@@ -42,7 +39,7 @@ TEST_F(FailingDiskWindow, ASaveThatFailsSaysWhyAndKeepsThePreviousFile) {
     tempfiles::WriteBytes(path, "3x3\r\n");
     FailingDisk disk(step, error);
     const std::size_t before = MessageCount();
-    ChooseOn(disk, path, SaveItem);
+    ChooseOn(disk, path, menus::Save);
     ASSERT_EQ(MessageCount(), before + 1);
     EXPECT_EQ(Messages().back(),
               std::make_pair(app.Title(), "Cannot create file \"" + path + "\". " +
@@ -77,7 +74,7 @@ TEST_F(FailingDiskWindow, AnOpenThatFailsWhileReadingSaysWhyAndLeavesTheTableAsI
     SCOPED_TRACE(f.Case);
     const std::unique_ptr<platform::FileSystem> disk = f.Disk();
     const std::size_t before = MessageCount();
-    ChooseOn(*disk, path, OpenItem);
+    ChooseOn(*disk, path, menus::Open);
     ASSERT_EQ(MessageCount(), before + 1);
     EXPECT_EQ(Messages().back(), std::make_pair(app.Title(), f.Message));
     EXPECT_EQ(form->EdM->Text(), "2");

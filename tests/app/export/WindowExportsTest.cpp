@@ -5,6 +5,7 @@
 #include "app/export/TableText.h"
 #include "platform/kernel/FileSystem.h"
 #include "tests/app/MainWindowSupport.h"
+#include "tests/app/MenuPlaces.h"
 #include "tests/support/FailingDisk.h"
 
 namespace Bezier::testing {
@@ -12,11 +13,6 @@ namespace {
 
 using testsupport::FailingDisk;
 using Call = FailingDisk::Call;
-
-constexpr int FileMenu = 0;
-constexpr int TabelMenu = 1;
-constexpr int SaveItem = 1;
-constexpr int SavePictureItem = 2;
 
 class WindowExports : public MainWindow {
  protected:
@@ -29,7 +25,7 @@ class WindowExports : public MainWindow {
   }
   void SavePicture(const std::optional<std::string>& fileName) {
     Backend().AnswerFileDialog(fileName);
-    ChooseMenuItem(FileMenu, SavePictureItem);
+    ChooseMenuItem(menus::SavePicture.Bar, menus::SavePicture.Item);
   }
   void PressCtrl(char letter) {
     platform::InputKey(platform::VK_CONTROL, true);
@@ -49,7 +45,7 @@ TEST_F(WindowExports, SavesTheDrawingAreaAsTheRendererDoes) {
   DrawKnownTable();
   const std::string points = folder.Path("points.txt");
   Backend().AnswerFileDialog(points);
-  ChooseMenuItem(FileMenu, SaveItem);
+  ChooseMenuItem(menus::Save.Bar, menus::Save.Item);
   const std::string rendered = folder.Path("rendered.png");
   ASSERT_EQ(tempfiles::RunProgram(BEZIER_RENDER, points + " " + rendered, folder.Path("errors")),
             0);
@@ -121,7 +117,7 @@ TEST_F(WindowExports, CopiedRowsPasteIntoAnEmptyTableAsTheyWere) {
   PressCtrl('C');  // two rows selected
   EXPECT_EQ(Backend().GetClipboardText(), "-4\t5\t6\n7\t8\t9\n");
 
-  ChooseMenuItem(TabelMenu, 0);  // Reset empties the cells
+  ChooseMenuItem(menus::Reset.Bar, menus::Reset.Item);  // empties the cells
   Backend().SetClipboardText(TableText(filled));
   ClickCell(1, 1);
   const std::vector<TCellTexts> reset = Rows();

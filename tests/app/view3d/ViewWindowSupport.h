@@ -5,6 +5,7 @@
 #include "app/view3d/ViewForm.h"
 #include "app/view3d/ViewRender.h"
 #include "tests/app/MainWindowSupport.h"
+#include "tests/app/MenuPlaces.h"
 #include "tests/app/SkinSupport.h"
 
 namespace Bezier::testing {
@@ -17,7 +18,7 @@ class ViewWindow : public OwnSettings, public MainWindow {
 
   // Tampilan > "Tampilan 3-D" by mouse.
   TViewForm& OpenView() {
-    ChooseMenuItem(2, 0);
+    ChooseMenuItem(menus::View3D.Bar, menus::View3D.Item);
     return View();
   }
   TViewForm& View() {
